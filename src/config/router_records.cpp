@@ -1,0 +1,72 @@
+#include "config/router_records.h"
+
+namespace kovrel {
+
+InterfaceConfig& RouterConfig::interface(int number) {
+  switch (number) {
+    case kSerial1:
+      return serial1;
+    case kEthernet0:
+      return ethernet0;
+    default:
+      return serial0;
+  }
+}
+
+const InterfaceConfig& RouterConfig::interface(int number) const {
+  return const_cast<RouterConfig*>(this)->interface(number);
+}
+
+const char* cliModeName(CliMode mode) {
+  switch (mode) {
+    case CliMode::none:
+      return "";
+    case CliMode::user:
+      return "user";
+    case CliMode::priv:
+      return "priv";
+    case CliMode::conf:
+      return "conf";
+    case CliMode::configIf:
+      return "config-if";
+    case CliMode::configLine:
+      return "config-line";
+    case CliMode::configRouterRip:
+      return "config-routerRip";
+    case CliMode::configRouterIgrp:
+      return "config-routerIgrp";
+  }
+  return "";
+}
+
+const char* promptSuffix(CliMode mode) {
+  switch (mode) {
+    case CliMode::none:
+      return "";
+    case CliMode::user:
+      return ">";
+    case CliMode::priv:
+      return "#";
+    case CliMode::conf:
+      return "(config)#";
+    case CliMode::configIf:
+      return "(config-if)#";
+    case CliMode::configLine:
+      return "(config-line)#";
+    case CliMode::configRouterRip:
+    case CliMode::configRouterIgrp:
+      return "(config-router)#";
+  }
+  return "";
+}
+
+bool isConfigurationMode(CliMode mode) {
+  return mode == CliMode::conf || mode == CliMode::configIf || mode == CliMode::configLine ||
+         mode == CliMode::configRouterRip || mode == CliMode::configRouterIgrp;
+}
+
+InterfaceConfig& RouterState::selectedInterface() {
+  return config.interface(currentInterface.empty() ? 0 : currentInterface[0] - '0');
+}
+
+}  // namespace kovrel

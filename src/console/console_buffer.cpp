@@ -1,0 +1,60 @@
+#include "console/console_buffer.h"
+
+#include <algorithm>
+
+namespace kovrel {
+
+void ConsoleBuffer::appendOutput(std::string_view text, bool emphasised) {
+  if (text.empty()) return;
+  output_.append(text);
+  view_.outputAppended(std::string(text), emphasised);
+}
+
+void ConsoleBuffer::replaceOutput(std::string text) {
+  output_ = std::move(text);
+  view_.outputReplaced(output_);
+}
+
+void ConsoleBuffer::setInput(std::string text) {
+  caret_ = text.size();
+  input_ = std::move(text);
+  inputChanged();
+}
+
+void ConsoleBuffer::setInput(std::string text, std::size_t caret) {
+  input_ = std::move(text);
+  caret_ = std::min(caret, input_.size());
+  inputChanged();
+}
+
+void ConsoleBuffer::setCaret(std::size_t caret) {
+  caret_ = std::min(caret, input_.size());
+  inputChanged();
+}
+
+void ConsoleBuffer::insertAtCaret(char character) {
+  input_.insert(caret_, 1, character);
+  ++caret_;
+  inputChanged();
+}
+
+void ConsoleBuffer::deleteBeforeCaret() {
+  if (caret_ == 0) return;
+  input_.erase(caret_ - 1, 1);
+  --caret_;
+  inputChanged();
+}
+
+void ConsoleBuffer::deleteAfterCaret() {
+  if (caret_ >= input_.size()) return;
+  input_.erase(caret_, 1);
+  inputChanged();
+}
+
+void ConsoleBuffer::moveCaretLeft() {
+  if (caret_ > 0) setCaret(caret_ - 1);
+}
+
+void ConsoleBuffer::moveCaretRight() { setCaret(caret_ + 1); }
+
+}  // namespace kovrel

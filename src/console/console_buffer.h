@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "console/platform.h"
+
+namespace kovrel {
+
+/// The console's two texts: the output pane and the one-line input box (prompt plus typed text),
+/// with the default text-box editing that every front-end shares. Each change is passed on to the
+/// view. Output lines are joined with CR LF, and the output never ends in a line break.
+class ConsoleBuffer {
+ public:
+  explicit ConsoleBuffer(ConsoleView& view) : view_(view) {}
+
+  const std::string& output() const { return output_; }
+  void appendOutput(std::string_view text, bool emphasised = false);
+  void replaceOutput(std::string text);
+
+  const std::string& input() const { return input_; }
+  std::size_t caret() const { return caret_; }
+  /// Replaces the input line and puts the caret at its end.
+  void setInput(std::string text);
+  void setInput(std::string text, std::size_t caret);
+  void setCaret(std::size_t caret);
+
+  // The text-box behaviour shared by every front-end.
+  void insertAtCaret(char character);
+  void deleteBeforeCaret();
+  void deleteAfterCaret();
+  void moveCaretLeft();
+  void moveCaretRight();
+  void moveCaretToEnd() { setCaret(input_.size()); }
+
+  void refresh() { view_.refresh(); }
+
+ private:
+  void inputChanged() { view_.inputChanged(input_, caret_); }
+
+  ConsoleView& view_;
+  std::string output_;
+  std::string input_;
+  std::size_t caret_ = 0;
+};
+
+}  // namespace kovrel

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "console/simulator.h"
+
+namespace kovrel {
+
+/// The one output path for a line: CR LF and the text at the end of the output (nothing for an
+/// empty text), emphasised during help listings, then the input line reset to the prompt unless
+/// `sameLine` continues the current output line.
+void writeConsoleLine(Simulator& sim, std::string_view text, bool helpLine = false,
+                      bool sameLine = false);
+
+/// Appends one line of a display as `writeConsoleLine` would, leaving the input line alone.
+void appendConsoleLine(Simulator& sim, std::string_view text, bool helpLine);
+
+/// Sets the input line to the prompt with the caret at its end.
+void resetInput(Simulator& sim);
+
+/// Changes mode and prompt together; the prompt is built from the current host name.
+void enterMode(Simulator& sim, CliMode mode);
+/// The prompt of `mode` for the current host name.
+std::string modePrompt(const Simulator& sim, CliMode mode);
+
+/// Shows a question: keeps the prompt in `savedPrompt`, puts the question in the input line and
+/// makes it the prompt, and marks what the next line answers.
+void askQuestion(Simulator& sim, const std::string& question, Interaction interaction);
+
+/// A pause the router imitates: repaint, then sleep (skipped in batch runs).
+void pauseConsole(Simulator& sim, int milliseconds);
+
+// The router's standard answers to bad input.
+void incompleteCommand(Simulator& sim);
+void invalidInput(Simulator& sim);
+void unrecognizedCommand(Simulator& sim);
+void unknownCommand(Simulator& sim);
+
+inline constexpr std::string_view kConfiguredMessage =
+    "3d13h: %SYS-5-CONFIG_I: Configured from console by console";
+
+}  // namespace kovrel

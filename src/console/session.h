@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "console/simulator.h"
+
+namespace kovrel {
+
+/// Start-up: opens the lesson database and reads the boot and welcome texts. When the welcome text
+/// does not name the program, the user is told the database could not be reached; the program runs
+/// on without database texts.
+void setWelcomeText(Simulator& sim, const std::string& databasePath);
+
+/// Puts the console in its power-on state: boot text, "Press RETURN to get started.", no session.
+void loadRouter(Simulator& sim);
+
+/// Factory-resets the saved configuration, loads it into the router at the console and boots it.
+void startFreshRouter(Simulator& sim);
+
+}  // namespace kovrel

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <string>
+
+#include "catalogue/lesson_database.h"
+#include "config/router_records.h"
+#include "console/console_buffer.h"
+#include "console/platform.h"
+#include "training/training_state.h"
+
+namespace kovrel {
+
+/// Which question the next entered line answers. `none` is an ordinary command line; any other
+/// value means the console is busy (a question, a dialog, banner entry or a paged display).
+enum class Interaction {
+  none = 0,
+  configureSource = 1,
+  enableSecret = 2,
+  enablePassword = 3,
+  consoleLogin = 4,
+  bannerLine = 5,
+  reloadConfirm = 6,
+  copyDialog = 7,
+  paging = 8,
+};
+
+/// The answers of the TFTP copy dialog.
+struct TftpRequest {
+  std::string host;
+  std::string sourceFile;
+  std::string destinationFile;
+};
+
+/// Console-wide fields: one set for the program, not per router.
+struct ConsoleFields {
+  Interaction interactionPending = Interaction::none;
+  std::string bannerKind;  // "motd", "exec" or "login"
+  std::string bannerDelimiter;
+  std::string bannerText;
+  bool helpListingActive = false;
+  std::string helpTemplate;
+  bool escapePending = false;
+  int pageLength = 24;
+};
+
+/// Everything the router program holds for the whole run: the router at the console, the parked
+/// routers, the one saved configuration, the console-wide fields and the training state.
+struct SimulatorState {
+  RouterState current;
+  RouterState parkedA;
+  RouterState parkedB;  // empty hostname: RouterB was never visited
+  RouterConfig saved;
+  RouterConfig saveScratch;
+  int currentRouter = 0;  // 0 RouterA, 1 RouterB
+  ConsoleFields console;
+  TftpRequest tftpRequest;
+  TrainingState training;
+  std::string bootText;
+  std::string welcomeText;
+  bool errorLoggedThisRun = false;
+
+  SimulatorState() { parkedB.config.hostname.clear(); }
+};
+
+/// The engine: state, console texts, lesson database and the platform services it was given.
+/// Engine operations are free functions over a `Simulator&`, grouped by subsystem.
+class Simulator {
+ public:
+  explicit Simulator(Services services) : services(services), console(services.view) {}
+
+  Services services;
+  ConsoleBuffer console;
+  LessonDatabase database;
+  SimulatorState state;
+
+  RouterState& router() { return state.current; }
+  RouterConfig& running() { return state.current.config; }
+  Interaction interactionPending() const { return state.console.interactionPending; }
+  void setInteraction(Interaction value) { state.console.interactionPending = value; }
+};
+
+}  // namespace kovrel

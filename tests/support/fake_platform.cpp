@@ -1,0 +1,79 @@
+#include "support/fake_platform.h"
+
+#include "console/keyboard.h"
+#include "console/session.h"
+
+namespace kovrel::testing {
+
+void FakePlatform::outputAppended(const std::string& text, bool isEmphasised) {
+  if (isEmphasised) emphasised.push_back(text);
+}
+
+void FakePlatform::outputReplaced(const std::string&) { ++replacements; }
+
+int FakePlatform::waitForKey() {
+  ++keysWaitedFor;
+  if (pagingKeys.empty()) return 'q';
+  const int key = pagingKeys.front();
+  pagingKeys.pop_front();
+  return key;
+}
+
+double FakePlatform::nextUnit() {
+  if (randomValues.empty()) return 0.5;
+  const double value = randomValues[nextRandom % randomValues.size()];
+  ++nextRandom;
+  return value;
+}
+
+std::string FakePlatform::write(const std::vector<std::string>& lines, bool truncate) {
+  if (truncate) {
+    ++truncations;
+    errorLines.clear();
+  }
+  errorLines.insert(errorLines.end(), lines.begin(), lines.end());
+  return "/app/ErrorLog.txt";
+}
+
+SimulatorFixture::SimulatorFixture(bool withDatabase) : sim(platform.services()) {
+  setWelcomeText(sim, withDatabase ? KOVREL_TEST_DATABASE : "/nonexistent/DataStore.db");
+  platform.messages.clear();
+  platform.errorLines.clear();
+  startFreshRouter(sim);
+  replacementsSeen_ = platform.replacements;
+  mark_ = sim.console.output().size();
+}
+
+void SimulatorFixture::type(std::string_view text) { typeText(sim, text); }
+
+void SimulatorFixture::enter(std::string_view line) {
+  typeText(sim, line);
+  typeCharacter(sim, '\r');
+}
+
+void SimulatorFixture::ctrl(char letter) { pressKey(sim, letter, true, 0); }
+
+std::string SimulatorFixture::newOutput() {
+  const std::string& all = sim.console.output();
+  if (platform.replacements != replacementsSeen_) {  // the output was replaced as a whole
+    replacementsSeen_ = platform.replacements;
+    mark_ = 0;
+  }
+  std::string text = all.substr(mark_);
+  mark_ = all.size();
+  std::string result;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    result.push_back(text[i]);
+  }
+  return result;
+}
+
+void SimulatorFixture::startSession(CliMode mode) {
+  enter("");
+  if (mode != CliMode::user) enter("enable");
+  if (mode == CliMode::conf) enter("configure terminal");
+  newOutput();
+}
+
+}  // namespace kovrel::testing
