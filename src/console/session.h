@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "console/command_input.h"
 #include "console/simulator.h"
 
 namespace kovrel {
@@ -16,5 +17,13 @@ void loadRouter(Simulator& sim);
 
 /// Factory-resets the saved configuration, loads it into the router at the console and boots it.
 void startFreshRouter(Simulator& sim);
+
+/// Return at "Press RETURN to get started.": the banners, then user mode or the console login.
+void startSession(Simulator& sim);
+
+/// `reload` in privileged mode: asks "Proceed with reload? [confirm]".
+void reloadCommand(Simulator& sim, const CommandInput& input);
+/// The one character that answers the reload question.
+void answerReloadConfirmation(Simulator& sim, int character);
 
 }  // namespace kovrel

@@ -66,7 +66,7 @@ struct SimulatorState {
 /// Engine operations are free functions over a `Simulator&`, grouped by subsystem.
 class Simulator {
  public:
-  explicit Simulator(Services services) : services(services), console(services.view) {}
+  explicit Simulator(Services platform) : services(platform), console(platform.view) {}
 
   Services services;
   ConsoleBuffer console;

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "console/command_input.h"
+#include "console/simulator.h"
+
+namespace kovrel {
+
+// The terminal lines (console, auxiliary, virtual terminals) and their settings.
+void lineSelectionCommand(Simulator& sim, const CommandInput& input);
+void passwordCommand(Simulator& sim, const CommandInput& input);
+void loginCommand(Simulator& sim, const CommandInput& input);
+void noLoginCommand(Simulator& sim, const CommandInput& input);
+void execTimeoutCommand(Simulator& sim, const CommandInput& input);
+
+}  // namespace kovrel

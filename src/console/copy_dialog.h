@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string_view>
+
+#include "console/command_input.h"
+#include "console/simulator.h"
+
+namespace kovrel {
+
+/// `copy` in privileged mode: opens the save, load or TFTP dialog.
+void copyCommand(Simulator& sim, const CommandInput& input);
+/// Takes each answer of an open copy dialog; `line` is the whole input line.
+void copyDialog(Simulator& sim, std::string_view line);
+
+}  // namespace kovrel

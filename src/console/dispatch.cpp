@@ -1,0 +1,59 @@
+#include "console/dispatch.h"
+
+#include <algorithm>
+
+#include "catalogue/command_matching.h"
+#include "console/output.h"
+
+namespace kovrel {
+namespace {
+
+const DispatchRow* findRow(std::string_view firstWord) {
+  for (const DispatchRow& row : dispatchTable()) {
+    if (std::ranges::find(row.firstWords, firstWord) != row.firstWords.end()) return &row;
+  }
+  return nullptr;
+}
+
+const ModeAction* findAction(const DispatchRow& row, CliMode mode) {
+  for (const ModeAction& action : row.actions) {
+    if (!action.mode || *action.mode == mode) return &action;
+  }
+  return nullptr;
+}
+
+void replyForOtherModes(Simulator& sim, OtherModes reply) {
+  switch (reply) {
+    case OtherModes::invalidInput:
+      invalidInput(sim);
+      break;
+    case OtherModes::unknownCommand:
+      unknownCommand(sim);
+      break;
+    case OtherModes::none:
+      break;
+  }
+}
+
+}  // namespace
+
+void doNothing(Simulator&, const CommandInput&) {}
+
+void dispatchCommand(Simulator& sim, std::string_view line) {
+  std::string text = normalizeCommandLine(line, sim.router().prompt);
+  if (text.empty()) text = "blank_enter";
+  const std::vector<std::string> words = splitWords(text);
+  const DispatchRow* row = findRow(words.front());
+  if (row == nullptr) {
+    unknownCommand(sim);
+    return;
+  }
+  const ModeAction* action = findAction(*row, sim.router().mode);
+  if (action == nullptr || action->handler == nullptr) {
+    replyForOtherModes(sim, row->otherModes);
+    return;
+  }
+  action->handler(sim, CommandInput{line, words});
+}
+
+}  // namespace kovrel

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "console/command_input.h"
+#include "console/simulator.h"
+
+namespace kovrel {
+
+/// The reply a dispatch row gives in the modes it has no action for.
+enum class OtherModes { none, invalidInput, unknownCommand };
+
+/// What a first word does in one mode (every mode when `mode` is empty). A null handler marks a
+/// command whose handler is not built yet: it answers with the row's reply for other modes.
+struct ModeAction {
+  std::optional<CliMode> mode;
+  Handler handler;
+};
+
+/// One row of the dispatch table: the first words it takes, its action per mode, and its reply in
+/// the other modes.
+struct DispatchRow {
+  std::vector<std::string_view> firstWords;
+  std::vector<ModeAction> actions;
+  OtherModes otherModes;
+};
+
+/// The whole dispatch table, in the order rows are looked up.
+std::span<const DispatchRow> dispatchTable();
+
+/// Executes one entered command line in the current mode; `line` is the whole input line
+/// including the prompt, exactly as typed.
+void dispatchCommand(Simulator& sim, std::string_view line);
+
+/// The action for "nothing happens" (the prompt is simply shown again).
+void doNothing(Simulator& sim, const CommandInput& input);
+
+}  // namespace kovrel

@@ -1,0 +1,81 @@
+#include "console/enter_key.h"
+
+#include "console/access_prompts.h"
+#include "console/configure_command.h"
+#include "console/dispatch.h"
+#include "console/output.h"
+#include "console/session.h"
+#include "console/terminal_command.h"
+#include "console/copy_dialog.h"
+
+namespace kovrel {
+namespace {
+
+void echoInput(Simulator& sim) { sim.console.appendOutput("\r\n" + sim.console.input()); }
+
+void commandLine(Simulator& sim) {
+  echoInput(sim);
+  if (sim.router().prompt.empty()) {
+    startSession(sim);
+  } else {
+    manageHistory(sim);
+    dispatchCommand(sim, sim.console.input());
+  }
+  if (sim.interactionPending() == Interaction::none) resetInput(sim);
+}
+
+// Each banner line is kept until the one that holds the delimiter, which ends the banner.
+void bannerLine(Simulator& sim) {
+  echoInput(sim);
+  ConsoleFields& console = sim.state.console;
+  const std::string line = sim.console.input();
+  const auto delimiter = console.bannerDelimiter.empty() ? std::string::npos
+                                                         : line.find(console.bannerDelimiter);
+  if (delimiter != std::string::npos) {
+    RouterConfig& config = sim.running();
+    std::string& banner = console.bannerKind == "exec"    ? config.bannerExec
+                          : console.bannerKind == "login" ? config.bannerLogin
+                                                          : config.bannerMotd;
+    banner = console.bannerText + line.substr(0, delimiter);
+    sim.router().prompt = modePrompt(sim, CliMode::conf);
+    sim.setInteraction(Interaction::none);
+  }
+  console.bannerText += line + "\r\n";
+  resetInput(sim);
+}
+
+// Answers to the configure and copy questions go into the history; passwords never do.
+template <typename Answer>
+void answerQuestion(Simulator& sim, bool recordInHistory, Answer answer) {
+  if (recordInHistory) manageHistory(sim);
+  echoInput(sim);
+  const std::string line = sim.console.input();
+  answer(sim, line);
+  resetInput(sim);
+}
+
+}  // namespace
+
+void handleEnter(Simulator& sim) {
+  switch (sim.interactionPending()) {
+    case Interaction::none:
+      return commandLine(sim);
+    case Interaction::configureSource:
+      return answerQuestion(sim, true, answerConfigureSource);
+    case Interaction::enableSecret:
+      return answerQuestion(sim, false, checkEnableSecret);
+    case Interaction::enablePassword:
+      return answerQuestion(sim, false, checkEnablePassword);
+    case Interaction::consoleLogin:
+      return answerQuestion(sim, false, checkConsoleLogin);
+    case Interaction::bannerLine:
+      return bannerLine(sim);
+    case Interaction::copyDialog:
+      return answerQuestion(sim, true, copyDialog);
+    case Interaction::reloadConfirm:
+    case Interaction::paging:
+      return;
+  }
+}
+
+}  // namespace kovrel

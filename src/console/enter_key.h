@@ -1,0 +1,11 @@
+#pragma once
+
+#include "console/simulator.h"
+
+namespace kovrel {
+
+/// Enter: the input line answers the open question, starts the session, or is dispatched as a
+/// command.
+void handleEnter(Simulator& sim);
+
+}  // namespace kovrel

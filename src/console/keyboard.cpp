@@ -1,0 +1,116 @@
+#include "console/keyboard.h"
+
+#include "catalogue/context_help.h"
+#include "console/enter_key.h"
+#include "console/error_log.h"
+#include "console/line_editing.h"
+#include "console/session.h"
+
+namespace kovrel {
+namespace {
+
+constexpr int kEnterCharacter = 13;
+constexpr int kBackspaceCharacter = 8;
+constexpr int kTabCharacter = 9;
+
+bool sessionStarted(const Simulator& sim) { return sim.state.current.mode != CliMode::none; }
+
+// The input box's own handling of a key the engine did not consume.
+void defaultKeyDown(Simulator& sim, int keyCode) {
+  switch (keyCode) {
+    case key::kRight:
+      sim.console.moveCaretRight();
+      break;
+    case key::kEnd:
+      sim.console.moveCaretToEnd();
+      break;
+    case key::kDelete:
+      if (sim.console.caret() >= typedTextStart(sim)) sim.console.deleteAfterCaret();
+      break;
+    default:
+      break;
+  }
+}
+
+void defaultKeyChar(Simulator& sim, int code) {
+  if (code == kBackspaceCharacter) {
+    sim.console.deleteBeforeCaret();
+  } else if (code >= 32 && code < 127) {
+    sim.console.insertAtCaret(static_cast<char>(code));
+  }
+}
+
+// The engine's part of a typed character; true when consumed.
+bool onKeyChar(Simulator& sim, int code) {
+  if (code == kTabCharacter) return true;
+  if (code == '?') {
+    processContextHelp(sim, sim.console.input() + "?");
+    return true;
+  }
+  if (sim.interactionPending() == Interaction::reloadConfirm) {
+    answerReloadConfirmation(sim, code);
+    return true;
+  }
+  if (code == kEnterCharacter) {
+    handleEnter(sim);
+    return true;
+  }
+  if (!sessionStarted(sim)) return true;
+  if (code == kBackspaceCharacter && sim.console.caret() <= typedTextStart(sim)) return true;
+  if (sim.state.console.escapePending) return applyWordMovement(sim, code);
+  return false;
+}
+
+int keyCodeOf(char character) {
+  if (character >= 'a' && character <= 'z') return character - 'a' + 'A';
+  switch (character) {
+    case '\r':
+    case '\n':
+      return key::kEnter;
+    case '\t':
+      return key::kTab;
+    case '\b':
+      return key::kBackspace;
+    default:
+      return static_cast<unsigned char>(character);
+  }
+}
+
+}  // namespace
+
+bool keyDown(Simulator& sim, int keyCode, bool ctrl) {
+  if (!sessionStarted(sim)) return true;
+  if (keyCode == key::kEscape) sim.state.console.escapePending = true;
+  if (applyEditingKey(sim, keyCode, ctrl)) return true;
+  defaultKeyDown(sim, keyCode);
+  return false;
+}
+
+void keyChar(Simulator& sim, int code) {
+  if (!onKeyChar(sim, code)) defaultKeyChar(sim, code);
+}
+
+void keyUp(Simulator& sim, int keyCode) {
+  if (keyCode == key::kEscape) sim.state.console.escapePending = false;
+}
+
+void pressKey(Simulator& sim, int keyCode, bool ctrl, int character) {
+  // As in a desktop input box, a consumed key-down only suppresses the box's own handling of the
+  // key; its character still arrives.
+  trapped(sim, "keyPress", [&] {
+    keyDown(sim, keyCode, ctrl);
+    if (character != 0) keyChar(sim, character);
+    keyUp(sim, keyCode);
+  });
+}
+
+void typeCharacter(Simulator& sim, char character) {
+  const int code = character == '\n' ? kEnterCharacter : static_cast<unsigned char>(character);
+  pressKey(sim, keyCodeOf(character), false, code);
+}
+
+void typeText(Simulator& sim, std::string_view text) {
+  for (char character : text) typeCharacter(sim, character);
+}
+
+}  // namespace kovrel

@@ -1,0 +1,91 @@
+#include "console/session.h"
+
+#include "catalogue/command_matching.h"
+#include "config/saved_config.h"
+#include "console/access_prompts.h"
+#include "console/error_log.h"
+#include "console/output.h"
+
+namespace kovrel {
+namespace {
+
+constexpr int kReloadPauseMs = 2000;
+
+void readStartupTexts(Simulator& sim, const std::string& databasePath) {
+  sim.database.open(databasePath);
+  if (auto boot = sim.database.cmdInfo("bootText")) sim.state.bootText = *boot;
+  if (auto welcome = sim.database.misc("welcomeText")) sim.state.welcomeText = *welcome;
+}
+
+}  // namespace
+
+void setWelcomeText(Simulator& sim, const std::string& databasePath) {
+  trapped(sim, "setWelcomeText", [&] { readStartupTexts(sim, databasePath); });
+  if (sim.state.welcomeText.find("Kovrel") == std::string::npos) {
+    sim.services.messageBox.show(" Not Able To Access DB. Please Check README.");
+  }
+}
+
+void loadRouter(Simulator& sim) {
+  RouterState& router = sim.router();
+  sim.setInteraction(Interaction::none);
+  router.passwordTries = 0;
+  router.currentLine.clear();
+  router.mode = CliMode::none;
+  router.prompt.clear();
+  sim.state.console.helpListingActive = false;
+  sim.console.replaceOutput(sim.state.bootText);
+  writeConsoleLine(sim, " ");
+  writeConsoleLine(sim, router.config.hostname + " con0 is now available");
+  writeConsoleLine(sim, " ");
+  writeConsoleLine(sim, " ");
+  writeConsoleLine(sim, "Press RETURN to get started.");
+  sim.console.refresh();
+  router.history.clear();
+  router.historyIndex = 1;
+}
+
+void startFreshRouter(Simulator& sim) {
+  resetStartupConfig(sim);
+  loadStartupConfig(sim);
+  loadRouter(sim);
+}
+
+void startSession(Simulator& sim) {
+  const RouterConfig& config = sim.running();
+  if (config.conPassword.empty() || !config.conLogin) {
+    writeConsoleLine(sim, config.bannerMotd);
+    writeConsoleLine(sim, config.bannerExec);
+    enterMode(sim, CliMode::user);
+  } else {
+    askConsoleLogin(sim);
+  }
+}
+
+void reloadCommand(Simulator& sim, const CommandInput& input) {
+  if (matchCommand(input.line, "reload", sim.router().prompt) != MatchResult::match) {
+    invalidInput(sim);
+    return;
+  }
+  askQuestion(sim, "Proceed with reload? [confirm]", Interaction::reloadConfirm);
+}
+
+void answerReloadConfirmation(Simulator& sim, int character) {
+  sim.console.appendOutput("\r\n" + sim.console.input() +
+                           (character >= 32 && character < 127 ? std::string(1, char(character))
+                                                               : std::string()));
+  if (character == 'y' || character == 'Y') {
+    writeConsoleLine(sim, ": %SYS-5-RELOAD: Reload requested");
+    sim.console.setInput("");
+    pauseConsole(sim, kReloadPauseMs);
+    resetStartupConfig(sim);
+    loadStartupConfig(sim);
+    loadRouter(sim);
+    return;
+  }
+  enterMode(sim, CliMode::priv);
+  sim.setInteraction(Interaction::none);
+  resetInput(sim);
+}
+
+}  // namespace kovrel

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "console/command_input.h"
+#include "console/simulator.h"
+
+namespace kovrel {
+
+/// `terminal history`, `terminal history size N` and `terminal no history` in user and privileged
+/// mode.
+void proces_terminal(Simulator& sim, const CommandInput& input);
+
+/// Records the typed part of the input line in the history (not for empty lines) and trims the
+/// history to its size.
+void manageHistory(Simulator& sim);
+
+/// Drops the oldest entries beyond `historySize` and stops browsing.
+void trimHistory(RouterState& router);
+
+}  // namespace kovrel
