@@ -103,6 +103,8 @@ class LessonDatabase {
   class Statement;
   Statement& prepare(const std::string& sql);
   std::optional<std::string> lookupText(const std::string& sql, std::string_view key);
+  Statement& startSearch(CatalogueTable table, std::string_view prefix,
+                         const CatalogueFilter& filter, bool firstOnly);
 
   sqlite3* connection_ = nullptr;
   std::map<std::string, std::unique_ptr<Statement>> statements_;
