@@ -1,15 +1,186 @@
 #include "console/copy_dialog.h"
 
+#include <array>
+#include <string>
+
+#include "catalogue/command_matching.h"
+#include "config/ip_arithmetic.h"
+#include "config/saved_config.h"
 #include "console/output.h"
+#include "network/reachability.h"
 
 namespace kovrel {
+namespace {
 
-// The copy dialogs arrive with the configuration commands; until then `copy` is refused.
-void copyCommand(Simulator& sim, const CommandInput&) { invalidInput(sim); }
+constexpr int kCopyPauseMs = 1000;
 
-void copyDialog(Simulator& sim, std::string_view) {
+/// One copy the `copy` command knows: its words, the question it opens with and the dialog step.
+struct CopyForm {
+  std::string_view pattern;
+  std::string_view question;
+  std::string_view dialogState;
+};
+
+constexpr std::array<CopyForm, 3> kCopyForms = {{
+    {"copy running-config startup-config", "Destination filename [startup-config]?", "run_start"},
+    {"copy startup-config running-config", "Destination filename [running-config]?", "start_run"},
+    {"copy tftp running-config", "Address or name of remote host []?", "tftp_run"},
+}};
+
+// The only server of the labs, and the file it holds.
+constexpr std::string_view kTftpServer = "192.160.5.5";
+constexpr std::string_view kTftpServerFile = "startup-config";
+
+std::string spelledOut(std::string text) {
+  text = replaceAll(std::move(text), " run ", " running-config ");
+  text = replaceAll(std::move(text), " start ", " startup-config ");
+  auto words = splitWords(text);
+  if (words.empty()) return text;
+  std::string& last = words.back();
+  if (last == "start") last = "startup-config";
+  if (last == "run") last = "running-config";
+  std::string joined;
+  for (const std::string& word : words) joined += (joined.empty() ? "" : " ") + word;
+  return joined;
+}
+
+// The answer is what was typed after the question, lower-cased and trimmed.
+std::string answerText(const Simulator& sim, std::string_view line) {
+  const std::size_t questionLength = sim.state.current.prompt.size();
+  if (line.size() <= questionLength) return {};
+  return toLower(trimBlanks(line.substr(questionLength)));
+}
+
+void closeDialog(Simulator& sim, std::string prompt) {
+  sim.router().prompt = std::move(prompt);
+  sim.router().mode = CliMode::priv;
+  sim.router().copyDialogState.clear();
   sim.setInteraction(Interaction::none);
-  enterMode(sim, CliMode::priv);
+}
+
+void nextQuestion(Simulator& sim, std::string_view question, std::string_view dialogState) {
+  sim.router().prompt = std::string(question);
+  sim.console.setInput(std::string(question));
+  sim.router().copyDialogState = std::string(dialogState);
+}
+
+void buildingConfiguration(Simulator& sim) {
+  writeConsoleLine(sim, "Building configuration...");
+  sim.console.setInput("");
+  pauseConsole(sim, kCopyPauseMs);
+  writeConsoleLine(sim, "[OK]");
+}
+
+void refuseNvramFile(Simulator& sim, const std::string& answer) {
+  writeConsoleLine(sim, "%Error opening nvram:" + answer + " (No such file or directory)");
+  closeDialog(sim, sim.router().savedPrompt);
+}
+
+void saveAnswer(Simulator& sim, const std::string& answer) {
+  if (answer != "startup-config" && answer != "start" && !answer.empty()) {
+    return refuseNvramFile(sim, answer);
+  }
+  buildingConfiguration(sim);
+  closeDialog(sim, modePrompt(sim, CliMode::priv));
+  saveRunningConfig(sim, "startup-config");
+}
+
+void loadAnswer(Simulator& sim, const std::string& answer) {
+  if (answer != "running-config" && answer != "run" && !answer.empty()) {
+    return refuseNvramFile(sim, answer);
+  }
+  buildingConfiguration(sim);
+  loadStartupConfig(sim);
+  // The loaded configuration may bring another host name; the prompt follows it at once.
+  closeDialog(sim, modePrompt(sim, CliMode::priv));
+}
+
+void tftpHostAnswer(Simulator& sim, const std::string& answer) {
+  if (answer.empty()) {
+    writeConsoleLine(sim, "?Host name or address not specified");
+  } else if (!isValidIpAddress(answer)) {
+    writeConsoleLine(sim, "  ");
+    writeConsoleLine(sim, "?Invalid host address or name");
+  } else {
+    writeConsoleLine(sim, "");
+    sim.state.tftpRequest.host = answer;
+    return nextQuestion(sim, "Source filename []?", "tftp_run_filename");
+  }
+  closeDialog(sim, sim.router().savedPrompt);
+}
+
+void tftpSourceAnswer(Simulator& sim, const std::string& answer) {
+  writeConsoleLine(sim, "");
+  sim.state.tftpRequest.sourceFile = answer;
+  nextQuestion(sim, "Destination filename [running-config]?", "tftp_run_filename_run");
+}
+
+void tftpTransfer(Simulator& sim, const TftpRequest& request) {
+  const bool served = request.host == kTftpServer && request.destinationFile == "running-config" &&
+                      request.sourceFile == kTftpServerFile &&
+                      labTopologyReaches(sim, request.host);
+  if (served) {
+    writeConsoleLine(sim, "!!");
+    writeConsoleLine(sim, "532 bytes copied in 5.421 secs (106 bytes/sec) ");
+  } else {
+    writeConsoleLine(sim, "%Error opening tftp://" + request.host + "/" + request.sourceFile);
+  }
+}
+
+void tftpDestinationAnswer(Simulator& sim, const std::string& answer) {
+  writeConsoleLine(sim, "");
+  TftpRequest& request = sim.state.tftpRequest;
+  request.destinationFile = answer.empty() ? "running-config" : answer;
+  writeConsoleLine(sim, "");
+  closeDialog(sim, sim.router().savedPrompt);
+  writeConsoleLine(sim, "Accessing tftp://" + request.host + "/" + request.sourceFile + "...");
+  tftpTransfer(sim, request);
+}
+
+using AnswerStep = void (*)(Simulator& sim, const std::string& answer);
+
+struct DialogStep {
+  std::string_view dialogState;
+  AnswerStep step;
+};
+
+constexpr std::array<DialogStep, 5> kDialogSteps = {{
+    {"run_start", saveAnswer},
+    {"start_run", loadAnswer},
+    {"tftp_run", tftpHostAnswer},
+    {"tftp_run_filename", tftpSourceAnswer},
+    {"tftp_run_filename_run", tftpDestinationAnswer},
+}};
+
+}  // namespace
+
+void copyCommand(Simulator& sim, const CommandInput& input) {
+  const std::string& prompt = sim.router().prompt;
+  const std::string line = prompt + spelledOut(normalizeCommandLine(input.line, prompt));
+  bool incomplete = false;
+  for (const CopyForm& form : kCopyForms) {
+    const MatchResult result = matchCommand(line, form.pattern, prompt);
+    if (result == MatchResult::match) {
+      askQuestion(sim, std::string(form.question), Interaction::copyDialog);
+      sim.router().copyDialogState = std::string(form.dialogState);
+      return;
+    }
+    incomplete = incomplete || result == MatchResult::incomplete;
+  }
+  if (incomplete) {
+    incompleteCommand(sim);
+  } else {
+    invalidInput(sim);
+  }
+}
+
+void copyDialog(Simulator& sim, std::string_view line) {
+  const std::string answer = answerText(sim, line);
+  for (const DialogStep& step : kDialogSteps) {
+    if (sim.router().copyDialogState == step.dialogState) return step.step(sim, answer);
+  }
+  // A dialog step nobody knows cannot take an answer: close it rather than strand the console.
+  closeDialog(sim, modePrompt(sim, CliMode::priv));
 }
 
 }  // namespace kovrel

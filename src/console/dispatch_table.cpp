@@ -1,9 +1,11 @@
 #include "config/line_commands.h"
 #include "console/configure_command.h"
+#include "console/copy_dialog.h"
 #include "console/dispatch.h"
 #include "console/mode_commands.h"
 #include "console/session.h"
 #include "console/terminal_command.h"
+#include "network/show_commands.h"
 
 namespace kovrel {
 namespace {
@@ -23,7 +25,7 @@ const std::vector<DispatchRow>& rows() {
       {{"conf", "confi", "config", "configu", "configur", "configure"},
        {{std::nullopt, process_configure_terminal}},
        OtherModes::none},
-      {{"copy"}, {{priv, kNotBuiltYet}}, OtherModes::invalidInput},
+      {{"copy"}, {{priv, copyCommand}}, OtherModes::invalidInput},
       {{"disable"}, {{priv, disableCommand}, {user, doNothing}}, OtherModes::unknownCommand},
       {{"description"}, {{configIf, kNotBuiltYet}}, OtherModes::invalidInput},
       {{"enable", "en"},
@@ -60,7 +62,9 @@ const std::vector<DispatchRow>& rows() {
       {{"ping"}, {{user, kNotBuiltYet}, {priv, kNotBuiltYet}}, OtherModes::unknownCommand},
       {{"reload"}, {{priv, reloadCommand}}, OtherModes::unknownCommand},
       {{"router"}, {{conf, kNotBuiltYet}}, OtherModes::invalidInput},
-      {{"sh", "show"}, {{user, kNotBuiltYet}, {priv, kNotBuiltYet}}, OtherModes::unknownCommand},
+      {{"sh", "show"},
+       {{user, userShowCommand}, {priv, privShowCommand}},
+       OtherModes::unknownCommand},
       {{"shutdown"}, {{configIf, kNotBuiltYet}}, OtherModes::unknownCommand},
       {{"terminal"}, {{std::nullopt, proces_terminal}}, OtherModes::none},
       {{"blank_enter"}, {{std::nullopt, doNothing}}, OtherModes::none},

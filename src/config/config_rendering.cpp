@@ -1,0 +1,185 @@
+#include "config/config_rendering.h"
+
+#include <string_view>
+#include <vector>
+
+namespace kovrel {
+namespace {
+
+/// Collects the display's lines; joined with CR LF at the end.
+class Lines {
+ public:
+  void add(std::string line) { lines_.push_back(std::move(line)); }
+  void addIf(bool condition, std::string line) {
+    if (condition) add(std::move(line));
+  }
+  std::string joined() const {
+    std::string text;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+      if (i > 0) text += "\r\n";
+      text += lines_[i];
+    }
+    return text;
+  }
+
+ private:
+  std::vector<std::string> lines_;
+};
+
+// The lines both kinds of interface share, in the order the router lists them.
+void interfaceCommon(Lines& out, const InterfaceConfig& interface) {
+  out.addIf(!interface.description.empty(), " description " + interface.description);
+  out.addIf(interface.ipAddress.empty(), " no ip address");
+  out.add(" bandwidth " + std::to_string(interface.bandwidth));
+  out.addIf(!interface.ipAddress.empty(),
+            " ip address " + interface.ipAddress + " " + interface.subnetMask);
+  out.addIf(interface.accessGroupOut != 0,
+            " ip access-group " + std::to_string(interface.accessGroupOut) + " out");
+  out.addIf(interface.accessGroupIn != 0,
+            " ip access-group " + std::to_string(interface.accessGroupIn) + " in");
+  out.add(" no ip directed-broadcast");
+}
+
+void ethernetBlock(Lines& out, const InterfaceConfig& interface) {
+  interfaceCommon(out, interface);
+  out.add(" keepalive " + std::to_string(interface.keepalive));
+  out.addIf(interface.shutdown, " shutdown");
+  out.add("!");
+}
+
+void serialBlock(Lines& out, const InterfaceConfig& interface) {
+  interfaceCommon(out, interface);
+  out.add(" no ip mroute-cache");
+  out.add(" keepalive " + std::to_string(interface.keepalive));
+  out.addIf(interface.shutdown, " shutdown");
+  out.add(" no fair-queue");
+  out.addIf(interface.clockRate > 0, " clockrate " + std::to_string(interface.clockRate));
+  out.addIf(!interface.cdpEnable, " no cdp enable");
+  out.add("!");
+}
+
+// One line per host name, however many addresses it was given; every address ends in a blank.
+void hostLines(Lines& out, const std::vector<hostIpAssociation>& hosts) {
+  for (const std::string& name : firstOccurrences(hosts, &hostIpAssociation::hostName)) {
+    std::string line = "ip host " + name + " ";
+    for (const hostIpAssociation& host : hosts) {
+      if (host.hostName == name) line += host.address + " ";
+    }
+    out.add(std::move(line));
+  }
+}
+
+void igrpGroups(Lines& out, const std::vector<asNetworkAssociation>& networks) {
+  for (int asNumber : firstOccurrences(networks, &asNetworkAssociation::asNumber)) {
+    out.add("!");
+    out.add("router igrp " + std::to_string(asNumber));
+    for (const asNetworkAssociation& network : networks) {
+      if (network.asNumber == asNumber) out.add(" network " + network.network);
+    }
+  }
+}
+
+std::string accessListRest(const accessListInfo& entry) {
+  switch (entry.entryKind) {
+    case 4:
+      return " permit any";
+    case 3:
+      return " deny   any";
+    case 6:
+      return " deny   " + entry.address;
+    case 5:
+      return " permit " + entry.address;
+    case 1:
+      return " permit " + entry.address + ", wildcard bits " + entry.wildcard;
+    case 0:
+      return " deny   " + entry.address + ", wildcard bits " + entry.wildcard;
+    default:
+      return {};
+  }
+}
+
+void lineBlock(Lines& out, std::string header, int minutes, int seconds,
+               const std::string& password, bool login) {
+  out.add(std::move(header));
+  out.add(" exec-timeout " + std::to_string(minutes) + " " + std::to_string(seconds));
+  out.addIf(!password.empty(), " password " + password);
+  out.addIf(login, " login");
+}
+
+void globalSection(Lines& out, const RouterConfig& config) {
+  for (std::string_view line :
+       {"Current configuration:", "!", "Version 12#", "service timestamps debug uptime",
+        "service timestamps log uptime", "no service password-encryption", "!"}) {
+    out.add(std::string(line));
+  }
+  out.add("hostname " + config.hostname);
+  out.add("!");
+  out.addIf(!config.enableSecret.empty(), kEnableSecretLine);
+  out.addIf(!config.enablePassword.empty(), "enable password " + config.enablePassword);
+  out.add("!");
+  out.add("ip subnet-zero");
+  out.addIf(!config.domainLookup, "no ip domain-lookup");
+  hostLines(out, config.hosts);
+  out.addIf(!config.domainName.empty(), "ip domain-name " + config.domainName);
+  if (!config.nameServers.empty()) {
+    std::string line = "ip name-server ";
+    for (const std::string& server : config.nameServers) line += server + " ";
+    out.add(std::move(line));
+  }
+  for (int i = 0; i < 3; ++i) out.add("!");
+}
+
+void routingSection(Lines& out, const RouterConfig& config) {
+  out.add("!");
+  if (config.ripEnabled) {
+    out.add("router rip");
+    for (const std::string& network : config.ripNetworks) out.add(" network " + network);
+  }
+  if (config.igrpEnabled) igrpGroups(out, config.igrpNetworks);
+  out.add("!");
+  out.addIf(config.httpServer, "ip http server");
+  out.add("ip classless");
+  out.add("!");
+  for (const accessListInfo& entry : config.accessLists) {
+    out.add("access-list " + std::to_string(entry.listNumber) + accessListRest(entry));
+  }
+}
+
+void cdpAndBanners(Lines& out, const RouterConfig& config) {
+  if (config.cdpRun) {
+    out.addIf(config.cdpTimer != 60, "cdp timer " + std::to_string(config.cdpTimer));
+    out.addIf(config.cdpHoldtime != 180, "cdp holdtime " + std::to_string(config.cdpHoldtime));
+  } else {
+    out.add("no cdp run");
+  }
+  out.addIf(!config.bannerExec.empty(), "banner exec " + config.bannerExec);
+  out.addIf(!config.bannerLogin.empty(), "banner login " + config.bannerLogin);
+  out.addIf(!config.bannerMotd.empty(), "banner motd " + config.bannerMotd);
+}
+
+}  // namespace
+
+std::string renderConfiguration(const RouterConfig& config) {
+  Lines out;
+  globalSection(out, config);
+  out.add("interface Ethernet0");
+  ethernetBlock(out, config.ethernet0);
+  out.add("interface Serial0");
+  serialBlock(out, config.serial0);
+  out.add("interface serial1");
+  serialBlock(out, config.serial1);
+  routingSection(out, config);
+  cdpAndBanners(out, config);
+  out.add(" !");
+  lineBlock(out, "line con 0", config.conExecTimeoutMinutes, config.conExecTimeoutSeconds,
+            config.conPassword, config.conLogin);
+  lineBlock(out, "line aux 0", config.auxExecTimeoutMinutes, config.auxExecTimeoutSeconds,
+            config.auxPassword, config.auxLogin);
+  lineBlock(out, "line vty 0 4", config.vtyExecTimeoutMinutes, config.vtyExecTimeoutSeconds,
+            config.vtyPassword, config.vtyLogin);
+  out.add("!");
+  out.add("end");
+  return out.joined();
+}
+
+}  // namespace kovrel

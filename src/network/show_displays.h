@@ -1,0 +1,42 @@
+#pragma once
+
+#include <ctime>
+#include <span>
+#include <string>
+
+#include "config/router_records.h"
+#include "console/platform.h"
+#include "console/simulator.h"
+
+namespace kovrel {
+
+// Renderers: a configuration in, the display's text out (lines joined by CR LF, as paged).
+
+/// The static host table with the domain settings above it (`show hosts`).
+std::string renderHostTable(const RouterConfig& config);
+/// The routing protocols in use (`show ip protocols`); empty when IP routing is off. The
+/// "next due" countdowns are cosmetic and drawn from `random`.
+std::string renderRoutingProtocols(const RouterConfig& config, RandomSource& random);
+/// The standard access lists, grouped by list number (`show access-lists`).
+std::string renderAccessLists(const RouterConfig& config);
+/// The clock line for a local date and time (`show clock`).
+std::string clockLine(const std::tm& local);
+
+// Displays of the show tables. Each takes the interfaces its row names; these ignore them.
+
+void showSubcommandsHint(Simulator& sim, std::span<const int> interfaces);
+void showFlash(Simulator& sim, std::span<const int> interfaces);
+void showUsers(Simulator& sim, std::span<const int> interfaces);
+void showVersion(Simulator& sim, std::span<const int> interfaces);
+void showClock(Simulator& sim, std::span<const int> interfaces);
+void showHistory(Simulator& sim, std::span<const int> interfaces);
+void showHosts(Simulator& sim, std::span<const int> interfaces);
+void showIpProtocols(Simulator& sim, std::span<const int> interfaces);
+void showAccessLists(Simulator& sim, std::span<const int> interfaces);
+void showRunningConfig(Simulator& sim, std::span<const int> interfaces);
+void showStartupConfig(Simulator& sim, std::span<const int> interfaces);
+
+/// "Building configuration...", the router's pause, then the configuration page by page.
+void showConfiguration(Simulator& sim, const RouterConfig& config);
+
+}  // namespace kovrel
