@@ -1,0 +1,202 @@
+#include "catalogue/lesson_database.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "catalogue/scratch_database.h"
+
+namespace kovrel {
+namespace {
+
+using testing::makeDatabase;
+using testing::ScratchFolder;
+
+// A small lesson database; the catalogue rows are deliberately not in alphabetical order, so
+// tests see whether rows come in the order they were stored.
+const char* kLessonSql = R"sql(
+  CREATE TABLE cmdInfo (cmd TEXT, display TEXT);
+  CREATE TABLE Misc (id TEXT, contents TEXT);
+  CREATE TABLE Labs (LabName TEXT, labText TEXT);
+  CREATE TABLE tests (testName TEXT, testText TEXT);
+  CREATE TABLE troubleshooting (labName TEXT, troubleshootingText TEXT, solutionText TEXT);
+  CREATE TABLE flashCards (ID INTEGER, question TEXT, answer TEXT);
+  CREATE TABLE privModeCmds (cmd TEXT, implemented INTEGER);
+  CREATE TABLE privModeCmdsExtended (cmd TEXT, implemented INTEGER);
+  CREATE TABLE ifModeCmds (cmd TEXT, implemented INTEGER, interface TEXT);
+  INSERT INTO cmdInfo VALUES ('bootText', 'first boot'), ('help', 'help text'),
+                             ('bootText', 'second boot'), ('empty', NULL);
+  INSERT INTO Misc VALUES ('welcomeText', 'Welcome to Kovrel');
+  INSERT INTO Labs VALUES ('ripRouting', 'RIP lab');
+  INSERT INTO tests VALUES ('test1', 'Test one'), ('test1Solution', 'Solution one');
+  INSERT INTO troubleshooting VALUES ('troubleshooting1', 'Find the fault', 'The fix');
+  INSERT INTO flashCards VALUES (1, 'q1', 'a1'), (2, 'q2', 'a2'), (3, 'q3', 'a3');
+  INSERT INTO privModeCmds VALUES ('show', 1), ('configure', 1), ('copy', 1), ('clock', 0),
+                                  ('a%b', 1), ('axb', 1), ('a_c', 1), ('ayc', 1), ('a\d', 1),
+                                  ('aed', 1), ('it''s', 1);
+  INSERT INTO privModeCmdsExtended VALUES ('show ip route', 1), ('show ip arp', 0);
+  INSERT INTO ifModeCmds VALUES ('clock', 1, '01'), ('ip', 1, '012'), ('media-type', 0, '2');
+)sql";
+
+std::vector<std::string> commands(const std::vector<CatalogueRow>& rows) {
+  std::vector<std::string> result;
+  for (const auto& row : rows) result.push_back(row.cmd);
+  return result;
+}
+
+class LessonDatabaseTest : public ::testing::Test {
+ protected:
+  void SetUp() override { database.open(makeDatabase(folder.path() / "lessons.db", kLessonSql)); }
+
+  ScratchFolder folder;
+  LessonDatabase database;
+};
+
+TEST_F(LessonDatabaseTest, LooksUpTextsByKey) {
+  EXPECT_EQ(database.cmdInfo("help"), "help text");
+  EXPECT_EQ(database.misc("welcomeText"), "Welcome to Kovrel");
+  EXPECT_EQ(database.labText("ripRouting"), "RIP lab");
+  EXPECT_EQ(database.testText("test1Solution"), "Solution one");
+  const auto troubleshooting = database.troubleshooting("troubleshooting1");
+  ASSERT_TRUE(troubleshooting);
+  EXPECT_EQ(troubleshooting->troubleshootingText, "Find the fault");
+  EXPECT_EQ(troubleshooting->solutionText, "The fix");
+}
+
+TEST_F(LessonDatabaseTest, MissingKeyFindsNothingAndKeysAreExact) {
+  EXPECT_EQ(database.cmdInfo("show_flash"), std::nullopt);
+  EXPECT_EQ(database.misc("studyPlan"), std::nullopt);
+  EXPECT_EQ(database.troubleshooting("troubleshooting6"), std::nullopt);
+  EXPECT_EQ(database.cmdInfo("HELP"), std::nullopt);
+  EXPECT_EQ(database.cmdInfo("help' OR '1'='1"), std::nullopt);
+}
+
+TEST_F(LessonDatabaseTest, KeyWithTwoRowsYieldsTheFirstAndNullReadsAsEmpty) {
+  EXPECT_EQ(database.cmdInfo("bootText"), "first boot");
+  EXPECT_EQ(database.cmdInfo("empty"), "");
+}
+
+TEST_F(LessonDatabaseTest, CatalogueRowsComeInStoredOrder) {
+  EXPECT_EQ(commands(database.searchCatalogue(CatalogueTable::privModeCmds, "c")),
+            (std::vector<std::string>{"configure", "copy", "clock"}));
+  EXPECT_EQ(commands(database.searchCatalogue(CatalogueTable::privModeCmdsExtended, "show ip")),
+            (std::vector<std::string>{"show ip route", "show ip arp"}));
+}
+
+TEST_F(LessonDatabaseTest, TypedTextIsSearchedLiterally) {
+  const struct {
+    const char* prefix;
+    std::vector<std::string> found;
+  } cases[] = {
+      {"a%", {"a%b"}},   {"a_", {"a_c"}}, {"a\\", {"a\\d"}},
+      {"it'", {"it's"}}, {"'", {}},       {"%", {}},
+      {"_", {}},         {"\\", {}},      {"a", {"a%b", "axb", "a_c", "ayc", "a\\d", "aed"}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(commands(database.searchCatalogue(CatalogueTable::privModeCmds, c.prefix)), c.found)
+        << c.prefix;
+    EXPECT_EQ(database.catalogueHasRow(CatalogueTable::privModeCmds, c.prefix), !c.found.empty())
+        << c.prefix;
+  }
+}
+
+TEST_F(LessonDatabaseTest, ImplementedFilterDropsKnownButNotImplementedRows) {
+  CatalogueFilter implementedOnly;
+  implementedOnly.implementedOnly = true;
+  EXPECT_EQ(commands(database.searchCatalogue(CatalogueTable::privModeCmds, "c", implementedOnly)),
+            (std::vector<std::string>{"configure", "copy"}));
+  EXPECT_FALSE(database.catalogueHasRow(CatalogueTable::privModeCmds, "cl", implementedOnly));
+  EXPECT_TRUE(database.catalogueHasRow(CatalogueTable::privModeCmds, "cl"));
+  EXPECT_FALSE(
+      database.catalogueHasRow(CatalogueTable::privModeCmdsExtended, "show ip a", implementedOnly));
+}
+
+TEST_F(LessonDatabaseTest, InterfaceFilterKeepsRowsHoldingTheCode) {
+  CatalogueFilter ethernet;
+  ethernet.interfaceCode = "2";
+  EXPECT_EQ(commands(database.searchCatalogue(CatalogueTable::ifModeCmds, "", ethernet)),
+            (std::vector<std::string>{"ip", "media-type"}));
+  CatalogueFilter serial1;
+  serial1.interfaceCode = "1";
+  EXPECT_EQ(commands(database.searchCatalogue(CatalogueTable::ifModeCmds, "", serial1)),
+            (std::vector<std::string>{"clock", "ip"}));
+  const auto rows = database.searchCatalogue(CatalogueTable::ifModeCmds, "cl");
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows[0].interfaceCodes, "01");
+  EXPECT_EQ(rows[0].implemented, 1);
+  CatalogueFilter wildcard;
+  wildcard.interfaceCode = "%";
+  EXPECT_FALSE(database.catalogueHasRow(CatalogueTable::ifModeCmds, "", wildcard));
+}
+
+TEST_F(LessonDatabaseTest, FlashCardsAreTheWholeDeck) {
+  const auto deck = database.flashCardsShuffled();
+  std::set<std::pair<std::string, std::string>> cards;
+  for (const auto& card : deck) cards.insert({card.question, card.answer});
+  EXPECT_EQ(cards, (std::set<std::pair<std::string, std::string>>{
+                       {"q1", "a1"}, {"q2", "a2"}, {"q3", "a3"}}));
+  EXPECT_EQ(deck.size(), 3u);
+}
+
+TEST_F(LessonDatabaseTest, FailingStatementThrowsAndLaterLookupsStillWork) {
+  // The small database has no userModeCmds table.
+  EXPECT_THROW(database.searchCatalogue(CatalogueTable::userModeCmds, "e"), DatabaseError);
+  EXPECT_THROW(database.catalogueHasRow(CatalogueTable::userModeCmds, "e"), DatabaseError);
+  EXPECT_EQ(database.cmdInfo("help"), "help text");
+}
+
+TEST_F(LessonDatabaseTest, ClosedDatabaseFindsNothing) {
+  database.close();
+  EXPECT_FALSE(database.isOpen());
+  EXPECT_EQ(database.cmdInfo("help"), std::nullopt);
+  EXPECT_TRUE(database.searchCatalogue(CatalogueTable::privModeCmds, "").empty());
+}
+
+TEST(LessonDatabaseOpen, NeverOpenedDatabaseFindsNothingWithoutThrowing) {
+  LessonDatabase database;
+  EXPECT_FALSE(database.isOpen());
+  EXPECT_EQ(database.cmdInfo("bootText"), std::nullopt);
+  EXPECT_EQ(database.misc("welcomeText"), std::nullopt);
+  EXPECT_EQ(database.labText("ripRouting"), std::nullopt);
+  EXPECT_EQ(database.testText("test1"), std::nullopt);
+  EXPECT_EQ(database.troubleshooting("troubleshooting1"), std::nullopt);
+  EXPECT_TRUE(database.flashCardsShuffled().empty());
+  EXPECT_TRUE(database.searchCatalogue(CatalogueTable::userModeCmds, "e").empty());
+  EXPECT_FALSE(database.catalogueHasRow(CatalogueTable::userModeCmds, "e"));
+}
+
+TEST(LessonDatabaseOpen, RefusesWhatIsNotALessonDatabase) {
+  ScratchFolder folder;
+  const std::filesystem::path files[] = {
+      folder.path() / "missing.db",
+      folder.write("text.db", "This is a plain text file, not a database at all.\n"),
+      folder.write("empty.db", ""),
+      makeDatabase(folder.path() / "other.db", "CREATE TABLE something (x TEXT);"),
+      folder.path(),
+  };
+  for (const auto& file : files) {
+    LessonDatabase database;
+    EXPECT_THROW(database.open(file), DatabaseError) << file;
+    EXPECT_FALSE(database.isOpen()) << file;
+    EXPECT_EQ(database.cmdInfo("bootText"), std::nullopt);
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / "missing.db"));  // never created
+}
+
+TEST(LessonDatabaseOpen, FailedReopenLeavesTheDatabaseClosed) {
+  ScratchFolder folder;
+  LessonDatabase database;
+  database.open(makeDatabase(folder.path() / "lessons.db", kLessonSql));
+  EXPECT_THROW(database.open(folder.path() / "missing.db"), DatabaseError);
+  EXPECT_FALSE(database.isOpen());
+  EXPECT_EQ(database.cmdInfo("help"), std::nullopt);
+}
+
+TEST(EscapeForLike, EscapesOnlyTheWildcardsAndTheEscape) {
+  EXPECT_EQ(escapeForLike("show ip"), "show ip");
+  EXPECT_EQ(escapeForLike("a%b_c\\d'e"), "a\\%b\\_c\\\\d'e");
+}
+
+}  // namespace
+}  // namespace kovrel
