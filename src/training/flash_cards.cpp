@@ -1,0 +1,68 @@
+#include "training/flash_cards.h"
+
+#include "console/error_log.h"
+#include "console/simulator.h"
+
+namespace kovrel {
+namespace {
+
+constexpr std::string_view kBoxBreak = "\r\n\r\n";
+
+// The buttons follow the probes of the viewer: `back` can be pressed while a card lies before the
+// one shown, `forward` while one lies after it. Probing both ways at opening leaves a deck of one
+// card with neither.
+bool hasPrevious(const FlashCardDeck& deck) { return deck.position > 0; }
+bool hasNext(const FlashCardDeck& deck) { return deck.position + 1 < deck.cards.size(); }
+
+FlashCardDeck& deckOf(Simulator& sim) { return sim.state.training.flashCards; }
+
+}  // namespace
+
+FlashCardView flashCardView(const FlashCardDeck& deck) {
+  FlashCardView view;
+  if (deck.position >= deck.cards.size()) return view;
+  const FlashCard& card = deck.cards[deck.position];
+  view.questionBox = "Question: " + std::string(kBoxBreak) + card.question;
+  view.answerBox = "Answer: ";
+  if (deck.answerShown) view.answerBox += std::string(kBoxBreak) + card.answer;
+  view.backEnabled = hasPrevious(deck);
+  view.forwardEnabled = hasNext(deck);
+  view.showAnswerEnabled = true;
+  return view;
+}
+
+FlashCardView openFlashCards(Simulator& sim) {
+  sim.state.training.currentActivity = Activity::flashCards;
+  FlashCardDeck& deck = deckOf(sim);
+  deck = FlashCardDeck{};
+  deck.cards = trapped(
+      sim, "loadFlashCards", [&] { return sim.database.flashCardsShuffled(); },
+      std::vector<FlashCard>());
+  return flashCardView(deck);
+}
+
+FlashCardView flashCardForward(Simulator& sim) {
+  FlashCardDeck& deck = deckOf(sim);
+  if (hasNext(deck)) {
+    ++deck.position;
+    deck.answerShown = false;
+  }
+  return flashCardView(deck);
+}
+
+FlashCardView flashCardBack(Simulator& sim) {
+  FlashCardDeck& deck = deckOf(sim);
+  if (hasPrevious(deck) && deck.position < deck.cards.size()) {
+    --deck.position;
+    deck.answerShown = false;
+  }
+  return flashCardView(deck);
+}
+
+FlashCardView flashCardShowAnswer(Simulator& sim) {
+  FlashCardDeck& deck = deckOf(sim);
+  if (deck.position < deck.cards.size()) deck.answerShown = true;
+  return flashCardView(deck);
+}
+
+}  // namespace kovrel

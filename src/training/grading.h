@@ -1,0 +1,63 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "config/router_records.h"
+
+namespace kovrel {
+
+class Simulator;
+
+/// One line of a test's diagnostic report: a graded task with its check on the router's running
+/// configuration, or a group heading when `check` is null.
+struct GradedTask {
+  std::string_view label;
+  bool (*check)(const RouterConfig& config);
+};
+
+/// A test as its report grades it: the report's title, the tasks in report order, and the lesson
+/// database key of its model solution.
+struct TestGrading {
+  std::string_view title;
+  std::span<const GradedTask> tasks;
+  std::string_view solutionKey;
+  std::string_view solutionHeading;
+};
+
+/// The grading of test 1, 2 or 3; null for any other number.
+const TestGrading* testGrading(int testNumber);
+
+/// The lowest score that passes.
+inline constexpr int kPassMark = 801;
+
+/// correct / (correct + incorrect) x 1000, rounded to the nearest whole number with halves going
+/// to the even neighbour; 0 when nothing was graded.
+int testScore(int correctCount, int incorrectCount);
+
+/// A graded test: the report text (CR LF between lines) and its figures.
+struct TestReport {
+  std::string text;
+  int correctCount = 0;
+  int incorrectCount = 0;
+  int score = 0;
+};
+
+/// Grades the router's live configuration, changing nothing, and builds the report with the model
+/// solution at its end.
+TestReport gradeTest(const RouterState& router, const TestGrading& test,
+                     std::string_view solutionText);
+
+/// Grades the current router against test 1, 2 or 3 and shows the report (`displayAnswerToTest1`
+/// and its twins). Returns the report text.
+std::string displayAnswerToTest(Simulator& sim, int testNumber);
+inline std::string displayAnswerToTest1(Simulator& sim) { return displayAnswerToTest(sim, 1); }
+inline std::string displayAnswerToTest2(Simulator& sim) { return displayAnswerToTest(sim, 2); }
+inline std::string displayAnswerToTest3(Simulator& sim) { return displayAnswerToTest(sim, 3); }
+
+/// Opens the test report window ("Show Answer/ Submit"): the current activity becomes the report
+/// and the current test is graded; for no valid test the window stays empty. Returns the report.
+std::string openTestReport(Simulator& sim);
+
+}  // namespace kovrel
