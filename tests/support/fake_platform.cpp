@@ -6,10 +6,14 @@
 namespace kovrel::testing {
 
 void FakePlatform::outputAppended(const std::string& text, bool isEmphasised) {
+  transcript += text;
   if (isEmphasised) emphasised.push_back(text);
 }
 
-void FakePlatform::outputReplaced(const std::string&) { ++replacements; }
+void FakePlatform::outputReplaced(const std::string& text) {
+  ++replacements;
+  transcript += "\f" + text;
+}
 
 int FakePlatform::waitForKey() {
   ++keysWaitedFor;

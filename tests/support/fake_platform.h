@@ -46,6 +46,7 @@ class FakePlatform : public ConsoleView,
   std::vector<std::string> messages;
   std::vector<std::string> errorLines;
   std::vector<std::string> emphasised;  // emphasised output texts, in order
+  std::string transcript;  // everything appended; a replaced output starts with a form feed
   int truncations = 0;
   int refreshes = 0;
   int replacements = 0;

@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <cstdio>
+
+#include "config/saved_config.h"
+#include "console/session.h"
+#include "support/fake_platform.h"
+
+namespace kovrel {
+namespace {
+
+using testing::FakePlatform;
+using testing::SimulatorFixture;
+
+TEST(Boot, WritesTheAvailabilityLinesAfterTheBootText) {
+  SimulatorFixture f;
+  const std::string& output = f.sim.console.output();
+  EXPECT_TRUE(output.starts_with(f.sim.state.bootText));
+  EXPECT_TRUE(output.ends_with("\r\n \r\nRouter con0 is now available\r\n \r\n \r\n"
+                               "Press RETURN to get started."));
+}
+
+TEST(Boot, WithoutDatabaseOnlyTheFixedLinesAppear) {
+  SimulatorFixture f(false);
+  EXPECT_EQ(f.sim.console.output(),
+            "\r\n \r\nRouter con0 is now available\r\n \r\n \r\nPress RETURN to get started.");
+}
+
+TEST(Reload, AnyCharacterButYCancels) {
+  for (const char* answer : {"n", "\r", "x"}) {
+    SimulatorFixture f;
+    f.startSession(CliMode::priv);
+    f.enter("reload");
+    EXPECT_EQ(f.input(), "Proceed with reload? [confirm]");
+    f.type(answer);
+    EXPECT_EQ(f.prompt(), "Router#");
+    EXPECT_EQ(f.sim.interactionPending(), Interaction::none);
+    EXPECT_TRUE(f.platform.pauses.empty());
+  }
+}
+
+TEST(Reload, YReturnsToTheFactoryConfigurationEvenAfterASave) {
+  SimulatorFixture f;
+  f.startSession(CliMode::priv);
+  f.running().hostname = "edge";
+  f.running().serial0.ipAddress = "10.0.0.1";
+  f.running().serial0.subnetMask = "255.0.0.0";
+  saveRunningConfig(f.sim, "startup-config");
+  f.enter("reload");
+  f.newOutput();
+  f.type("Y");
+  EXPECT_EQ(f.platform.pauses, std::vector<int>{2000});
+  EXPECT_EQ(f.running().hostname, "Router");
+  EXPECT_EQ(f.running().serial0.ipAddress, "10.0.0.1") << "addresses survive a reload";
+  EXPECT_EQ(f.mode(), CliMode::none);
+  const std::string& output = f.sim.console.output();
+  EXPECT_NE(output.find("Router con0 is now available"), std::string::npos);
+}
+
+TEST(Reload, EchoesTheQuestionAndTheAnswer) {
+  SimulatorFixture f;
+  f.startSession(CliMode::priv);
+  f.enter("reload");
+  f.newOutput();
+  f.type("y");
+  EXPECT_NE(f.platform.transcript.find("Proceed with reload? [confirm]y\r\n"
+                                       ": %SYS-5-RELOAD: Reload requested\f"),
+            std::string::npos);
+}
+
+TEST(ConfigureQuestion, TerminalAnswerEntersConfiguration) {
+  SimulatorFixture f;
+  f.startSession(CliMode::priv);
+  f.enter("configure");
+  EXPECT_EQ(f.input(), "Configuring from terminal, memory, or network [terminal]?");
+  f.enter(" TERM ");
+  EXPECT_EQ(f.newOutput(),
+            "\nRouter#configure\nConfiguring from terminal, memory, or network [terminal]? TERM \n"
+            "Enter configuration commands, one per line.  End with CNTL/Z.");
+  EXPECT_EQ(f.input(), "Router(config)#");
+  EXPECT_EQ(f.sim.router().history, (std::vector<std::string>{"enable", "configure", " TERM "}));
+}
+
+TEST(ConfigureQuestion, EmptyOrWrongAnswerIsRefused) {
+  for (const char* answer : {"", "disk"}) {
+    SimulatorFixture f;
+    f.startSession(CliMode::priv);
+    f.enter("configure");
+    f.newOutput();
+    f.enter(answer);
+    EXPECT_TRUE(f.newOutput().ends_with("\n?Must be 'terminal', 'memory' or 'network'"));
+    EXPECT_EQ(f.input(), "Router#");
+    EXPECT_EQ(f.mode(), CliMode::priv);
+  }
+}
+
+TEST(ConfigureQuestion, PrefixesOfTerminalEnterAtOnce) {
+  for (const char* line : {"configure terminal", "conf t", "config te", "configu termi"}) {
+    SimulatorFixture f;
+    f.startSession(CliMode::priv);
+    f.enter(line);
+    EXPECT_EQ(f.mode(), CliMode::conf) << line;
+  }
+}
+
+TEST(BannerEntry, StoresLinesUpToTheDelimiter) {
+  SimulatorFixture f;
+  f.startSession(CliMode::conf);
+  // The banner command leaves the console in this state.
+  f.sim.state.console.bannerKind = "login";
+  f.sim.state.console.bannerDelimiter = "#";
+  f.sim.state.console.bannerText.clear();
+  f.sim.router().prompt.clear();
+  f.sim.setInteraction(Interaction::bannerLine);
+  f.sim.console.setInput("");
+  f.enter("Welcome To The LAB");
+  f.enter("  second line # dropped");
+  EXPECT_EQ(f.running().bannerLogin, "Welcome To The LAB\r\n  second line ");
+  EXPECT_EQ(f.prompt(), "Router(config)#");
+  EXPECT_EQ(f.sim.interactionPending(), Interaction::none);
+  EXPECT_EQ(f.sim.router().history.size(), 2u) << "banner lines are never recorded";
+}
+
+TEST(Startup, MissingDatabaseIsReportedAndTheProgramGoesOn) {
+  FakePlatform platform;
+  Simulator sim(platform.services());
+  setWelcomeText(sim, "/nonexistent/folder/DataStore.db");
+  ASSERT_EQ(platform.messages.size(), 2u);
+  EXPECT_TRUE(platform.messages[0].starts_with(
+      "The Application encountered an error. Behavior maybe unpredictable.\n"
+      " Please see details at "));
+  EXPECT_EQ(platform.messages[1], " Not Able To Access DB. Please Check README.");
+  EXPECT_EQ(platform.truncations, 1);
+  ASSERT_GE(platform.errorLines.size(), 6u);
+  EXPECT_TRUE(platform.errorLines[0].starts_with("Error Occureed at "));
+  EXPECT_EQ(platform.errorLines[1], "In function setWelcomeText");
+  EXPECT_TRUE(sim.state.bootText.empty());
+  startFreshRouter(sim);
+  EXPECT_TRUE(sim.console.output().ends_with("Press RETURN to get started."));
+}
+
+TEST(Startup, ADatabaseWithoutTheProgramNameIsReportedButStillUsed) {
+  const std::string path = ::testing::TempDir() + "/foreign_lessons.db";
+  std::remove(path.c_str());
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+  sqlite3_exec(db,
+               "CREATE TABLE cmdInfo(cmd TEXT, display TEXT);"
+               "CREATE TABLE Misc(id TEXT, contents TEXT);"
+               "INSERT INTO cmdInfo VALUES('bootText', 'Foreign boot');"
+               "INSERT INTO Misc VALUES('welcomeText', 'Welcome to somewhere else');",
+               nullptr, nullptr, nullptr);
+  sqlite3_close(db);
+  FakePlatform platform;
+  Simulator sim(platform.services());
+  setWelcomeText(sim, path);
+  EXPECT_EQ(platform.messages, std::vector<std::string>{" Not Able To Access DB. Please Check README."});
+  EXPECT_EQ(sim.state.bootText, "Foreign boot");
+  EXPECT_TRUE(platform.errorLines.empty());
+}
+
+TEST(ErrorLog, TruncatesOnlyAtTheFirstErrorOfARun) {
+  FakePlatform platform;
+  Simulator sim(platform.services());
+  setWelcomeText(sim, "/nonexistent/a.db");
+  setWelcomeText(sim, "/nonexistent/b.db");
+  EXPECT_EQ(platform.truncations, 1);
+  EXPECT_EQ(platform.errorLines.size(), 12u);
+}
+
+}  // namespace
+}  // namespace kovrel

@@ -1,0 +1,16 @@
+#include "support/recording_rich_text.h"
+
+namespace kovrel::testing {
+
+void RecordingRichText::clear() {
+  operations.push_back("clear");
+  runs.clear();
+  ++clears;
+}
+
+void RecordingRichText::insert(std::string_view text, const TextStyle& style) {
+  operations.push_back("insert");
+  appendRun(runs, text, style);
+}
+
+}  // namespace kovrel::testing

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "training/rich_text.h"
+
+namespace kovrel::testing {
+
+/// A rich-text pane that records what the engine does to it: every clear, every move of the
+/// insertion point, and the styled runs of the text it holds.
+class RecordingRichText : public RichTextTarget {
+ public:
+  void clear() override;
+  void moveToEnd() override { operations.push_back("end"); }
+  void moveToStart() override { operations.push_back("start"); }
+  void insert(std::string_view text, const TextStyle& style) override;
+
+  /// The text the pane holds, without styles.
+  std::string text() const { return plainText(runs); }
+
+  std::vector<StyledRun> runs;           // adjacent inserts of one style joined
+  std::vector<std::string> operations;  // "clear", "end", "start", "insert"
+  int clears = 0;
+};
+
+}  // namespace kovrel::testing
