@@ -146,13 +146,6 @@ TEST_F(LessonDatabaseTest, FailingStatementThrowsAndLaterLookupsStillWork) {
   EXPECT_EQ(database.cmdInfo("help"), "help text");
 }
 
-TEST_F(LessonDatabaseTest, ClosedDatabaseFindsNothing) {
-  database.close();
-  EXPECT_FALSE(database.isOpen());
-  EXPECT_EQ(database.cmdInfo("help"), std::nullopt);
-  EXPECT_TRUE(database.searchCatalogue(CatalogueTable::privModeCmds, "").empty());
-}
-
 TEST(LessonDatabaseOpen, NeverOpenedDatabaseFindsNothingWithoutThrowing) {
   LessonDatabase database;
   EXPECT_FALSE(database.isOpen());
@@ -191,11 +184,6 @@ TEST(LessonDatabaseOpen, FailedReopenLeavesTheDatabaseClosed) {
   EXPECT_THROW(database.open(folder.path() / "missing.db"), DatabaseError);
   EXPECT_FALSE(database.isOpen());
   EXPECT_EQ(database.cmdInfo("help"), std::nullopt);
-}
-
-TEST(EscapeForLike, EscapesOnlyTheWildcardsAndTheEscape) {
-  EXPECT_EQ(escapeForLike("show ip"), "show ip");
-  EXPECT_EQ(escapeForLike("a%b_c\\d'e"), "a\\%b\\_c\\\\d'e");
 }
 
 }  // namespace
