@@ -1,0 +1,162 @@
+#include "shell/terminal/interactive_terminal.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "console/simulator.h"
+#include "shell/terminal/key_reader.h"
+#include "shell/terminal/platform_adapters.h"
+#include "shell/terminal/program_commands.h"
+#include "shell/terminal/raw_mode.h"
+#include "shell/terminal/session_start.h"
+#include "shell/terminal/terminal_screen.h"
+
+namespace kovrel::terminal {
+namespace {
+
+constexpr const char* kHeader =
+    " Kovrel Router Simulator  |  Ctrl-] opens the program command line; 'quit' there ends the "
+    "program ";
+
+void writeAll(int fd, std::string_view text) {
+  while (!text.empty()) {
+    const ssize_t written = write(fd, text.data(), text.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return;  // the terminal is gone; nothing more can be shown
+    text.remove_prefix(static_cast<std::size_t>(written));
+  }
+}
+
+/// A message box on the terminal: the text in reverse video under the output, then a key press
+/// stands for the OK button.
+class TerminalMessageBox : public MessageBox {
+ public:
+  TerminalMessageBox(TerminalScreen& screen, KeyReader& keys) : screen_(screen), keys_(keys) {}
+
+  void show(const std::string& text) override {
+    std::vector<std::string> lines;
+    std::string line;
+    for (const char character : text + "\n") {
+      if (character == '\n') {
+        lines.push_back(std::exchange(line, {}));
+      } else if (character != '\r') {
+        line.push_back(character);
+      }
+    }
+    lines.push_back("[press any key]");
+    screen_.showNotice(lines, true);
+    keys_.next();
+  }
+
+ private:
+  TerminalScreen& screen_;
+  KeyReader& keys_;
+};
+
+/// A " --More--" pause on the terminal: the engine has shown it in the input line already.
+class TerminalKeyWaiter : public KeyWaiter {
+ public:
+  explicit TerminalKeyWaiter(KeyReader& keys) : keys_(keys) {}
+  int waitForKey() override {
+    const std::optional<KeyEvent> event = keys_.next();
+    return event ? pagingCode(*event) : 'q';
+  }
+
+ private:
+  KeyReader& keys_;
+};
+
+/// Everything one interactive run holds, in the order it must be built.
+class InteractiveSession {
+ public:
+  InteractiveSession(const Options& options, int inputFd, int outputFd)
+      : options_(options),
+        outputFd_(outputFd),
+        screen_([outputFd](std::string_view text) { writeAll(outputFd, text); }, kHeader),
+        input_(inputFd, true, [this] { followResize(); }),
+        keys_(input_),
+        keyWaiter_(keys_),
+        messageBox_(screen_, keys_),
+        random_(options.seed),
+        errorLog_(applicationFolder(), stateFolder()),
+        sim_(Services{screen_, pauser_, keyWaiter_, messageBox_, clock_, random_, errorLog_}) {}
+
+  void run();
+
+ private:
+  void followResize();
+  void applySize();
+  bool handleProgramKey(const KeyEvent& event);
+
+  const Options& options_;
+  int outputFd_;
+  TerminalScreen screen_;
+  FdByteSource input_;
+  KeyReader keys_;
+  TerminalKeyWaiter keyWaiter_;
+  TerminalMessageBox messageBox_;
+  SleepingPauser pauser_;
+  SystemClock clock_;
+  SeededRandom random_;
+  FileErrorLog errorLog_;
+  Simulator sim_;
+  ProgramCommandLine programLine_;
+};
+
+void InteractiveSession::applySize() {
+  const TerminalSize size = terminalSize(outputFd_);
+  screen_.resize(size.columns);
+  sim_.state.console.pageLength = options_.pageLength.value_or(pageLengthForRows(size.rows));
+}
+
+void InteractiveSession::followResize() {
+  if (RawMode::takeResize()) applySize();
+}
+
+// Returns whether the program should end.
+bool InteractiveSession::handleProgramKey(const KeyEvent& event) {
+  const std::optional<std::string> line = programLine_.feed(event);
+  if (!line) {
+    screen_.showProgramLine(std::string(ProgramCommandLine::kPrompt) + programLine_.text());
+    return false;
+  }
+  screen_.showProgramLine(std::nullopt);
+  const ProgramCommandResult result = runProgramCommand(sim_, *line);
+  if (!result.lines.empty()) screen_.showNotice(result.lines, false);
+  return result.quit;
+}
+
+void InteractiveSession::run() {
+  applySize();
+  startProgram(sim_, options_);
+  while (const std::optional<KeyEvent> event = keys_.next()) {
+    if (programLine_.active()) {
+      if (handleProgramKey(*event)) break;
+    } else if (event->kind == KeyEventKind::programCommand) {
+      programLine_.start();
+      screen_.showProgramLine(std::string(ProgramCommandLine::kPrompt));
+    } else {
+      deliverKey(sim_, *event);
+    }
+  }
+  screen_.finish();
+}
+
+}  // namespace
+
+int pageLengthForRows(int rows) { return std::max(rows - 1, 1); }
+
+int runInteractive(const Options& options, int inputFd, int outputFd) {
+  RawMode raw(inputFd);
+  InteractiveSession session(options, inputFd, outputFd);
+  session.run();
+  return 0;
+}
+
+}  // namespace kovrel::terminal

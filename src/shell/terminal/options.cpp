@@ -1,0 +1,149 @@
+#include "shell/terminal/options.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <string_view>
+
+#ifndef KOVREL_VERSION
+#define KOVREL_VERSION "unknown"
+#endif
+
+namespace kovrel::terminal {
+namespace {
+
+constexpr std::string_view kProgramName = "kovrel-term";
+
+// Sets one option from its value; returns an error text, empty when the value was good.
+using OptionSetter = std::string (*)(Options& options, std::string_view value);
+
+/// One command-line option: its name, the name of its value (empty for a switch), its help line
+/// and what it sets. The usage text is built from this table.
+struct OptionSpec {
+  std::string_view name;
+  std::string_view valueName;
+  std::string_view help;
+  OptionSetter set;
+};
+
+template <typename Number>
+std::optional<Number> parseNumber(std::string_view text) {
+  Number value{};
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+std::string setDatabase(Options& options, std::string_view value) {
+  if (value.empty()) return "--db needs a file name";
+  options.databasePath = value;
+  return "";
+}
+
+std::string setPageLength(Options& options, std::string_view value) {
+  // The console keeps the page length in a 16-bit field, and a page holds at least one line.
+  const auto number = parseNumber<int>(value);
+  if (!number || *number < 1 || *number > 32767) {
+    return "--page-length needs a whole number from 1 to 32767, not '" + std::string(value) + "'";
+  }
+  options.pageLength = *number;
+  return "";
+}
+
+std::string setSeed(Options& options, std::string_view value) {
+  const auto number = parseNumber<std::uint32_t>(value);
+  if (!number) {
+    return "--seed needs a whole number from 0 to 4294967295, not '" + std::string(value) + "'";
+  }
+  options.seed = *number;
+  return "";
+}
+
+constexpr std::array<OptionSpec, 7> kOptions = {{
+    {"--db", "PATH", "lesson database to use (default: DataStore.db beside the program)",
+     setDatabase},
+    {"--page-length", "N",
+     "lines per page before \" --More--\" (default: terminal rows, 24 in batch)", setPageLength},
+    {"--seed", "N", "seed of the random numbers (timers, ping times) for repeatable runs", setSeed},
+    {"--ansi", "", "batch mode: show emphasised text bold with ANSI escapes",
+     [](Options& options, std::string_view) -> std::string {
+       options.ansi = true;
+       return "";
+     }},
+    {"--batch", "", "read key bytes from standard input and write the console to standard output",
+     [](Options& options, std::string_view) -> std::string {
+       options.batch = true;
+       return "";
+     }},
+    {"--help", "", "show this help and exit", nullptr},
+    {"--version", "", "show the version and exit", nullptr},
+}};
+
+const OptionSpec* findOption(std::string_view name) {
+  for (const OptionSpec& spec : kOptions) {
+    if (spec.name == name) return &spec;
+  }
+  return nullptr;
+}
+
+ParsedOptions failure(const std::string& message) {
+  ParsedOptions result;
+  result.exitStatus = 2;
+  result.standardError = std::string(kProgramName) + ": " + message + "\nTry '" +
+                         std::string(kProgramName) + " --help' for more information.\n";
+  return result;
+}
+
+ParsedOptions finish(int status, std::string text) {
+  ParsedOptions result;
+  result.exitStatus = status;
+  result.standardOutput = std::move(text);
+  return result;
+}
+
+}  // namespace
+
+std::string usageText() {
+  std::string text = "Usage: " + std::string(kProgramName) +
+                     " [OPTION]...\n"
+                     "The console of the Kovrel Router Simulator in a terminal. Interactive when\n"
+                     "standard input is a terminal; Ctrl-] then 'quit' ends the program.\n\n";
+  for (const OptionSpec& spec : kOptions) {
+    std::string left = "  " + std::string(spec.name);
+    if (!spec.valueName.empty()) left += " " + std::string(spec.valueName);
+    left.resize(std::max<std::size_t>(left.size() + 2, 22), ' ');
+    text += left + std::string(spec.help) + "\n";
+  }
+  return text;
+}
+
+ParsedOptions parseOptions(const std::vector<std::string>& arguments) {
+  ParsedOptions result;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string_view argument = arguments[i];
+    const std::size_t equals = argument.find('=');
+    const std::string_view name = argument.substr(0, equals);
+    const OptionSpec* spec = findOption(name);
+    if (spec == nullptr) {
+      if (!argument.starts_with("-")) return failure("unexpected argument '" + arguments[i] + "'");
+      return failure("unknown option '" + std::string(name) + "'");
+    }
+    if (name == "--help") return finish(0, usageText());
+    if (name == "--version") return finish(0, std::string(kProgramName) + " " KOVREL_VERSION "\n");
+    std::string_view value;
+    if (spec->valueName.empty()) {
+      if (equals != std::string_view::npos) return failure(std::string(name) + " takes no value");
+    } else if (equals != std::string_view::npos) {
+      value = argument.substr(equals + 1);
+    } else if (i + 1 < arguments.size()) {
+      value = arguments[++i];
+    } else {
+      return failure(std::string(name) + " needs a value (" + std::string(spec->valueName) + ")");
+    }
+    const std::string error = spec->set(result.options, value);
+    if (!error.empty()) return failure(error);
+  }
+  return result;
+}
+
+}  // namespace kovrel::terminal

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/terminal/key_event.h"
+
+namespace kovrel {
+class Simulator;
+}
+
+namespace kovrel::terminal {
+
+/// What a program command leaves for its front-end: lines to show (the front-end's own voice,
+/// not router output) and whether the program should end.
+struct ProgramCommandResult {
+  std::vector<std::string> lines;
+  bool quit = false;
+};
+
+/// A program command's action. `arguments` are the words after the command's name.
+using ProgramCommandAction = void (*)(Simulator& sim, std::span<const std::string> arguments,
+                                      ProgramCommandResult& result);
+
+/// One row of the program command table: the command's words ("quit", "router a"), the names of
+/// its arguments ("KEY"), a one-line summary, and its action.
+struct ProgramCommand {
+  std::string_view name;
+  std::vector<std::string_view> argumentNames;
+  std::string_view summary;
+  ProgramCommandAction run;
+};
+
+/// Every program command, in the order `help` lists them.
+std::span<const ProgramCommand> programCommands();
+
+/// Runs one program command line (the text typed after Ctrl-]). An unknown or malformed command
+/// gives one line saying so and changes nothing; a failure inside a command is trapped and logged.
+ProgramCommandResult runProgramCommand(Simulator& sim, std::string_view line);
+
+/// The line typed after Ctrl-], edited apart from the router's input line so that the router
+/// console keeps what was typed there.
+class ProgramCommandLine {
+ public:
+  static constexpr std::string_view kPrompt = "program> ";
+
+  void start() {
+    active_ = true;
+    text_.clear();
+  }
+  bool active() const { return active_; }
+  const std::string& text() const { return text_; }
+  /// Applies one key; returns the finished line on Enter. Esc or Ctrl-C abandon the line (an empty
+  /// result, which runs nothing).
+  std::optional<std::string> feed(const KeyEvent& event);
+
+ private:
+  bool active_ = false;
+  std::string text_;
+};
+
+}  // namespace kovrel::terminal

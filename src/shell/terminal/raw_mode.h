@@ -1,0 +1,34 @@
+#pragma once
+
+#include <termios.h>
+
+namespace kovrel::terminal {
+
+/// Puts a terminal in raw mode for the life of the object and restores it on every way out: the
+/// destructor, and the signals that end the program (the handler restores, then lets the signal
+/// take its course). Ctrl-C and Ctrl-Z reach the router as keys, as on the real console.
+class RawMode {
+ public:
+  explicit RawMode(int fd);
+  ~RawMode();
+  RawMode(const RawMode&) = delete;
+  RawMode& operator=(const RawMode&) = delete;
+
+  bool active() const { return active_; }
+
+  /// Whether the window changed size since the last call; clears the flag.
+  static bool takeResize();
+
+ private:
+  int fd_;
+  bool active_ = false;
+};
+
+/// The terminal's size in columns and rows; 80 by 24 when it cannot be asked.
+struct TerminalSize {
+  int columns = 80;
+  int rows = 24;
+};
+TerminalSize terminalSize(int fd);
+
+}  // namespace kovrel::terminal

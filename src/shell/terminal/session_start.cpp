@@ -1,0 +1,21 @@
+#include "shell/terminal/session_start.h"
+
+#include "console/error_log.h"
+#include "console/session.h"
+#include "console/simulator.h"
+#include "shell/terminal/platform_adapters.h"
+
+namespace kovrel::terminal {
+
+std::string databasePathFor(const Options& options) {
+  if (!options.databasePath.empty()) return options.databasePath;
+  return (applicationFolder() / kDatabaseName).string();
+}
+
+void startProgram(Simulator& sim, const Options& options) {
+  trapped(sim, "setWelcomeText", [&] { setWelcomeText(sim, databasePathFor(options)); });
+  // Until activities can be chosen, every run begins with a factory-fresh router at the console.
+  trapped(sim, "startFreshRouter", [&] { startFreshRouter(sim); });
+}
+
+}  // namespace kovrel::terminal
