@@ -1,10 +1,20 @@
+#include "config/access_lists.h"
+#include "config/banners.h"
+#include "config/cdp_commands.h"
+#include "config/global_no_commands.h"
+#include "config/hostname_and_passwords.h"
+#include "config/interface_commands.h"
+#include "config/ip_global.h"
+#include "catalogue/context_help.h"
 #include "config/line_commands.h"
+#include "config/routing_protocols.h"
 #include "console/configure_command.h"
 #include "console/copy_dialog.h"
 #include "console/dispatch.h"
 #include "console/mode_commands.h"
 #include "console/session.h"
 #include "console/terminal_command.h"
+#include "network/ping.h"
 #include "network/show_commands.h"
 
 namespace kovrel {
@@ -17,19 +27,21 @@ constexpr Handler kNotBuiltYet = nullptr;
 
 const std::vector<DispatchRow>& rows() {
   static const std::vector<DispatchRow> table = {
-      {{"access-list"}, {{conf, kNotBuiltYet}}, OtherModes::invalidInput},
-      {{"banner"}, {{conf, kNotBuiltYet}}, OtherModes::invalidInput},
-      {{"bandwidth"}, {{configIf, kNotBuiltYet}}, OtherModes::invalidInput},
-      {{"clock"}, {{configIf, kNotBuiltYet}}, OtherModes::invalidInput},
-      {{"cdp"}, {{conf, kNotBuiltYet}, {configIf, kNotBuiltYet}}, OtherModes::invalidInput},
+      {{"access-list"}, {{conf, accessListCommand}}, OtherModes::invalidInput},
+      {{"banner"}, {{conf, bannerCommand}}, OtherModes::invalidInput},
+      {{"bandwidth"}, {{configIf, bandwidthCommand}}, OtherModes::invalidInput},
+      {{"clock"}, {{configIf, clockRateCommand}}, OtherModes::invalidInput},
+      {{"cdp"},
+       {{conf, globalCdpCommand}, {configIf, interfaceCdpCommand}},
+       OtherModes::invalidInput},
       {{"conf", "confi", "config", "configu", "configur", "configure"},
        {{std::nullopt, process_configure_terminal}},
        OtherModes::none},
       {{"copy"}, {{priv, copyCommand}}, OtherModes::invalidInput},
       {{"disable"}, {{priv, disableCommand}, {user, doNothing}}, OtherModes::unknownCommand},
-      {{"description"}, {{configIf, kNotBuiltYet}}, OtherModes::invalidInput},
+      {{"description"}, {{configIf, descriptionCommand}}, OtherModes::invalidInput},
       {{"enable", "en"},
-       {{user, enableCommand}, {conf, kNotBuiltYet}, {std::nullopt, doNothing}},
+       {{user, enableCommand}, {conf, enableConfigurationCommand}, {std::nullopt, doNothing}},
        OtherModes::none},
       {{"end"},
        {{conf, endCommand},
@@ -40,32 +52,32 @@ const std::vector<DispatchRow>& rows() {
        OtherModes::unknownCommand},
       {{"exec-timeout"}, {{configLine, execTimeoutCommand}}, OtherModes::unknownCommand},
       {{"exit"}, {{std::nullopt, exitCommand}}, OtherModes::none},
-      {{"help"}, {{std::nullopt, kNotBuiltYet}}, OtherModes::unknownCommand},
-      {{"hostname"}, {{std::nullopt, kNotBuiltYet}}, OtherModes::invalidInput},
-      {{"int", "interface"}, {{conf, kNotBuiltYet}}, OtherModes::unknownCommand},
-      {{"ip"}, {{conf, kNotBuiltYet}, {configIf, kNotBuiltYet}}, OtherModes::invalidInput},
-      {{"keepalive"}, {{configIf, kNotBuiltYet}}, OtherModes::invalidInput},
+      {{"help"}, {{std::nullopt, helpCommand}}, OtherModes::none},
+      {{"hostname"}, {{std::nullopt, process_hostname}}, OtherModes::invalidInput},
+      {{"int", "interface"}, {{conf, interfaceSelectionCommand}}, OtherModes::unknownCommand},
+      {{"ip"}, {{conf, globalIpCommand}, {configIf, interfaceIpCommand}}, OtherModes::invalidInput},
+      {{"keepalive"}, {{configIf, keepaliveCommand}}, OtherModes::invalidInput},
       {{"line"}, {{conf, lineSelectionCommand}}, OtherModes::unknownCommand},
       {{"login"}, {{configLine, loginCommand}}, OtherModes::unknownCommand},
       {{"logout"}, {{user, logoutCommand}, {priv, logoutCommand}}, OtherModes::unknownCommand},
       {{"network"},
-       {{configRouterRip, kNotBuiltYet}, {configRouterIgrp, kNotBuiltYet}},
+       {{configRouterRip, ripNetworkCommand}, {configRouterIgrp, igrpNetworkCommand}},
        OtherModes::unknownCommand},
       {{"no"},
-       {{conf, kNotBuiltYet},
+       {{conf, globalNoCommand},
         {configLine, noLoginCommand},
-        {configIf, kNotBuiltYet},
-        {configRouterRip, kNotBuiltYet},
-        {configRouterIgrp, kNotBuiltYet}},
+        {configIf, interfaceNoCommand},
+        {configRouterRip, ripNoNetworkCommand},
+        {configRouterIgrp, igrpNoNetworkCommand}},
        OtherModes::unknownCommand},
       {{"password"}, {{configLine, passwordCommand}}, OtherModes::unknownCommand},
-      {{"ping"}, {{user, kNotBuiltYet}, {priv, kNotBuiltYet}}, OtherModes::unknownCommand},
+      {{"ping"}, {{user, pingCommand}, {priv, pingCommand}}, OtherModes::unknownCommand},
       {{"reload"}, {{priv, reloadCommand}}, OtherModes::unknownCommand},
-      {{"router"}, {{conf, kNotBuiltYet}}, OtherModes::invalidInput},
+      {{"router"}, {{conf, routerCommand}}, OtherModes::invalidInput},
       {{"sh", "show"},
        {{user, userShowCommand}, {priv, privShowCommand}},
        OtherModes::unknownCommand},
-      {{"shutdown"}, {{configIf, kNotBuiltYet}}, OtherModes::unknownCommand},
+      {{"shutdown"}, {{configIf, shutdownCommand}}, OtherModes::unknownCommand},
       {{"terminal"}, {{std::nullopt, proces_terminal}}, OtherModes::none},
       {{"blank_enter"}, {{std::nullopt, doNothing}}, OtherModes::none},
   };

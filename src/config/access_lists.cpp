@@ -1,0 +1,100 @@
+#include "config/access_lists.h"
+
+#include <algorithm>
+#include <array>
+
+#include "config/command_forms.h"
+#include "config/ip_arithmetic.h"
+#include "console/output.h"
+
+namespace kovrel {
+namespace {
+
+constexpr int kLowestListNumber = 1;
+constexpr int kHighestListNumber = 99;
+constexpr std::string_view kNoWildcard = "0.0.0.0";
+
+std::optional<int> standardListNumber(std::string_view word) {
+  constexpr std::size_t kLongestNumber = 9;
+  return boundedNumber(word, kLongestNumber, kLowestListNumber, kHighestListNumber);
+}
+
+/// One form of an entry: its pattern, its kind, and where its address and wildcard stand
+/// (position 0 when the form has none).
+struct EntryForm {
+  std::string_view pattern;
+  int kind;
+  std::size_t addressWord;
+  std::size_t wildcardWord;
+};
+
+// Order matters: "permit host A" must be tried before "permit A W" would read "host" as the
+// address.
+constexpr std::array<EntryForm, 6> kEntryForms = {{
+    {"access-list variable deny any", kDenyAny, 0, 0},
+    {"access-list variable permit any", kPermitAny, 0, 0},
+    {"access-list variable permit host variable", kPermitHost, 4, 0},
+    {"access-list variable deny host variable", kDenyHost, 4, 0},
+    {"access-list variable permit variable variable", kPermitAddress, 3, 4},
+    {"access-list variable deny variable variable", kDenyAddress, 3, 4},
+}};
+
+// The entry a form describes, or nothing when the number or an address is refused.
+std::optional<accessListInfo> entryOf(const EntryForm& form, const Words& words) {
+  const auto number = standardListNumber(words[1]);
+  if (!number) return std::nullopt;
+  accessListInfo entry{form.kind, "", std::string(kNoWildcard), *number};
+  if (form.addressWord != 0) {
+    if (!isValidIpAddress(words[form.addressWord])) return std::nullopt;
+    entry.address = words[form.addressWord];
+  }
+  if (form.wildcardWord != 0) {
+    if (!isValidIpAddress(words[form.wildcardWord])) return std::nullopt;
+    entry.wildcard = words[form.wildcardWord];
+  }
+  return entry;
+}
+
+void addEntry(Simulator& sim, const accessListInfo& entry) {
+  auto& entries = sim.running().accessLists;
+  if (std::ranges::find(entries, entry) == entries.end()) entries.push_back(entry);
+}
+
+// A short line is incomplete only when what is there is right so far: a standard list number,
+// and for the address forms an address.
+bool isUnfinishedEntry(const Words& words) {
+  if (words.size() < 2) return true;
+  if (!standardListNumber(words[1])) return false;
+  for (std::size_t i = 0; i < kEntryForms.size(); ++i) {
+    if (matchForm(words, kEntryForms[i].pattern) != MatchResult::incomplete) continue;
+    const bool addressForm = kEntryForms[i].wildcardWord != 0;
+    if (!addressForm || words.size() < 4 || isValidIpAddress(words[3])) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void accessListCommand(Simulator& sim, const CommandInput& input) {
+  const Words& words = input.words;
+  for (const EntryForm& form : kEntryForms) {
+    if (matchForm(words, form.pattern) != MatchResult::match) continue;
+    if (const auto entry = entryOf(form, words)) return addEntry(sim, *entry);
+  }
+  // Every refused value is answered, so that a mistyped address never looks like success.
+  if (isUnfinishedEntry(words)) {
+    incompleteCommand(sim);
+  } else {
+    invalidInput(sim);
+  }
+}
+
+bool removeAccessList(Simulator& sim, std::string_view listNumber) {
+  const auto number = standardListNumber(listNumber);
+  if (!number) return false;
+  std::erase_if(sim.running().accessLists,
+                [&number](const accessListInfo& entry) { return entry.listNumber == *number; });
+  return true;
+}
+
+}  // namespace kovrel

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "console/command_input.h"
+#include "console/simulator.h"
+
+namespace kovrel {
+
+/// "banner motd|login|exec D": starts the entry of a banner's lines, ended by a line that holds
+/// the delimiter character D (the console's banner entry collects them).
+void bannerCommand(Simulator& sim, const CommandInput& input);
+
+}  // namespace kovrel

@@ -1,0 +1,71 @@
+#include "config/cdp_commands.h"
+
+#include "config/command_forms.h"
+#include "config/ip_arithmetic.h"
+#include "console/output.h"
+
+namespace kovrel {
+namespace {
+
+constexpr std::size_t kLongestCdpValue = 3;
+
+FormOutcome startCdp(Simulator& sim, const Words&) {
+  sim.running().cdpRun = true;
+  return FormOutcome::done;
+}
+
+FormOutcome setCdpTimer(Simulator& sim, const Words& words) {
+  const auto seconds = boundedNumber(words[2], kLongestCdpValue, 5, 900);
+  if (!seconds) return FormOutcome::notThisForm;
+  sim.running().cdpTimer = *seconds;
+  return FormOutcome::done;
+}
+
+FormOutcome setCdpHoldtime(Simulator& sim, const Words& words) {
+  const auto seconds = boundedNumber(words[2], kLongestCdpValue, 10, 255);
+  if (!seconds) return FormOutcome::notThisForm;
+  sim.running().cdpHoldtime = *seconds;
+  return FormOutcome::done;
+}
+
+FormOutcome enableInterfaceCdp(Simulator& sim, const Words&) {
+  sim.router().selectedInterface().cdpEnable = true;
+  return FormOutcome::done;
+}
+
+// The router takes "cdp run" in interface mode as a global command and leaves the interface.
+FormOutcome startCdpFromInterfaceMode(Simulator& sim, const Words&) {
+  sim.running().cdpRun = true;
+  enterMode(sim, CliMode::priv);
+  writeConsoleLine(sim, "");
+  return FormOutcome::done;
+}
+
+constexpr CommandForm kGlobalCdpForms[] = {
+    {"cdp run", startCdp},
+    {"cdp timer variable", setCdpTimer},
+    {"cdp holdtime variable", setCdpHoldtime},
+};
+
+constexpr CommandForm kInterfaceCdpForms[] = {
+    {"cdp enable", enableInterfaceCdp},
+    {"cdp run", startCdpFromInterfaceMode, Prefix::invalid},
+};
+
+}  // namespace
+
+void globalCdpCommand(Simulator& sim, const CommandInput& input) {
+  runCommandForms(sim, input.words, kGlobalCdpForms);
+}
+
+void interfaceCdpCommand(Simulator& sim, const CommandInput& input) {
+  runCommandForms(sim, input.words, kInterfaceCdpForms);
+}
+
+void stopCdpFromInterfaceMode(Simulator& sim) {
+  sim.running().cdpRun = false;
+  enterMode(sim, CliMode::priv);
+  writeConsoleLine(sim, "");
+}
+
+}  // namespace kovrel

@@ -1,0 +1,254 @@
+#include "config/interface_commands.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+#include "config/cdp_commands.h"
+#include "config/command_forms.h"
+#include "config/ip_arithmetic.h"
+#include "config/no_shutdown_rule.h"
+#include "console/output.h"
+
+namespace kovrel {
+namespace {
+
+constexpr std::size_t kLongestDescription = 80;
+constexpr std::size_t kLongestListNumber = 9;
+constexpr std::array<int, 18> kKnownClockRates = {
+    1200,   2400,   4800,   9600,   19200,  38400,   56000,   64000,   72000,
+    125000, 148000, 250000, 500000, 800000, 1000000, 1300000, 2000000, 4000000};
+
+int selectedNumber(const Simulator& sim) {
+  const std::string& selected = sim.state.current.currentInterface;
+  return selected.empty() ? kSerial0 : selected.front() - '0';
+}
+
+InterfaceConfig& selected(Simulator& sim) { return sim.router().selectedInterface(); }
+
+std::optional<int> standardListNumber(std::string_view word) {
+  return boundedNumber(word, kLongestListNumber, 1, 99);
+}
+
+FormOutcome invalidValue(Simulator& sim) {
+  invalidInput(sim);
+  return FormOutcome::done;
+}
+
+// The student's short forms are spelled out before matching; a name glued to its number
+// ("serial0") stays unknown.
+std::string spelledOutInterface(std::string text) {
+  static constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kShortForms = {{
+      {"int ", "interface "},
+      {" e0", " ethernet 0"},
+      {" s0", " serial 0"},
+      {" s1", " serial 1"},
+      {" e 0", " ethernet 0"},
+      {" s 0", " serial 0"},
+      {" s 1", " serial 1"},
+  }};
+  for (const auto& [shortForm, fullForm] : kShortForms)
+    text = replaceAll(text, shortForm, fullForm);
+  return text;
+}
+
+template <int kInterface>
+FormOutcome selectInterface(Simulator& sim, const Words&) {
+  sim.router().currentInterface = std::to_string(kInterface);
+  enterMode(sim, CliMode::configIf);
+  return FormOutcome::done;
+}
+
+constexpr CommandForm kSelectionForms[] = {
+    {"interface serial 0", selectInterface<kSerial0>},
+    {"interface serial 1", selectInterface<kSerial1>},
+    {"interface ethernet 0", selectInterface<kEthernet0>},
+};
+
+FormOutcome setOutboundGroup(Simulator& sim, const Words& words) {
+  const auto number = standardListNumber(words[2]);
+  if (!number) return FormOutcome::notThisForm;
+  selected(sim).accessGroupOut = *number;
+  return FormOutcome::done;
+}
+
+FormOutcome setInboundGroup(Simulator& sim, const Words& words) {
+  const auto number = standardListNumber(words[2]);
+  if (!number) return FormOutcome::notThisForm;
+  selected(sim).accessGroupIn = *number;
+  return FormOutcome::done;
+}
+
+FormOutcome addressWithoutMask(Simulator& sim, const Words& words) {
+  if (isValidIpAddress(words[2])) {
+    incompleteCommand(sim);
+  } else {
+    invalidInput(sim);
+  }
+  return FormOutcome::done;
+}
+
+// Two interfaces on one network would make routing ambiguous, so the second is refused.
+FormOutcome setAddress(Simulator& sim, const Words& words) {
+  const std::string& address = words[2];
+  const std::string& mask = words[3];
+  if (!isValidIpAddress(address) || !isValidSubnetMask(mask)) return FormOutcome::notThisForm;
+  const std::string overlap =
+      checkInterfaceOverlap(sim.running(), address, mask, selectedNumber(sim));
+  if (overlap != "ok") {
+    writeConsoleLine(sim, overlap);
+    return FormOutcome::done;
+  }
+  selected(sim).ipAddress = address;
+  selected(sim).subnetMask = mask;
+  return FormOutcome::done;
+}
+
+constexpr CommandForm kInterfaceIpForms[] = {
+    {"ip access-group variable", setOutboundGroup},
+    {"ip access-group variable out", setOutboundGroup, Prefix::invalid},
+    {"ip access-group variable in", setInboundGroup, Prefix::invalid},
+    {"ip address variable", addressWithoutMask, Prefix::invalid},
+    {"ip address variable variable", setAddress},
+};
+
+FormOutcome setKeepalive(Simulator& sim, const Words& words) {
+  const auto seconds = boundedNumber(words[1], 5, 0, 32767);
+  if (!seconds) return FormOutcome::notThisForm;
+  selected(sim).keepalive = *seconds;
+  return FormOutcome::done;
+}
+
+FormOutcome shutDown(Simulator& sim, const Words&) {
+  selected(sim).shutdown = true;
+  return FormOutcome::done;
+}
+
+FormOutcome setBandwidth(Simulator& sim, const Words& words) {
+  const auto kilobits = boundedNumber(words[1], 8, 1, 10'000'000);
+  if (!kilobits) return FormOutcome::notThisForm;
+  selected(sim).bandwidth = *kilobits;
+  return FormOutcome::done;
+}
+
+// Only a serial interface's cable end supplies a clock, and only at the rates the router knows.
+FormOutcome setClockRate(Simulator& sim, const Words& words) {
+  const auto rate = boundedNumber(words[2], 7, 300, 4'000'000);
+  if (!rate || selectedNumber(sim) == kEthernet0) return invalidValue(sim);
+  if (std::ranges::find(kKnownClockRates, *rate) == kKnownClockRates.end()) {
+    writeConsoleLine(sim, "Unknown clock rate");
+    return FormOutcome::done;
+  }
+  selected(sim).clockRate = *rate;
+  return FormOutcome::done;
+}
+
+constexpr CommandForm kKeepaliveForms[] = {{"keepalive variable", setKeepalive}};
+constexpr CommandForm kShutdownForms[] = {{"shutdown", shutDown}};
+constexpr CommandForm kBandwidthForms[] = {{"bandwidth variable", setBandwidth}};
+constexpr CommandForm kClockRateForms[] = {{"clock rate variable", setClockRate}};
+
+// The topology may keep an interface down; the command is accepted either way.
+FormOutcome bringUp(Simulator& sim, const Words&) {
+  if (noShutdownAllowed(sim, selectedNumber(sim))) selected(sim).shutdown = false;
+  return FormOutcome::done;
+}
+
+FormOutcome stopCdpHere(Simulator& sim, const Words&) {
+  stopCdpFromInterfaceMode(sim);
+  return FormOutcome::done;
+}
+
+FormOutcome disableInterfaceCdp(Simulator& sim, const Words&) {
+  selected(sim).cdpEnable = false;
+  return FormOutcome::done;
+}
+
+// The mask stays behind; only the address marks an interface as addressed.
+FormOutcome removeAddress(Simulator& sim, const Words&) {
+  selected(sim).ipAddress.clear();
+  return FormOutcome::done;
+}
+
+FormOutcome removeClockRate(Simulator& sim, const Words&) {
+  if (selectedNumber(sim) == kEthernet0) return invalidValue(sim);
+  selected(sim).clockRate = 0;
+  return FormOutcome::done;
+}
+
+// Clears the group of one direction ("in" or "out"); false for any other word.
+bool clearAccessGroup(Simulator& sim, std::string_view direction) {
+  if (direction == "in") {
+    selected(sim).accessGroupIn = 0;
+  } else if (direction == "out") {
+    selected(sim).accessGroupOut = 0;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+FormOutcome clearGroupByDirection(Simulator& sim, const Words& words) {
+  if (!clearAccessGroup(sim, words[3])) invalidInput(sim);
+  return FormOutcome::done;
+}
+
+// The list number only has to be a standard one; it need not be the list applied.
+FormOutcome clearGroupOfList(Simulator& sim, const Words& words) {
+  if (!standardListNumber(words[3]) || !clearAccessGroup(sim, words[4])) invalidInput(sim);
+  return FormOutcome::done;
+}
+
+constexpr CommandForm kInterfaceNoForms[] = {
+    {"no shutdown", bringUp},
+    {"no shut", bringUp, Prefix::invalid},
+    {"no cdp run", stopCdpHere},
+    {"no cdp enable", disableInterfaceCdp},
+    {"no ip address", removeAddress},
+    {"no ip access-group variable", clearGroupByDirection, Prefix::invalid},
+    {"no clock rate", removeClockRate},
+    {"no ip access-group variable variable", clearGroupOfList},
+};
+
+}  // namespace
+
+void interfaceSelectionCommand(Simulator& sim, const CommandInput& input) {
+  const std::string text =
+      spelledOutInterface(normalizeCommandLine(input.line, sim.router().prompt));
+  runCommandForms(sim, splitWords(text), kSelectionForms);
+}
+
+void descriptionCommand(Simulator& sim, const CommandInput& input) {
+  const std::string text = normalizeCommandLine(input.line, sim.router().prompt);
+  // "description" alone clears the text.
+  const std::string description =
+      input.words.size() > 1 ? text.substr(input.words.front().size() + 1) : std::string();
+  if (description.size() > kLongestDescription) return invalidInput(sim);
+  selected(sim).description = description;
+}
+
+void interfaceIpCommand(Simulator& sim, const CommandInput& input) {
+  runCommandForms(sim, input.words, kInterfaceIpForms);
+}
+
+void keepaliveCommand(Simulator& sim, const CommandInput& input) {
+  runCommandForms(sim, input.words, kKeepaliveForms);
+}
+
+void shutdownCommand(Simulator& sim, const CommandInput& input) {
+  runCommandForms(sim, input.words, kShutdownForms);
+}
+
+void bandwidthCommand(Simulator& sim, const CommandInput& input) {
+  runCommandForms(sim, input.words, kBandwidthForms);
+}
+
+void clockRateCommand(Simulator& sim, const CommandInput& input) {
+  runCommandForms(sim, input.words, kClockRateForms);
+}
+
+void interfaceNoCommand(Simulator& sim, const CommandInput& input) {
+  runCommandForms(sim, input.words, kInterfaceNoForms);
+}
+
+}  // namespace kovrel

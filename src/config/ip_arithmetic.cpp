@@ -1,0 +1,184 @@
+#include "config/ip_arithmetic.h"
+
+#include <arpa/inet.h>
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+namespace kovrel {
+namespace {
+
+bool isDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+
+std::vector<std::string_view> splitAtDots(std::string_view text) {
+  std::vector<std::string_view> parts;
+  std::size_t start = 0;
+  while (true) {
+    const auto dot = text.find('.', start);
+    parts.push_back(text.substr(start, dot - start));
+    if (dot == std::string_view::npos) return parts;
+    start = dot + 1;
+  }
+}
+
+// A part is read the way the address parser reads it (a leading 0x is hexadecimal, a leading 0
+// octal), so that bit strings and parsed addresses never disagree about "010". A part that is no
+// number gives -1.
+long long partValue(std::string_view part) {
+  if (part.empty() || !std::isalnum(static_cast<unsigned char>(part.front()))) return -1;
+  const std::string text(part);
+  char* end = nullptr;
+  const long long value = std::strtoll(text.c_str(), &end, 0);
+  return *end == '\0' ? value : -1;
+}
+
+// The parsed address in host byte order; the all-ones error value stands for text that does not
+// parse, as with the system's parser itself.
+std::uint32_t parsedAddress(std::string_view text) {
+  return ntohl(inet_addr(std::string(text).c_str()));
+}
+
+std::string dottedQuad(std::uint32_t value) {
+  return std::to_string(value >> 24) + "." + std::to_string((value >> 16) & 0xff) + "." +
+         std::to_string((value >> 8) & 0xff) + "." + std::to_string(value & 0xff);
+}
+
+constexpr long long kLargestWholePart = 1'000'000'000'000'000LL;
+
+}  // namespace
+
+std::optional<long long> numericValue(std::string_view word) {
+  std::size_t i = 0;
+  const bool negative = !word.empty() && word[0] == '-';
+  if (!word.empty() && (word[0] == '-' || word[0] == '+')) ++i;
+  long long whole = 0;
+  int digits = 0;
+  for (; i < word.size() && isDigit(word[i]); ++i, ++digits) {
+    if (whole > kLargestWholePart) return std::nullopt;
+    whole = whole * 10 + (word[i] - '0');
+  }
+  bool roundsUp = false;
+  if (i < word.size() && word[i] == '.') {
+    ++i;
+    roundsUp = i < word.size() && isDigit(word[i]) && word[i] >= '5';
+    for (; i < word.size() && isDigit(word[i]); ++i) ++digits;
+  }
+  if (digits == 0 || i != word.size()) return std::nullopt;
+  const long long magnitude = whole + (roundsUp ? 1 : 0);
+  return negative ? -magnitude : magnitude;
+}
+
+std::optional<int> boundedNumber(std::string_view word, std::size_t maxLength, long long low,
+                                 long long high) {
+  if (word.size() > maxLength) return std::nullopt;
+  const auto value = numericValue(word);
+  if (!value || *value < low || *value > high) return std::nullopt;
+  return static_cast<int>(*value);
+}
+
+bool isNumberInRange(std::string_view word, long long low, long long high) {
+  return boundedNumber(word, 9, low, high).has_value();
+}
+
+bool isValidIpAddress(std::string_view text) {
+  // The parser lets trailing white space through ("1.2.3.4<tab>"); such text would be stored
+  // as typed and shown back broken, so it is refused here.
+  if (std::ranges::any_of(text, [](char c) {
+        return std::isspace(static_cast<unsigned char>(c)) ||
+               std::iscntrl(static_cast<unsigned char>(c));
+      })) {
+    return false;
+  }
+  const std::string address(text);
+  const bool parses = inet_addr(address.c_str()) != INADDR_NONE || address == "255.255.255.255";
+  if (!parses || std::ranges::count(address, '.') != 3) return false;
+  return std::ranges::all_of(splitAtDots(text),
+                             [](std::string_view part) { return part.size() <= 3; });
+}
+
+bool isValidSubnetMask(std::string_view text) {
+  if (!isValidIpAddress(text)) return false;
+  const std::string bits = addressToBinary(text);
+  if (bits.front() == '0') return false;
+  const auto firstZero = bits.find('0');
+  if (firstZero == std::string::npos) return false;
+  return bits.find('1', firstZero) == std::string::npos;
+}
+
+std::string octetToBinary(long long n) {
+  if (n < 0) return {};
+  std::string digits;
+  do {
+    digits.insert(digits.begin(), static_cast<char>('0' + n % 2));
+    n /= 2;
+  } while (n > 0);
+  if (digits.size() < 8) digits.insert(0, 8 - digits.size(), '0');
+  return digits;
+}
+
+std::string addressToBinary(std::string_view text) {
+  std::string bits;
+  for (std::string_view part : splitAtDots(text)) {
+    if (!bits.empty()) bits += '.';
+    bits += octetToBinary(partValue(part));
+  }
+  return bits;
+}
+
+int countOneBits(std::string_view text) {
+  return static_cast<int>(std::ranges::count(addressToBinary(text), '1'));
+}
+
+bool matchesWildcard(std::string_view address, std::string_view reference,
+                     std::string_view wildcard) {
+  const std::string addressBits = addressToBinary(address);
+  const std::string referenceBits = addressToBinary(reference);
+  const std::string wildcardBits = addressToBinary(wildcard);
+  const auto at = [](const std::string& bits, std::size_t i) {
+    return i < bits.size() ? bits[i] : ' ';
+  };
+  constexpr std::size_t kBitStringLength = 35;
+  for (std::size_t i = 0; i < kBitStringLength; ++i) {
+    if (at(wildcardBits, i) == '0' && at(addressBits, i) != at(referenceBits, i)) return false;
+  }
+  return true;
+}
+
+std::string networkAddress(std::string_view address, std::string_view mask) {
+  return dottedQuad(parsedAddress(address) & parsedAddress(mask));
+}
+
+std::string classfulNetwork(std::string_view address) {
+  const auto parts = splitAtDots(address);
+  if (parts.size() != 4) return std::string(address);
+  const std::string bits = addressToBinary(address);
+  const std::string first(parts[0]);
+  if (bits.starts_with("110"))
+    return first + "." + std::string(parts[1]) + "." + std::string(parts[2]) + ".0";
+  if (bits.starts_with("10")) return first + "." + std::string(parts[1]) + ".0.0";
+  if (bits.starts_with("0")) return first + ".0.0.0";
+  return std::string(address);
+}
+
+std::string checkInterfaceOverlap(const RouterConfig& config, std::string_view address,
+                                  std::string_view mask, int interfaceIndex) {
+  static constexpr std::array<std::string_view, 3> kOverlapTexts = {
+      " overlaps with Serial 0", " overlaps with Serial 1", " overlaps with Ethernet0"};
+  const std::string network = networkAddress(address, mask);
+  std::string result = "ok";
+  for (int index : {kSerial0, kSerial1, kEthernet0}) {
+    const InterfaceConfig& other = config.interface(index);
+    if (index == interfaceIndex || other.ipAddress.empty()) continue;
+    // A later interface replaces an earlier one, so the message names the last that overlaps.
+    if (networkAddress(other.ipAddress, other.subnetMask) == network) {
+      result = network + std::string(kOverlapTexts[index]);
+    }
+  }
+  return result;
+}
+
+}  // namespace kovrel

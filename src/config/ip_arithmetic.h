@@ -1,0 +1,56 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "config/router_records.h"
+
+namespace kovrel {
+
+// Addresses, masks and wildcards stay dotted-quad text everywhere, as the student typed them;
+// these functions are the only places that read numbers out of them. None of them prints.
+
+/// The value of a number word: digits with an optional sign and decimal part, taken to the
+/// nearest integer. Nothing for any other word.
+std::optional<long long> numericValue(std::string_view word);
+
+/// The value of a number word of at most `maxLength` characters within low..high.
+std::optional<int> boundedNumber(std::string_view word, std::size_t maxLength, long long low,
+                                 long long high);
+
+/// A number word shorter than 10 characters within low..high (list numbers, AS numbers).
+bool isNumberInRange(std::string_view word, long long low, long long high);
+
+/// A dotted quad the system's address parser accepts, with four parts of at most three
+/// characters each (so octal and hexadecimal parts pass).
+bool isValidIpAddress(std::string_view text);
+
+/// A valid address whose bits are 1 to 31 ones followed only by zeros.
+bool isValidSubnetMask(std::string_view text);
+
+/// `n` in base 2, padded on the left to at least eight digits; empty for a negative `n`.
+std::string octetToBinary(long long n);
+
+/// The bit string of an address: four groups of eight binary digits joined by ".".
+std::string addressToBinary(std::string_view text);
+
+/// The number of one bits of an address; for a mask, its prefix length.
+int countOneBits(std::string_view text);
+
+/// Whether `address` equals `reference` at every bit where `wildcard` has a zero.
+bool matchesWildcard(std::string_view address, std::string_view reference,
+                     std::string_view wildcard);
+
+/// The address and the mask combined bit by bit, written as a plain dotted quad.
+std::string networkAddress(std::string_view address, std::string_view mask);
+
+/// The natural network of a valid address by its class; the leading parts are kept as typed.
+std::string classfulNetwork(std::string_view address);
+
+/// "ok", or the network of address/mask followed by the overlap text of the last other
+/// interface of `config` that is already on that network.
+std::string checkInterfaceOverlap(const RouterConfig& config, std::string_view address,
+                                  std::string_view mask, int interfaceIndex);
+
+}  // namespace kovrel

@@ -1,0 +1,86 @@
+#include "config/ip_global.h"
+
+#include <algorithm>
+#include <span>
+
+#include "config/command_forms.h"
+#include "config/ip_arithmetic.h"
+#include "console/output.h"
+
+namespace kovrel {
+namespace {
+
+constexpr std::size_t kMostNameServers = 6;
+constexpr std::size_t kMostHostAddresses = 8;
+
+bool allValidAddresses(std::span<const std::string> words) {
+  return std::ranges::all_of(words, [](const std::string& word) { return isValidIpAddress(word); });
+}
+
+FormOutcome enableDomainLookup(Simulator& sim, const Words&) {
+  sim.running().domainLookup = true;
+  return FormOutcome::done;
+}
+
+FormOutcome setDomainName(Simulator& sim, const Words& words) {
+  sim.running().domainName = words[2];
+  return FormOutcome::done;
+}
+
+// The command replaces the whole list; every address is checked before the old list goes.
+FormOutcome setNameServers(Simulator& sim, const Words& words) {
+  const auto addresses = std::span(words).subspan(2);
+  if (addresses.size() > kMostNameServers || !allValidAddresses(addresses)) {
+    invalidInput(sim);
+    return FormOutcome::done;
+  }
+  sim.running().nameServers.assign(addresses.begin(), addresses.end());
+  return FormOutcome::done;
+}
+
+// A name's addresses are replaced as a group; the other names keep their places in the table.
+FormOutcome setHostAddresses(Simulator& sim, const Words& words) {
+  const auto addresses = std::span(words).subspan(3);
+  if (addresses.empty()) {
+    incompleteCommand(sim);
+    return FormOutcome::done;
+  }
+  if (addresses.size() > kMostHostAddresses || !allValidAddresses(addresses)) {
+    invalidInput(sim);
+    return FormOutcome::done;
+  }
+  auto& hosts = sim.running().hosts;
+  const std::string& name = words[2];
+  std::erase_if(hosts, [&name](const hostIpAssociation& host) { return host.hostName == name; });
+  for (const std::string& address : addresses) hosts.push_back({name, address});
+  return FormOutcome::done;
+}
+
+FormOutcome enableHttpServer(Simulator& sim, const Words&) {
+  sim.running().httpServer = true;
+  return FormOutcome::done;
+}
+
+FormOutcome enableIpRouting(Simulator& sim, const Words&) {
+  sim.running().ipRouting = true;
+  return FormOutcome::done;
+}
+
+// Only the two domain forms make a short line incomplete: "ip" alone is, "ip name-server" with
+// no address is not.
+constexpr CommandForm kGlobalIpForms[] = {
+    {"ip domain-lookup", enableDomainLookup},
+    {"ip domain-name variable", setDomainName},
+    {"ip name-server variable ...", setNameServers, Prefix::invalid},
+    {"ip host variable ...", setHostAddresses, Prefix::invalid},
+    {"ip http server", enableHttpServer, Prefix::invalid},
+    {"ip routing", enableIpRouting, Prefix::invalid},
+};
+
+}  // namespace
+
+void globalIpCommand(Simulator& sim, const CommandInput& input) {
+  runCommandForms(sim, input.words, kGlobalIpForms);
+}
+
+}  // namespace kovrel

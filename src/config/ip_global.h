@@ -1,0 +1,12 @@
+#pragma once
+
+#include "console/command_input.h"
+#include "console/simulator.h"
+
+namespace kovrel {
+
+/// The "ip" commands of global configuration mode: domain lookup and name, name servers, the
+/// static host table, the HTTP server and IP routing.
+void globalIpCommand(Simulator& sim, const CommandInput& input);
+
+}  // namespace kovrel

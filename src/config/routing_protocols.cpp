@@ -1,0 +1,127 @@
+#include "config/routing_protocols.h"
+
+#include <algorithm>
+
+#include "config/command_forms.h"
+#include "config/ip_arithmetic.h"
+#include "console/output.h"
+
+namespace kovrel {
+namespace {
+
+std::optional<int> asNumberOf(std::string_view word) {
+  constexpr std::size_t kLongestNumber = 9;
+  return boundedNumber(word, kLongestNumber, 1, 65535);
+}
+
+constexpr std::string_view kRoutingOff = "IP routing not enabled";
+
+FormOutcome startRip(Simulator& sim, const Words&) {
+  if (!sim.running().ipRouting) {
+    writeConsoleLine(sim, kRoutingOff);
+    return FormOutcome::done;
+  }
+  sim.running().ripEnabled = true;
+  enterMode(sim, CliMode::configRouterRip);
+  return FormOutcome::done;
+}
+
+FormOutcome startIgrp(Simulator& sim, const Words& words) {
+  const auto asNumber = asNumberOf(words[2]);
+  if (!asNumber) return FormOutcome::notThisForm;
+  if (!sim.running().ipRouting) {
+    writeConsoleLine(sim, kRoutingOff);
+    return FormOutcome::done;
+  }
+  // Later "network" commands are filed under the AS of the last "router igrp".
+  sim.router().igrpAsNumber = *asNumber;
+  sim.running().igrpEnabled = true;
+  enterMode(sim, CliMode::configRouterIgrp);
+  return FormOutcome::done;
+}
+
+FormOutcome addRipNetwork(Simulator& sim, const Words& words) {
+  if (!isValidIpAddress(words[1])) return FormOutcome::notThisForm;
+  const std::string network = classfulNetwork(words[1]);
+  auto& networks = sim.running().ripNetworks;
+  const bool known = std::ranges::any_of(
+      networks, [&network](const std::string& item) { return trimBlanks(item) == network; });
+  if (!known) networks.push_back(network);
+  return FormOutcome::done;
+}
+
+FormOutcome addIgrpNetwork(Simulator& sim, const Words& words) {
+  if (!isValidIpAddress(words[1])) return FormOutcome::notThisForm;
+  const asNetworkAssociation item{sim.router().igrpAsNumber, classfulNetwork(words[1])};
+  auto& networks = sim.running().igrpNetworks;
+  if (std::ranges::find(networks, item) == networks.end()) networks.push_back(item);
+  return FormOutcome::done;
+}
+
+FormOutcome removeRipNetwork(Simulator& sim, const Words& words) {
+  if (!isValidIpAddress(words[2])) return FormOutcome::notThisForm;
+  std::erase(sim.running().ripNetworks, classfulNetwork(words[2]));
+  return FormOutcome::done;
+}
+
+FormOutcome removeIgrpNetwork(Simulator& sim, const Words& words) {
+  if (!isValidIpAddress(words[2])) return FormOutcome::notThisForm;
+  const std::string network = classfulNetwork(words[2]);
+  std::erase_if(sim.running().igrpNetworks,
+                [&network](const asNetworkAssociation& item) { return item.network == network; });
+  return FormOutcome::done;
+}
+
+constexpr CommandForm kRouterForms[] = {
+    {"router rip", startRip},
+    {"router igrp variable", startIgrp},
+};
+constexpr CommandForm kRipNetworkForms[] = {{"network variable", addRipNetwork}};
+constexpr CommandForm kIgrpNetworkForms[] = {{"network variable", addIgrpNetwork}};
+constexpr CommandForm kRipNoForms[] = {{"no network variable", removeRipNetwork}};
+constexpr CommandForm kIgrpNoForms[] = {{"no network variable", removeIgrpNetwork}};
+
+}  // namespace
+
+void routerCommand(Simulator& sim, const CommandInput& input) {
+  runCommandForms(sim, input.words, kRouterForms);
+}
+
+void ripNetworkCommand(Simulator& sim, const CommandInput& input) {
+  runCommandForms(sim, input.words, kRipNetworkForms);
+}
+
+void igrpNetworkCommand(Simulator& sim, const CommandInput& input) {
+  runCommandForms(sim, input.words, kIgrpNetworkForms);
+}
+
+void ripNoNetworkCommand(Simulator& sim, const CommandInput& input) {
+  runCommandForms(sim, input.words, kRipNoForms);
+}
+
+void igrpNoNetworkCommand(Simulator& sim, const CommandInput& input) {
+  runCommandForms(sim, input.words, kIgrpNoForms);
+}
+
+void stopRip(Simulator& sim) { sim.running().ripEnabled = false; }
+
+bool removeIgrpProcess(Simulator& sim, std::string_view asNumber) {
+  const auto number = asNumberOf(asNumber);
+  if (!number) return false;
+  auto& networks = sim.running().igrpNetworks;
+  std::erase_if(networks,
+                [&number](const asNetworkAssociation& item) { return item.asNumber == *number; });
+  if (networks.empty()) sim.running().igrpEnabled = false;
+  return true;
+}
+
+void stopIpRouting(Simulator& sim) {
+  RouterConfig& config = sim.running();
+  config.ipRouting = false;
+  config.ripEnabled = false;
+  config.igrpEnabled = false;
+  config.ripNetworks.clear();
+  config.igrpNetworks.clear();
+}
+
+}  // namespace kovrel
