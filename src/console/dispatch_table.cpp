@@ -5,7 +5,6 @@
 #include "config/hostname_and_passwords.h"
 #include "config/interface_commands.h"
 #include "config/ip_global.h"
-#include "catalogue/context_help.h"
 #include "config/line_commands.h"
 #include "config/routing_protocols.h"
 #include "console/configure_command.h"
@@ -14,7 +13,6 @@
 #include "console/mode_commands.h"
 #include "console/session.h"
 #include "console/terminal_command.h"
-#include "network/ping.h"
 #include "network/show_commands.h"
 
 namespace kovrel {
@@ -52,7 +50,7 @@ const std::vector<DispatchRow>& rows() {
        OtherModes::unknownCommand},
       {{"exec-timeout"}, {{configLine, execTimeoutCommand}}, OtherModes::unknownCommand},
       {{"exit"}, {{std::nullopt, exitCommand}}, OtherModes::none},
-      {{"help"}, {{std::nullopt, helpCommand}}, OtherModes::none},
+      {{"help"}, {{std::nullopt, kNotBuiltYet}}, OtherModes::unknownCommand},
       {{"hostname"}, {{std::nullopt, process_hostname}}, OtherModes::invalidInput},
       {{"int", "interface"}, {{conf, interfaceSelectionCommand}}, OtherModes::unknownCommand},
       {{"ip"}, {{conf, globalIpCommand}, {configIf, interfaceIpCommand}}, OtherModes::invalidInput},
@@ -71,7 +69,7 @@ const std::vector<DispatchRow>& rows() {
         {configRouterIgrp, igrpNoNetworkCommand}},
        OtherModes::unknownCommand},
       {{"password"}, {{configLine, passwordCommand}}, OtherModes::unknownCommand},
-      {{"ping"}, {{user, pingCommand}, {priv, pingCommand}}, OtherModes::unknownCommand},
+      {{"ping"}, {{user, kNotBuiltYet}, {priv, kNotBuiltYet}}, OtherModes::unknownCommand},
       {{"reload"}, {{priv, reloadCommand}}, OtherModes::unknownCommand},
       {{"router"}, {{conf, routerCommand}}, OtherModes::invalidInput},
       {{"sh", "show"},
