@@ -1,3 +1,4 @@
+#include "catalogue/context_help.h"
 #include "config/access_lists.h"
 #include "config/banners.h"
 #include "config/cdp_commands.h"
@@ -50,7 +51,7 @@ const std::vector<DispatchRow>& rows() {
        OtherModes::unknownCommand},
       {{"exec-timeout"}, {{configLine, execTimeoutCommand}}, OtherModes::unknownCommand},
       {{"exit"}, {{std::nullopt, exitCommand}}, OtherModes::none},
-      {{"help"}, {{std::nullopt, kNotBuiltYet}}, OtherModes::unknownCommand},
+      {{"help"}, {{std::nullopt, helpCommand}}, OtherModes::none},
       {{"hostname"}, {{std::nullopt, process_hostname}}, OtherModes::invalidInput},
       {{"int", "interface"}, {{conf, interfaceSelectionCommand}}, OtherModes::unknownCommand},
       {{"ip"}, {{conf, globalIpCommand}, {configIf, interfaceIpCommand}}, OtherModes::invalidInput},

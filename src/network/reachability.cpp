@@ -1,8 +1,19 @@
 #include "network/reachability.h"
 
+#include "network/lab_topology.h"
+#include "network/two_router_topology.h"
+
 namespace kovrel {
 
-// No topology answers yet: every host is unreachable until the lab topologies are simulated.
-bool labTopologyReaches(Simulator&, std::string_view) { return false; }
+// The TFTP server is always looked for by the lab rules, whichever topology is shown.
+bool labTopologyReaches(Simulator& sim, std::string_view host) {
+  return labReachability(networkView(sim), host);
+}
+
+bool testReachability(const NetworkView& net, std::string_view target) {
+  if (net.topologyKind == kLabTopology) return labReachability(net, target);
+  if (net.topologyKind == kTwoRouterTopology) return twoRouterReachability(net, target);
+  return false;
+}
 
 }  // namespace kovrel

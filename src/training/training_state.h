@@ -2,20 +2,57 @@
 
 #include <string>
 
+#include "training/flash_card_deck.h"
+#include "training/rich_text.h"
+
 namespace kovrel {
 
-/// What the student is doing now (a lab, a test, a troubleshooting scenario ...).
-enum class Activity { lab = 0, information = 1, flashCards = 2, test = 3, testReport = 4, troubleshooting = 5 };
+class ActivityListener;
 
-/// The training globals: the current activity, its topology and its instruction texts.
+/// What the student is doing now (a lab, a test, a troubleshooting scenario ...).
+enum class Activity {
+  lab = 0,
+  information = 1,
+  flashCards = 2,
+  test = 3,
+  testReport = 4,
+  troubleshooting = 5
+};
+
+/// The addresses of the current scenario's surroundings: the hosts and networks the reachability
+/// rules compare the routers' configurations with. Empty until a scenario sets them.
+struct AddressSet {
+  std::string lanHost1;
+  std::string lanHost2;
+  std::string remoteHost1;
+  std::string remoteHost2;
+  std::string lanNetwork;
+  std::string neighbourSerialAddress;  // lab topology only
+  std::string remoteGateway;           // lab topology only
+  std::string remoteMask;              // lab topology only
+  std::string serialNetwork;           // lab topology only
+  std::string remoteLanNetwork;        // two-router topology only
+
+  bool operator==(const AddressSet&) const = default;
+};
+
+/// The training globals: the current activity, its topology and address set, and its
+/// instruction texts.
 struct TrainingState {
   Activity currentActivity = Activity::lab;
   int topologyKind = 1;  // 1 single router, 2 two routers
   int currentTest = 1;
   int currentTroubleshooting = 1;
   std::string currentLabName;
+  AddressSet addresses;
   std::string instructionText;
   std::string solutionText;
+  bool learnMode = true;  // Learn Mode shows every command (and the solutions); Test Mode does not
+  bool consoleOpen = false;  // until the first scenario opens it, a lab starts from a fresh router
+  ActivityListener* listener = nullptr;  // the front-end's panes; none in batch runs and tests
+  RichTextPanes panes;          // the front-end's rich-text panes; a pane left null is not drawn
+  std::string informationText;  // the information window's text, kept apart from the lesson's
+  FlashCardDeck flashCards;     // the open flash-card viewer's deck
 };
 
 }  // namespace kovrel

@@ -1,0 +1,27 @@
+#include "network/network_view.h"
+
+#include "config/ip_arithmetic.h"
+
+namespace kovrel {
+
+NetworkView networkView(const Simulator& sim) {
+  const SimulatorState& state = sim.state;
+  const RouterState& other = state.currentRouter == kRouterB ? state.parkedA : state.parkedB;
+  return NetworkView{state.current.config, other.config, state.training.addresses,
+                     state.training.topologyKind, state.currentRouter};
+}
+
+int ownLinkInterface(const NetworkView& net) {
+  return net.currentRouter == kRouterB ? kSerial1 : kSerial0;
+}
+
+int otherLinkInterface(const NetworkView& net) {
+  return net.currentRouter == kRouterB ? kSerial0 : kSerial1;
+}
+
+std::string interfaceNetwork(const InterfaceConfig& interface) {
+  if (interface.ipAddress.empty()) return {};
+  return networkAddress(interface.ipAddress, interface.subnetMask);
+}
+
+}  // namespace kovrel

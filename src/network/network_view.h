@@ -1,0 +1,37 @@
+#pragma once
+
+#include "config/router_records.h"
+#include "console/simulator.h"
+#include "training/training_state.h"
+
+namespace kovrel {
+
+inline constexpr int kLabTopology = 1;
+inline constexpr int kTwoRouterTopology = 2;
+inline constexpr int kRouterA = 0;
+inline constexpr int kRouterB = 1;
+
+/// The records every network rule reads: the running configuration of the router at the console,
+/// the parked configuration of the other router of the two-router topology, the scenario's
+/// addresses and which topology and router are current. Rules never change any of them.
+struct NetworkView {
+  const RouterConfig& own;
+  const RouterConfig& other;
+  const AddressSet& addresses;
+  int topologyKind = kLabTopology;
+  int currentRouter = kRouterA;
+};
+
+/// The view of the simulator's records as they are now. The other router is always its parked
+/// record: RouterB before its first visit holds factory values.
+NetworkView networkView(const Simulator& sim);
+
+/// The serial interface that carries the link of the two-router topology on the router at the
+/// console (Serial0 on RouterA, Serial1 on RouterB), and on the other router.
+int ownLinkInterface(const NetworkView& net);
+int otherLinkInterface(const NetworkView& net);
+
+/// The interface's network (address and mask combined); empty when it has no address.
+std::string interfaceNetwork(const InterfaceConfig& interface);
+
+}  // namespace kovrel

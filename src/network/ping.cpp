@@ -1,0 +1,52 @@
+#include "network/ping.h"
+
+#include "catalogue/command_matching.h"
+#include "config/ip_arithmetic.h"
+#include "console/output.h"
+#include "console/paging.h"
+#include "network/reachability.h"
+#include "network/routing_table.h"
+
+namespace kovrel {
+
+std::string pingResultLine(bool reachable, RandomSource& random) {
+  if (!reachable) return "Success rate is 0 percent (0/5)";
+  const int minimum = randomWholeNumber(random, 20, 5);
+  const int average = randomWholeNumber(random, 25, 5);
+  const int maximum = randomWholeNumber(random, 30, 5);
+  return "Success rate is 100 percent (5/5), round-trip min/avg/max =  " + std::to_string(minimum) +
+         "," + std::to_string(average) + "," + std::to_string(maximum) + " ms ";
+}
+
+void pingOutput(Simulator& sim, std::string_view target, bool reachable) {
+  writePaged(sim, "\r\nType escape sequence to abort.\r\nSending 5, 100-byte ICMP Echos to " +
+                      std::string(target) + ", timeout is 2 seconds:");
+  const std::string result = pingResultLine(reachable, sim.services.random);
+  writeConsoleLine(sim, ".");
+  sim.console.setInput("");
+  sim.console.refresh();
+  for (int probe = 0; probe < 4; ++probe) {
+    pauseConsole(sim, kPingProbePauseMs);
+    writeConsoleLine(sim, ".", false, true);
+  }
+  pauseConsole(sim, kPingProbePauseMs);
+  writeConsoleLine(sim, result);
+}
+
+void pingCommand(Simulator& sim, const CommandInput& input) {
+  const std::string& prompt = sim.router().prompt;
+  const std::string text = normalizeCommandLine(input.line, prompt);
+  const std::vector<std::string> words = splitWords(text);
+  const MatchResult match = matchCommand(input.line, "ping variable", prompt);
+  if (match == MatchResult::match && words.size() == 2 && isValidIpAddress(words[1])) {
+    const NetworkView net = networkView(sim);
+    if (net.topologyKind != kLabTopology && net.topologyKind != kTwoRouterTopology) return;
+    pingOutput(sim, words[1], testReachability(net, words[1]));
+  } else if (match == MatchResult::incomplete) {
+    incompleteCommand(sim);
+  } else {
+    invalidInput(sim);
+  }
+}
+
+}  // namespace kovrel

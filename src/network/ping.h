@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "console/command_input.h"
+#include "console/platform.h"
+#include "console/simulator.h"
+
+namespace kovrel {
+
+/// The pause before each probe's dot and before the result: five of them, 2.5 seconds in all.
+inline constexpr int kPingProbePauseMs = 500;
+
+/// The last line of the dialogue: the success line with round-trip times drawn from `random`
+/// (min 20 to 24, avg 25 to 29, max 30 to 34 ms), or the failure line.
+std::string pingResultLine(bool reachable, RandomSource& random);
+
+/// The ping dialogue for a target: the two header lines (paged), five dots a probe pause apart,
+/// then the result line.
+void pingOutput(Simulator& sim, std::string_view target, bool reachable);
+
+/// `ping` in user and privileged mode: one dotted-quad address, tested by the reachability rules
+/// of the active topology. Host names are not resolved.
+void pingCommand(Simulator& sim, const CommandInput& input);
+
+}  // namespace kovrel

@@ -1,0 +1,68 @@
+#include "network/router_switch.h"
+
+#include "config/saved_config.h"
+#include "console/session.h"
+#include "network/network_view.h"
+#include "training/activity_listener.h"
+#include "training/scenarios_presets.h"
+
+namespace kovrel {
+namespace {
+
+RouterState& parkedSlot(Simulator& sim, int router) {
+  return router == kRouterB ? sim.state.parkedB : sim.state.parkedA;
+}
+
+// The leaving router takes the console's texts with it; the arriving one brings its own back.
+void exchangeRouters(Simulator& sim, int router) {
+  RouterState& leaving = parkedSlot(sim, sim.state.currentRouter);
+  leaving = sim.state.current;
+  leaving.consoleText = sim.console.output();
+  leaving.inputText = sim.console.input();
+  sim.state.current = parkedSlot(sim, router);
+  sim.console.replaceOutput(sim.state.current.consoleText);
+  sim.console.setInput(sim.state.current.inputText);
+  sim.state.currentRouter = router;
+}
+
+// RouterB exists only once someone goes to it: it boots from the factory configuration under its
+// own name and gets its half of the scenario's faults.
+void buildRouterB(Simulator& sim) {
+  resetStartupConfig(sim);
+  sim.state.parkedB.config.hostname = "RouterB";
+  sim.state.saved.hostname = "RouterB";
+  loadStartupConfig(sim);
+  loadRouter(sim);
+  applyTroubleshootingPresets(sim, sim.state.training.currentTroubleshooting);
+}
+
+void tellListener(Simulator& sim) {
+  if (ActivityListener* listener = sim.state.training.listener) {
+    listener->routerSwitched(sim.state.currentRouter);
+  }
+}
+
+}  // namespace
+
+SwitchOutcome switchRouter(Simulator& sim, int router) {
+  if (sim.state.training.topologyKind != kTwoRouterTopology) return SwitchOutcome::noSecondRouter;
+  if (router == sim.state.currentRouter) return SwitchOutcome::alreadyThere;
+  if (sim.interactionPending() != Interaction::none) {
+    sim.services.messageBox.show(std::string(kSwitchWhenAtPrompt));
+    return SwitchOutcome::refusedBusy;
+  }
+  const bool firstVisit = router == kRouterB && sim.state.parkedB.config.hostname.empty();
+  exchangeRouters(sim, router);
+  if (firstVisit) buildRouterB(sim);
+  tellListener(sim);
+  return SwitchOutcome::switched;
+}
+
+void returnConsoleToRouterA(Simulator& sim) {
+  if (sim.state.currentRouter == kRouterA) return;
+  sim.setInteraction(Interaction::none);
+  exchangeRouters(sim, kRouterA);
+  tellListener(sim);
+}
+
+}  // namespace kovrel

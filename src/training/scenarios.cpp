@@ -1,0 +1,140 @@
+#include "training/scenarios.h"
+
+#include <charconv>
+
+#include "config/saved_config.h"
+#include "console/error_log.h"
+#include "console/session.h"
+#include "network/network_view.h"
+#include "network/router_switch.h"
+#include "training/activity_listener.h"
+#include "training/instructions.h"
+#include "training/scenarios_addresses.h"
+#include "training/scenarios_presets.h"
+
+namespace kovrel {
+namespace {
+
+void announce(Simulator& sim, const ActivityPanes& panes) {
+  if (ActivityListener* listener = sim.state.training.listener) listener->activityStarted(panes);
+}
+
+// Tests and troubleshooting scenarios start from a router without any configuration: the
+// addresses a previous scenario gave the interfaces go too, although the saved configuration never
+// holds them.
+void bootFreshRouter(Simulator& sim) {
+  resetStartupConfig(sim);
+  loadStartupConfig(sim);
+  for (int number : {kSerial0, kSerial1, kEthernet0}) {
+    sim.running().interface(number).ipAddress.clear();
+    sim.running().interface(number).subnetMask.clear();
+  }
+  loadRouter(sim);
+}
+
+// RouterB is built afresh on its first visit; until then its parked record holds the factory
+// configuration (with no name, which marks it unvisited) and the faults the scenario gives it.
+void prepareTwoRouters(Simulator& sim) {
+  sim.state.parkedB = RouterState{};
+  sim.state.parkedB.config.hostname.clear();
+  sim.state.saved.hostname = "RouterA";
+}
+
+}  // namespace
+
+std::optional<int> scenarioNumber(std::string_view name, std::string_view prefix, int last) {
+  if (!name.starts_with(prefix)) return std::nullopt;
+  const std::string_view digits = name.substr(prefix.size());
+  int number = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+  if (error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
+  if (number < 1 || number > last) return std::nullopt;
+  return number;
+}
+
+void initLabs(Simulator& sim, const std::string& labName) {
+  TrainingState& training = sim.state.training;
+  const bool fromOtherActivity = !training.consoleOpen || training.currentActivity != Activity::lab;
+  training.currentActivity = Activity::lab;
+  training.topologyKind = kLabTopology;
+  training.currentLabName = labName;
+  applyAddressSet(training.addresses, AddressSetName::lab);
+  if (fromOtherActivity) training.learnMode = true;
+  announce(sim, {Activity::lab, TopologyPane::singleRouter, fromOtherActivity, fromOtherActivity,
+                 false});
+  if (!training.consoleOpen) {
+    training.consoleOpen = true;
+    startFreshRouter(sim);
+  }
+  loadInstruction(sim, labName);
+}
+
+bool initTests(Simulator& sim, const std::string& testName) {
+  const std::optional<int> test = scenarioNumber(testName, "test", 3);
+  if (!test) return false;
+  returnConsoleToRouterA(sim);
+  TrainingState& training = sim.state.training;
+  training.currentActivity = Activity::test;
+  training.topologyKind = kLabTopology;
+  training.currentTest = *test;
+  applyAddressSet(training.addresses, *test == 3 ? AddressSetName::test3 : AddressSetName::lab);
+  announce(sim, {Activity::test, TopologyPane::singleRouter, true, false, true});
+  training.consoleOpen = true;
+  bootFreshRouter(sim);
+  loadTestInstruction(sim, testName);
+  return true;
+}
+
+bool inittroubleshooting(Simulator& sim, const std::string& name) {
+  const std::optional<int> scenario = scenarioNumber(name, "troubleshooting", 6);
+  if (!scenario) return false;
+  returnConsoleToRouterA(sim);
+  TrainingState& training = sim.state.training;
+  const bool twoRouters = *scenario >= 4;
+  training.currentActivity = Activity::troubleshooting;
+  training.currentTroubleshooting = *scenario;
+  training.topologyKind = twoRouters ? kTwoRouterTopology : kLabTopology;
+  applyAddressSet(training.addresses, troubleshootingAddressSet(*scenario));
+  announce(sim,
+           {Activity::troubleshooting,
+            twoRouters ? TopologyPane::twoRouter : TopologyPane::singleRouter, true, false, false});
+  training.consoleOpen = true;
+  resetStartupConfig(sim);
+  if (twoRouters) prepareTwoRouters(sim);
+  loadStartupConfig(sim);
+  loadRouter(sim);
+  applyTroubleshootingPresets(sim, *scenario);
+  loadTroubleshootingInstruction(sim, name);
+  return true;
+}
+
+void loadInstruction(Simulator& sim, const std::string& labName) {
+  const auto text = trapped(
+      sim, "initLabs :", [&] { return sim.database.labText(labName); },
+      std::optional<std::string>());
+  if (text) sim.state.training.instructionText = *text;
+  displayInstructions(sim, false);
+}
+
+void loadTestInstruction(Simulator& sim, const std::string& testName) {
+  const auto text = trapped(
+      sim, "initTests :", [&] { return sim.database.testText(testName); },
+      std::optional<std::string>());
+  if (text) sim.state.training.instructionText = *text;
+  displayInstructions(sim, false);
+}
+
+void loadTroubleshootingInstruction(Simulator& sim, const std::string& name) {
+  const auto texts = trapped(
+      sim, "inittroubleshooting :", [&] { return sim.database.troubleshooting(name); },
+      std::optional<TroubleshootingText>());
+  TrainingState& training = sim.state.training;
+  if (texts) {
+    training.instructionText = texts->troubleshootingText;
+    training.solutionText = texts->solutionText;
+  }
+  displayInstructions(sim, false);
+  if (training.learnMode) displayInstructions(sim, true);
+}
+
+}  // namespace kovrel

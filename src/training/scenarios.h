@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "console/simulator.h"
+
+namespace kovrel {
+
+// The scenario launchers of the menus. Each records the activity, chooses the topology and its
+// address set, tells the front-end which panes it needs, prepares the router (or routers), and
+// loads and shows the instruction text. A two-router scenario, a test or a troubleshooting start
+// first returns the console to RouterA, so that the router named RouterA gets RouterA's set-up.
+
+/// Starts a lab. The first lab boots a fresh router; later labs keep the router as it is, so the
+/// settings of one lab carry over to the next. Any key is accepted: a key without a lesson leaves
+/// the previous instruction text in place.
+void initLabs(Simulator& sim, const std::string& labName);
+
+/// Starts "test1", "test2" or "test3" from a fresh router; false (and nothing changed) for any
+/// other name.
+bool initTests(Simulator& sim, const std::string& testName);
+
+/// Starts "troubleshooting1" to "troubleshooting6": a fresh router (two in scenarios 4 to 6,
+/// RouterB built on its first visit) with the scenario's faults. False (and nothing changed) for
+/// any other name.
+bool inittroubleshooting(Simulator& sim, const std::string& name);
+
+/// The scenario number of "test1".."test3" or "troubleshooting1".."troubleshooting6".
+std::optional<int> scenarioNumber(std::string_view name, std::string_view prefix, int last);
+
+// The lookups of the instruction texts; a key without a row keeps the previous text.
+void loadInstruction(Simulator& sim, const std::string& labName);
+void loadTestInstruction(Simulator& sim, const std::string& testName);
+void loadTroubleshootingInstruction(Simulator& sim, const std::string& name);
+
+/// The file name of the current scenario's network picture, in the application folder.
+std::string networkPictureFile(const TrainingState& training, int currentRouter);
+
+}  // namespace kovrel

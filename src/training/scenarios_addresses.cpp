@@ -1,0 +1,71 @@
+#include "training/scenarios_addresses.h"
+
+#include <array>
+
+namespace kovrel {
+namespace {
+
+// One row per set, the addresses in the order of `AddressSet`; nullptr leaves an address as it is.
+struct AddressRow {
+  AddressSetName set;
+  std::array<const char*, 10> values;
+};
+
+constexpr const char* kMask = "255.255.255.0";
+
+constexpr AddressRow kAddressSets[] = {
+    {AddressSetName::lab,
+     {"192.160.5.6", "192.160.5.5", "192.54.5.15", "192.54.5.20", "192.160.5.0", "220.155.5.2",
+      "192.54.5.1", kMask, "220.155.5.0", nullptr}},
+    {AddressSetName::test3,
+     {"220.14.5.2", "220.14.5.4", "194.4.5.5", "194.4.5.13", "220.14.5.0", "194.23.2.2",
+      "194.4.5.1", kMask, "194.23.2.0", nullptr}},
+    {AddressSetName::troubleshooting1,
+     {"128.16.31.5", "128.16.31.6", "132.104.15.15", "124.34.25.20", "128.16.0.0", "121.43.38.22",
+      "192.42.37.1", kMask, "220.52.57.0", nullptr}},
+    {AddressSetName::troubleshooting2And3,
+     {"192.34.6.3", "192.34.6.4", "204.5.13.8", "204.5.13.9", "192.34.6.0", "196.101.5.2",
+      "204.5.13.1", kMask, "196.101.5.0", nullptr}},
+    {AddressSetName::troubleshooting4And5,
+     {"202.16.92.6", "202.16.92.7", "220.14.5.2", "220.14.5.3", "202.16.92.0", nullptr, nullptr,
+      nullptr, nullptr, "220.14.5.0"}},
+    {AddressSetName::troubleshooting6,
+     {"204.5.62.12", "204.5.62.13", "208.109.1.12", "208.109.1.14", "204.5.62.0", nullptr, nullptr,
+      nullptr, nullptr, "208.109.1.0"}},
+};
+
+std::array<std::string*, 10> fieldsOf(AddressSet& addresses) {
+  return {&addresses.lanHost1,        &addresses.lanHost2,   &addresses.remoteHost1,
+          &addresses.remoteHost2,     &addresses.lanNetwork, &addresses.neighbourSerialAddress,
+          &addresses.remoteGateway,   &addresses.remoteMask, &addresses.serialNetwork,
+          &addresses.remoteLanNetwork};
+}
+
+}  // namespace
+
+void applyAddressSet(AddressSet& addresses, AddressSetName set) {
+  for (const AddressRow& row : kAddressSets) {
+    if (row.set != set) continue;
+    const std::array<std::string*, 10> fields = fieldsOf(addresses);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+      if (row.values[i] != nullptr) *fields[i] = row.values[i];
+    }
+  }
+}
+
+AddressSetName troubleshootingAddressSet(int scenario) {
+  switch (scenario) {
+    case 1:
+      return AddressSetName::troubleshooting1;
+    case 2:
+    case 3:
+      return AddressSetName::troubleshooting2And3;
+    case 4:
+    case 5:
+      return AddressSetName::troubleshooting4And5;
+    default:
+      return AddressSetName::troubleshooting6;
+  }
+}
+
+}  // namespace kovrel

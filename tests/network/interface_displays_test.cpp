@@ -1,0 +1,122 @@
+#include "network/interface_displays.h"
+
+#include <gtest/gtest.h>
+
+#include "network/network_records.h"
+#include "support/fake_platform.h"
+
+namespace kovrel::testing {
+namespace {
+
+TEST(InterfaceDisplay, LinesInOrderWithDescriptionAndAddress) {
+  NetworkRecords records = labRecords();
+  openInterface(records.own, kSerial0, "220.155.5.1", 64000, "255.255.255.252");
+  records.own.serial0.description = "link to the neighbour";
+  records.own.serial0.keepalive = 0;
+  EXPECT_EQ(renderInterfaceDisplay(records.view(), kSerial0, "  counters"),
+            "Serial0 is administratively up, line protocol is up\r\n"
+            "  Hardware is HD64570\r\n"
+            "  Description: link to the neighbour\r\n"
+            "  MTU 1500 bytes, BW 1544 Kbit, DLY 20000 usec, rely 255/255, load 1/255\r\n"
+            "  Encapsulation HDLC, loopback not set, keepalive set (0 sec)\r\n"
+            "  Hardware is HD64570\r\n"
+            "  Internet address is 220.155.5.1/30\r\n"
+            "  counters\r\n");
+}
+
+TEST(InterfaceDisplay, EthernetWithoutAddressOrDescription) {
+  NetworkRecords records = labRecords();
+  EXPECT_EQ(renderInterfaceDisplay(records.view(), kEthernet0, "  counters"),
+            "Ethernet0 is administratively down, line protocol is down\r\n"
+            "  Hardware is HD64570\r\n"
+            "  MTU 1500 bytes, BW 1000 Kbit, DLY 20000 usec, rely 255/255, load 1/255\r\n"
+            "  Encapsulation ARPA, loopback not set, keepalive set (10 sec)\r\n"
+            "  Hardware is HD64570\r\n"
+            "  counters\r\n");
+}
+
+TEST(IpInterfaceDisplay, WithoutAddressProcessingDisabled) {
+  NetworkRecords records = labRecords();
+  EXPECT_EQ(showIpInterface(records.view(), kSerial1),
+            "\r\nSerial1 is administratively down, line protocol is down"
+            "\r\n  Internet protocol processing disabled");
+}
+
+TEST(IpInterfaceDisplay, AccessListsAndFixedLines) {
+  NetworkRecords records = labRecords();
+  openInterface(records.own, kEthernet0, "192.160.5.1");
+  records.own.ethernet0.accessGroupIn = 12;
+  const std::string text = showIpInterface(records.view(), kEthernet0);
+  EXPECT_TRUE(
+      text.starts_with("\r\nEthernet0 is administratively up, line protocol is up"
+                       "\r\n  Internet address is 192.160.5.1/24"
+                       "\r\n  Broadcast address is 255.255.255.255"
+                       "\r\n  Address determined by setup command"
+                       "\r\n  MTU is 1500 bytes\r\n"));
+  EXPECT_NE(text.find("\r\n  Outgoing access list is not set\r\n  Inbound  access list is 12\r\n"
+                      "  Proxy ARP is enabled"),
+            std::string::npos);
+  EXPECT_TRUE(text.ends_with("\r\n  BGP Policy Mapping is disabled"));
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 31);
+}
+
+TEST(ProtocolSummary, StatusAndAddressPerInterface) {
+  NetworkRecords records = labRecords();
+  openInterface(records.own, kEthernet0, "192.160.5.1");
+  EXPECT_EQ(renderProtocolSummary(records.view()),
+            "Global values:\r\n  Internet Protocol routing is enabled"
+            "\r\nSerial0 is administratively down, line protocol is down"
+            "\r\nSerial1 is administratively down, line protocol is down"
+            "\r\nEthernet0 is administratively up, line protocol is up"
+            "\r\n  Internet address is 192.160.5.1/24");
+  records.own.ipRouting = false;
+  EXPECT_TRUE(renderProtocolSummary(records.view()).starts_with("Global values:\r\nSerial0"));
+}
+
+class InterfaceShowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fixture.sim.state.console.pageLength = 200;
+    fixture.startSession(CliMode::priv);
+  }
+  SimulatorFixture fixture;
+};
+
+TEST_F(InterfaceShowTest, ShowInterfacesClosesEachInterfaceWithTheLessonText) {
+  fixture.enter("show interfaces");
+  const std::string output = fixture.newOutput();
+  EXPECT_NE(output.find("Serial0 is administratively down"), std::string::npos);
+  EXPECT_LT(output.find("Serial0 is"), output.find("Serial1 is"));
+  EXPECT_LT(output.find("Serial1 is"), output.find("Ethernet0 is"));
+  const std::string closing = "Last input never";
+  std::size_t count = 0;
+  for (auto at = output.find(closing); at != std::string::npos; at = output.find(closing, at + 1)) {
+    ++count;
+  }
+  EXPECT_EQ(count, 3u);
+}
+
+TEST_F(InterfaceShowTest, ShortFormsShowTheSameInterface) {
+  fixture.enter("show interfaces serial 0");
+  const std::string longForm = fixture.newOutput();
+  fixture.enter("sh int s0");
+  const std::string shortForm = fixture.newOutput();
+  EXPECT_EQ(longForm.substr(longForm.find("Serial0")), shortForm.substr(shortForm.find("Serial0")));
+}
+
+TEST_F(InterfaceShowTest, ShowIpInterfaceListsEthernetFirst) {
+  fixture.enter("show ip interface");
+  const std::string output = fixture.newOutput();
+  EXPECT_LT(output.find("Ethernet0 is"), output.find("Serial0 is"));
+  EXPECT_LT(output.find("Serial0 is"), output.find("Serial1 is"));
+}
+
+TEST(InterfaceShowWithoutDatabase, InterfaceDisplayIsEmpty) {
+  SimulatorFixture fixture(false);
+  fixture.startSession(CliMode::priv);
+  fixture.enter("show interfaces ethernet 0");
+  EXPECT_EQ(fixture.newOutput(), "\nRouter#show interfaces ethernet 0");
+}
+
+}  // namespace
+}  // namespace kovrel::testing

@@ -1,0 +1,112 @@
+#include "network/ping.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "network/network_records.h"
+#include "support/fake_platform.h"
+
+namespace kovrel::testing {
+namespace {
+
+class PingTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    applyAddressSet(fixture.sim.state.training.addresses, AddressSetName::lab);
+    fixture.startSession(CliMode::priv);
+    fixture.platform.pauses.clear();
+  }
+  int probePauses() const {
+    return static_cast<int>(std::count(fixture.platform.pauses.begin(),
+                                       fixture.platform.pauses.end(), kPingProbePauseMs));
+  }
+  SimulatorFixture fixture;
+};
+
+const char* kHeader =
+    "\nRouter#ping 192.160.5.6"
+    "\nType escape sequence to abort."
+    "\nSending 5, 100-byte ICMP Echos to 192.160.5.6, timeout is 2 seconds:"
+    "\n.....\n";
+
+TEST_F(PingTest, UnreachableAddress) {
+  fixture.enter("ping 192.160.5.6");
+  EXPECT_EQ(fixture.newOutput(), std::string(kHeader) + "Success rate is 0 percent (0/5)");
+  EXPECT_EQ(probePauses(), 5);
+  EXPECT_EQ(fixture.input(), "Router#");
+}
+
+TEST_F(PingTest, ReachableAddressWithFixedTimes) {
+  openInterface(fixture.running(), kEthernet0, "192.160.5.1");
+  fixture.platform.randomValues = {0.0, 0.5, 0.99};
+  fixture.enter("ping 192.160.5.6");
+  EXPECT_EQ(fixture.newOutput(),
+            std::string(kHeader) +
+                "Success rate is 100 percent (5/5), round-trip min/avg/max =  20,27,34 ms ");
+  EXPECT_EQ(probePauses(), 5);
+}
+
+TEST_F(PingTest, RoundTripTimesStayInRange) {
+  openInterface(fixture.running(), kEthernet0, "192.160.5.1");
+  const std::regex success(R"(round-trip min/avg/max =  (\d+),(\d+),(\d+) ms $)");
+  for (double r : {0.0, 0.3, 0.7, 0.999999}) {
+    fixture.platform.randomValues = {r};
+    fixture.enter("ping 192.160.5.1");
+    const std::string output = fixture.newOutput();
+    std::smatch numbers;
+    ASSERT_TRUE(std::regex_search(output, numbers, success)) << output;
+    EXPECT_GE(std::stoi(numbers[1]), 20);
+    EXPECT_LE(std::stoi(numbers[1]), 24);
+    EXPECT_GE(std::stoi(numbers[2]), 25);
+    EXPECT_LE(std::stoi(numbers[2]), 29);
+    EXPECT_GE(std::stoi(numbers[3]), 30);
+    EXPECT_LE(std::stoi(numbers[3]), 34);
+  }
+}
+
+TEST_F(PingTest, BadLinesAnswerWithoutProbing) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"ping", "\nRouter#ping\n% Incomplete command.\n "},
+      {"ping 1.2.3", "\nRouter#ping 1.2.3\n \n% Invalid input detected at '^' marker."},
+      {"ping routerb", "\nRouter#ping routerb\n \n% Invalid input detected at '^' marker."},
+      {"ping 1.2.3.4 5.6.7.8",
+       "\nRouter#ping 1.2.3.4 5.6.7.8\n \n% Invalid input detected at '^' marker."},
+  };
+  for (const auto& [line, expected] : cases) {
+    fixture.enter(line);
+    EXPECT_EQ(fixture.newOutput(), expected) << line;
+  }
+  EXPECT_EQ(probePauses(), 0);
+}
+
+TEST_F(PingTest, UserModePingsToo) {
+  fixture.enter("disable");
+  openInterface(fixture.running(), kEthernet0, "192.160.5.1");
+  fixture.newOutput();
+  fixture.enter("ping 192.160.5.1");
+  EXPECT_NE(fixture.newOutput().find("Success rate is 100 percent (5/5)"), std::string::npos);
+}
+
+TEST_F(PingTest, OwnInterfaceAnswersAsSoonAsItIsUp) {
+  fixture.running().serial0.ipAddress = "220.155.5.1";
+  fixture.running().serial0.subnetMask = "255.255.255.0";
+  fixture.enter("ping 220.155.5.1");
+  EXPECT_NE(fixture.newOutput().find("(0/5)"), std::string::npos);
+  fixture.enter("configure terminal");
+  fixture.enter("interface serial 0");
+  fixture.enter("clock rate 64000");
+  fixture.enter("no shutdown");
+  fixture.enter("end");
+  fixture.newOutput();
+  fixture.enter("ping 220.155.5.1");
+  EXPECT_NE(fixture.newOutput().find("(5/5)"), std::string::npos);
+}
+
+TEST(PingResultLine, FailureLine) {
+  FakePlatform random;
+  EXPECT_EQ(pingResultLine(false, random), "Success rate is 0 percent (0/5)");
+}
+
+}  // namespace
+}  // namespace kovrel::testing

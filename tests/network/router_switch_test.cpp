@@ -1,0 +1,109 @@
+#include "network/router_switch.h"
+
+#include <gtest/gtest.h>
+
+#include "network/interface_status.h"
+#include "support/fake_platform.h"
+#include "training/scenarios.h"
+
+namespace kovrel::testing {
+namespace {
+
+class RouterSwitchTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(inittroubleshooting(fixture.sim, "troubleshooting4"));
+    fixture.startSession(CliMode::priv);
+  }
+  SimulatorFixture fixture;
+};
+
+TEST_F(RouterSwitchTest, FirstVisitBuildsRouterBWithItsFaults) {
+  EXPECT_EQ(switchRouter(fixture.sim, 1), SwitchOutcome::switched);
+  EXPECT_EQ(fixture.sim.state.currentRouter, 1);
+  const std::string& output = fixture.sim.console.output();
+  EXPECT_NE(output.find("RouterB con0 is now available"), std::string::npos);
+  EXPECT_TRUE(output.ends_with("Press RETURN to get started."));
+  EXPECT_EQ(fixture.prompt(), "");
+  EXPECT_EQ(fixture.running().hostname, "RouterB");
+  EXPECT_TRUE(fixture.running().serial1.shutdown);
+  EXPECT_FALSE(fixture.running().ethernet0.shutdown);
+  EXPECT_EQ(fixture.running().ethernet0.ipAddress, "220.14.5.1");
+  EXPECT_EQ(fixture.sim.state.parkedB.config.hostname, "RouterB");  // visited from now on
+  fixture.enter("");
+  EXPECT_EQ(fixture.prompt(), "RouterB>");
+}
+
+TEST_F(RouterSwitchTest, ConsolesAreKeptWithHalfTypedInput) {
+  fixture.type("show ver");
+  const std::string consoleOfA = fixture.sim.console.output();
+  ASSERT_EQ(switchRouter(fixture.sim, 1), SwitchOutcome::switched);
+  fixture.enter("");
+  fixture.type("ena");
+  const std::string consoleOfB = fixture.sim.console.output();
+
+  ASSERT_EQ(switchRouter(fixture.sim, 0), SwitchOutcome::switched);
+  EXPECT_EQ(fixture.sim.console.output(), consoleOfA);
+  EXPECT_EQ(fixture.input(), "RouterA#show ver");
+  EXPECT_EQ(fixture.running().hostname, "RouterA");
+
+  ASSERT_EQ(switchRouter(fixture.sim, 1), SwitchOutcome::switched);
+  EXPECT_EQ(fixture.sim.console.output(), consoleOfB);  // no second boot
+  EXPECT_EQ(fixture.input(), "RouterB>ena");
+  fixture.type("ble\r");
+  EXPECT_EQ(fixture.prompt(), "RouterB#");
+}
+
+TEST_F(RouterSwitchTest, RefusedWhileAQuestionIsOpen) {
+  fixture.enter("copy running-config startup-config");
+  const std::string output = fixture.sim.console.output();
+  EXPECT_EQ(switchRouter(fixture.sim, 1), SwitchOutcome::refusedBusy);
+  EXPECT_EQ(fixture.platform.messages,
+            std::vector<std::string>{" Please switch router when at prompt"});
+  EXPECT_EQ(fixture.sim.state.currentRouter, 0);
+  EXPECT_EQ(fixture.sim.console.output(), output);
+  EXPECT_EQ(fixture.input(), "Destination filename [startup-config]?");
+  EXPECT_TRUE(fixture.sim.state.parkedB.config.hostname.empty());  // still never visited
+}
+
+TEST_F(RouterSwitchTest, RouterAlreadyThereChangesNothing) {
+  const std::string output = fixture.sim.console.output();
+  EXPECT_EQ(switchRouter(fixture.sim, 0), SwitchOutcome::alreadyThere);
+  EXPECT_EQ(fixture.sim.console.output(), output);
+  EXPECT_TRUE(fixture.platform.messages.empty());
+}
+
+TEST(RouterSwitch, LabTopologyHasNoSecondRouter) {
+  SimulatorFixture fixture;
+  initLabs(fixture.sim, "aboutTheLabs");
+  EXPECT_EQ(switchRouter(fixture.sim, 1), SwitchOutcome::noSecondRouter);
+  EXPECT_EQ(fixture.sim.state.currentRouter, 0);
+}
+
+TEST_F(RouterSwitchTest, OtherRouterIsSeenAsLastLeft) {
+  fixture.enter("configure terminal");
+  fixture.enter("interface serial 0");
+  fixture.enter("clock rate 64000");
+  fixture.enter("no shutdown");
+  EXPECT_EQ(interfaceStatusLine(fixture.sim, kSerial0),
+            "Serial0 is administratively up, line protocol is down");
+  fixture.enter("end");
+  ASSERT_EQ(switchRouter(fixture.sim, 1), SwitchOutcome::switched);
+  fixture.enter("");
+  fixture.enter("enable");
+  fixture.enter("configure terminal");
+  fixture.enter("interface serial 1");
+  fixture.enter("no shutdown");
+  EXPECT_EQ(interfaceStatusLine(fixture.sim, kSerial1),
+            "Serial1 is administratively up, line protocol is up");
+  fixture.enter("interface serial 0");
+  fixture.enter("no shutdown");  // accepted, but RouterB's Serial0 is not cabled
+  EXPECT_TRUE(fixture.running().serial0.shutdown);
+  fixture.enter("end");
+  ASSERT_EQ(switchRouter(fixture.sim, 0), SwitchOutcome::switched);
+  EXPECT_EQ(interfaceStatusLine(fixture.sim, kSerial0),
+            "Serial0 is administratively up, line protocol is up");
+}
+
+}  // namespace
+}  // namespace kovrel::testing

@@ -1,0 +1,131 @@
+#include "network/routing_table.h"
+
+#include <gtest/gtest.h>
+
+#include "network/network_records.h"
+#include "support/fake_platform.h"
+
+namespace kovrel::testing {
+namespace {
+
+const std::string kLegend =
+    "\r\nCodes: C - connected, S - static, I - IGRP, R - RIP, M - mobile, B - BGP"
+    "\r\n       D - EIGRP, EX - EIGRP external, O - OSPF, IA - OSPF inter area"
+    "\r\n       N1 - OSPF NSSA external type 1, N2 - OSPF NSSA external type 2"
+    "\r\n       E1 - OSPF external type 1, E2 - OSPF external type 2, E - EGP"
+    "\r\n       i - IS-IS, L1 - IS-IS level-1, L2 - IS-IS level-2, * - candidate default"
+    "\r\n       U - per-user static route, o - ODR"
+    "\r\n       ";
+const std::string kGateway = "\r\nGateway of last resort is not set\r\n       ";
+const std::string kRedirectCache =
+    "\r\nHost               Gateway           Last Use    Total Uses  Interface"
+    "\r\nICMP redirect cache is empty";
+
+class RoutingTableTest : public ::testing::Test {
+ protected:
+  FakePlatform random;
+};
+
+TEST_F(RoutingTableTest, LabWithRipRouteFromNeighbour) {
+  NetworkRecords records = labRecords();
+  openInterface(records.own, kSerial0, "220.155.5.1", 64000);
+  openInterface(records.own, kEthernet0, "192.160.5.1", 0, "255.255.255.0");
+  records.own.ripEnabled = true;
+  records.own.ripNetworks = {"220.155.5.0"};
+  random.randomValues = {0.99};
+  EXPECT_EQ(renderRoutingTable(records.view(), random),
+            kLegend + kGateway + kRedirectCache +
+                "\r\nC   220.155.5.0/24 is directly connected, Serial 0"
+                "\r\nC   192.160.5.0/24 is directly connected, Ethernet 0"
+                "\r\nR   192.54.5.0/24 [120/1] via 220.155.5.2, 00:00:29, Serial 0");
+}
+
+TEST_F(RoutingTableTest, WithoutIpRoutingOnlyGatewayAndConnectedRoutes) {
+  NetworkRecords records = labRecords();
+  openInterface(records.own, kSerial1, "10.1.0.1", 0, "255.255.0.0");
+  records.own.ipRouting = false;
+  EXPECT_EQ(renderRoutingTable(records.view(), random),
+            kGateway + "\r\nC   10.1.0.0/16 is directly connected, Serial 1");
+}
+
+TEST_F(RoutingTableTest, InterfacesDownOrWithoutAddressGiveNoRoute) {
+  NetworkRecords records = labRecords();
+  openInterface(records.own, kSerial0, "220.155.5.1");  // no clock: down
+  openInterface(records.own, kEthernet0, "");           // up, no address
+  records.own.serial1.ipAddress = "10.1.1.1";           // address, shut down
+  records.own.serial1.subnetMask = "255.255.255.0";
+  EXPECT_EQ(renderRoutingTable(records.view(), random), kLegend + kGateway + kRedirectCache);
+}
+
+TEST_F(RoutingTableTest, LabSerialOutsideScenarioNetworkLearnsNothing) {
+  NetworkRecords records = labRecords();
+  openInterface(records.own, kSerial0, "192.0.2.1", 64000);
+  records.own.ripEnabled = true;
+  records.own.ripNetworks = {"192.0.2.0"};
+  EXPECT_EQ(ripRouteLine(records.view(), random), "");
+  EXPECT_EQ(connectedRouteLine(records.view(), kSerial0),
+            "C   192.0.2.0/24 is directly connected, Serial 0");
+}
+
+TEST_F(RoutingTableTest, LabRipRouteNeedsIpRouting) {
+  NetworkRecords records = labRecords();
+  openInterface(records.own, kSerial0, "220.155.5.1", 64000);
+  records.own.ripEnabled = true;
+  records.own.ripNetworks = {"220.155.5.0"};
+  records.own.ipRouting = false;
+  EXPECT_EQ(ripRouteLine(records.view(), random), "");
+}
+
+TEST_F(RoutingTableTest, RouteAgeStaysInItsRange) {
+  NetworkRecords records = labRecords();
+  openInterface(records.own, kSerial0, "220.155.5.1", 64000);
+  records.own.ripEnabled = true;
+  records.own.ripNetworks = {"220.155.5.0"};
+  for (double r : {0.0, 0.2, 0.999999, 1.0}) {
+    random.randomValues = {r};
+    random.nextRandom = 0;
+    const std::string line = ripRouteLine(records.view(), random);
+    const int age = std::stoi(line.substr(line.find("00:00:") + 6, 2));
+    EXPECT_GE(age, 25) << r;
+    EXPECT_LE(age, 29) << r;
+  }
+}
+
+TEST_F(RoutingTableTest, TwoRouterRouteOnBothRouters) {
+  random.randomValues = {0.0};
+  NetworkRecords atA = workingTwoRouters(false);
+  EXPECT_EQ(ripRouteLine(atA.view(), random),
+            "R   208.109.1.0/24 [120/1] via 204.56.7.2, 00:00:25, Serial 0");
+  NetworkRecords atB = workingTwoRouters(true);
+  EXPECT_EQ(ripRouteLine(atB.view(), random),
+            "R   204.5.62.0/24 [120/1] via 204.56.7.1, 00:00:25, Serial 1");
+}
+
+TEST_F(RoutingTableTest, TwoRouterRouteNeedsTheFarLanAdvertisedAndUp) {
+  NetworkRecords records = workingTwoRouters(false);
+  records.other.ethernet0.shutdown = true;
+  EXPECT_EQ(ripRouteLine(records.view(), random), "");
+  records = workingTwoRouters(false);
+  records.other.ripNetworks = {"204.56.7.0"};
+  EXPECT_EQ(ripRouteLine(records.view(), random), "");
+  records = workingTwoRouters(false);
+  records.own.ripNetworks = {"204.5.62.0"};
+  EXPECT_EQ(ripRouteLine(records.view(), random), "");
+}
+
+TEST_F(RoutingTableTest, TwoRouterConnectedLinkNeedsTheFarEnd) {
+  NetworkRecords records = workingTwoRouters(false);
+  records.other.serial1.shutdown = true;
+  EXPECT_EQ(renderRoutingTable(records.view(), random),
+            kLegend + kGateway + kRedirectCache +
+                "\r\nC   204.5.62.0/24 is directly connected, Ethernet 0");
+}
+
+TEST_F(RoutingTableTest, UnknownTopologyShowsNothing) {
+  NetworkRecords records = labRecords();
+  records.topologyKind = 0;
+  EXPECT_EQ(renderRoutingTable(records.view(), random), "");
+}
+
+}  // namespace
+}  // namespace kovrel::testing
