@@ -3,6 +3,7 @@
 #include "console/simulator.h"
 #include "shell/terminal/platform_adapters.h"
 #include "shell/terminal/program_commands.h"
+#include "shell/terminal/rich_text_renderer.h"
 #include "shell/terminal/session_start.h"
 
 namespace kovrel::terminal {
@@ -11,11 +12,16 @@ namespace {
 constexpr std::string_view kBoldOn = "\x1b[1m";
 constexpr std::string_view kBoldOff = "\x1b[0m";
 constexpr char kFormFeed = '\x0c';
+// Lesson texts are laid out for a terminal of the usual width; their titles are centred in it.
+constexpr std::size_t kBatchColumns = 80;
 
 // Runs the program command typed after Ctrl-]; returns whether the program should end.
-bool runTypedProgramCommand(Simulator& sim, BatchView& view, const std::string& line) {
+bool runTypedProgramCommand(Simulator& sim, BatchView& view, const std::string& line, bool ansi) {
   const ProgramCommandResult result = runProgramCommand(sim, line);
   for (const std::string& reply : result.lines) view.writeOwn("\n" + reply);
+  for (const std::string& reply : renderRichTextLines(result.richText, {ansi, kBatchColumns})) {
+    view.writeOwn("\n" + reply);
+  }
   return result.quit;
 }
 
@@ -87,7 +93,7 @@ int runBatch(const Options& options, int inputFd, std::FILE* out, std::FILE* err
   while (const std::optional<KeyEvent> event = keys.next()) {
     if (programLine.active()) {
       const std::optional<std::string> line = programLine.feed(*event);
-      if (line && runTypedProgramCommand(sim, view, *line)) break;
+      if (line && runTypedProgramCommand(sim, view, *line, options.ansi)) break;
     } else if (event->kind == KeyEventKind::programCommand) {
       programLine.start();
     } else {

@@ -21,8 +21,7 @@ namespace kovrel::terminal {
 namespace {
 
 constexpr const char* kHeader =
-    " Kovrel Router Simulator  |  Ctrl-] opens the program command line; 'quit' there ends the "
-    "program ";
+    " Kovrel Router Simulator - Ctrl-] for program commands, 'quit' ends the program ";
 
 void writeAll(int fd, std::string_view text) {
   while (!text.empty()) {

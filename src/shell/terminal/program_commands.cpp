@@ -7,6 +7,7 @@
 #include "console/error_log.h"
 #include "console/keyboard.h"
 #include "console/simulator.h"
+#include "shell/terminal/training_commands.h"
 
 namespace kovrel::terminal {
 namespace {
@@ -63,6 +64,17 @@ std::span<const ProgramCommand> programCommands() {
   // Later front-end commands (labs, tests, router switch, instructions, flash cards) are rows here.
   static const std::vector<ProgramCommand> kCommands = {
       {"quit", {}, "end the program", quit},
+      {"instructions", {}, "show the current instructions", showInstructionsCommand},
+      {"mode learn", {}, "Learn Mode: show every step of the instructions", learnModeCommand},
+      {"mode test", {}, "Test Mode: show the step headings only", testModeCommand},
+      {"report", {}, "grade the current test and show the report", reportCommand},
+      {"cards", {}, "open the flash cards, freshly shuffled", cardsCommand},
+      {"card next", {}, "the next flash card", cardNextCommand},
+      {"card back", {}, "the previous flash card", cardBackCommand},
+      {"card answer", {}, "reveal the answer of the flash card", cardAnswerCommand},
+      {"info welcome", {}, "show the welcome text", infoWelcomeCommand},
+      {"info studyPlan", {}, "show the study plan", infoStudyPlanCommand},
+      {"info disclaimer", {}, "show the disclaimer and terms of use", infoDisclaimerCommand},
   };
   return kCommands;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "shell/terminal/key_event.h"
+#include "training/rich_text.h"
 
 namespace kovrel {
 class Simulator;
@@ -18,6 +19,7 @@ namespace kovrel::terminal {
 /// not router output) and whether the program should end.
 struct ProgramCommandResult {
   std::vector<std::string> lines;
+  std::vector<StyledRun> richText;  // lesson text after the lines, drawn as the terminal can
   bool quit = false;
 };
 

@@ -63,7 +63,9 @@ void TerminalScreen::outputReplaced(const std::string& text) {
   lastOutputLine_.clear();
   cursorRow_ = 0;
   std::string out(kClearScreen);
-  out += std::string(kReverseOn) + sanitized(header_) + std::string(kAttributesOff) + "\r\n";
+  // The header keeps to one row, so the output below it starts where this view expects.
+  out += std::string(kReverseOn) + sanitized(header_).substr(0, columns_ - 1);
+  out += std::string(kAttributesOff) + "\r\n";
   detached_ = converted.empty();
   if (!detached_) out += renderOutput(converted, false) + "\r\n";
   out += drawInput();
@@ -73,18 +75,19 @@ void TerminalScreen::outputReplaced(const std::string& text) {
 void TerminalScreen::inputChanged(const std::string& text, std::size_t caret) {
   input_ = text;
   caret_ = caret;
-  if (!programLine_) write_(clearInput() + drawInput());
+  if (!programLine_) redrawInput();
 }
 
 void TerminalScreen::resize(int columns) {
   columns_ = static_cast<std::size_t>(std::max(columns, 1));
-  write_(clearInput() + drawInput());
+  redrawInput();
 }
 
 void TerminalScreen::showProgramLine(std::optional<std::string> line) {
   std::string out = clearInput();
   programLine_ = std::move(line);
-  write_(out + drawInput());
+  out += drawInput();
+  write_(out);
 }
 
 void TerminalScreen::showNotice(const std::vector<std::string>& lines, bool highlighted) {
@@ -96,11 +99,21 @@ void TerminalScreen::showNotice(const std::vector<std::string>& lines, bool high
     out += "\r\n";
   }
   detached_ = true;
-  write_(out + drawInput());
+  out += drawInput();
+  write_(out);
 }
 
 void TerminalScreen::finish() {
-  write_(clearInput() + sanitized(programLine_.value_or(input_)) + "\r\n");
+  std::string out = clearInput();
+  out += sanitized(programLine_.value_or(input_)) + "\r\n";
+  write_(out);
+}
+
+void TerminalScreen::redrawInput() {
+  // Erasing must see the rows of the line drawn before, so it runs before the new drawing.
+  std::string out = clearInput();
+  out += drawInput();
+  write_(out);
 }
 
 std::string TerminalScreen::clearInput() {

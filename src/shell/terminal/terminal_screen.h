@@ -39,6 +39,7 @@ class TerminalScreen : public ConsoleView {
   void finish();
 
  private:
+  void redrawInput();
   std::string clearInput();
   std::string drawInput();
   std::string moveToOutputEnd(std::string_view& text);

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <span>
+#include <string>
+
+#include "shell/terminal/program_commands.h"
+
+namespace kovrel::terminal {
+
+// The scenario program commands: the Labs, Tests and Troubleshooting menus, the RouterA and
+// RouterB buttons of the two-router pane, and "Show Network" of the side panel.
+
+/// `lab KEY`: starts the lab and shows its instructions.
+void labCommand(Simulator& sim, std::span<const std::string> arguments,
+                ProgramCommandResult& result);
+/// `test N`: starts test 1, 2 or 3 from a fresh router and shows its tasks.
+void testCommand(Simulator& sim, std::span<const std::string> arguments,
+                 ProgramCommandResult& result);
+/// `troubleshooting N`: starts scenario 1 to 6 with its faults and shows its task.
+void troubleshootingCommand(Simulator& sim, std::span<const std::string> arguments,
+                            ProgramCommandResult& result);
+/// `router a`, `router b`: the router buttons. Refused while the console waits for an answer.
+void routerACommand(Simulator& sim, std::span<const std::string> arguments,
+                    ProgramCommandResult& result);
+void routerBCommand(Simulator& sim, std::span<const std::string> arguments,
+                    ProgramCommandResult& result);
+/// `network`: the file name of the current scenario's network picture.
+void networkCommand(Simulator& sim, std::span<const std::string> arguments,
+                    ProgramCommandResult& result);
+
+/// Starts the activity the options name (`--lab`, `--test`, `--troubleshooting`); by default the
+/// lab "aboutTheLabs".
+void startFirstActivity(Simulator& sim, const Options& options);
+
+}  // namespace kovrel::terminal
