@@ -1,8 +1,207 @@
 #include "catalogue/context_help.h"
 
-namespace kovrel {
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
 
-// Context help listings arrive with the help catalogue; until then "?" stays in the line.
-void processContextHelp(Simulator& sim, std::string_view line) { sim.console.setInput(std::string(line)); }
+#include "catalogue/catalogue_check.h"
+#include "catalogue/command_matching.h"
+#include "catalogue/help_case_table.h"
+#include "console/error_log.h"
+#include "console/output.h"
+#include "console/paging.h"
+
+namespace kovrel {
+namespace {
+
+using Words = std::vector<std::string>;
+
+// Emphasis belongs to one request: whichever way the request ends, ordinary output afterwards
+// is plain again. A question that was open when "?" was typed stays open: a paged answer ends
+// the console's busy state, and a password question closed that way would let the next line in
+// without its password.
+class HelpRequestScope {
+ public:
+  explicit HelpRequestScope(Simulator& sim) : sim_(sim), pending_(sim.interactionPending()) {}
+  ~HelpRequestScope() {
+    sim_.state.console.helpListingActive = false;
+    sim_.setInteraction(pending_);
+  }
+  HelpRequestScope(const HelpRequestScope&) = delete;
+  HelpRequestScope& operator=(const HelpRequestScope&) = delete;
+
+ private:
+  Simulator& sim_;
+  Interaction pending_;
+};
+
+std::string joinWords(const Words& words) {
+  std::string text;
+  for (const std::string& word : words) {
+    if (!text.empty()) text += ' ';
+    text += word;
+  }
+  return text;
+}
+
+// The groups read abbreviations word by word, so a word that merely contains one ("flash")
+// keeps its letters.
+Words readWords(Words words, HelpReading reading) {
+  for (std::string& word : words) {
+    if (reading == HelpReading::show) {
+      if (word == "sh") word = "show";
+      if (word == "int") word = "interface";
+    } else if (reading == HelpReading::copy) {
+      if (word == "run") word = "running-config";
+      if (word == "start") word = "startup-config";
+    }
+  }
+  return words;
+}
+
+const HelpGroup* findGroup(std::string_view firstWord) {
+  for (const HelpGroup& group : helpCaseTable()) {
+    if (std::ranges::find(group.firstWords, firstWord) != group.firstWords.end()) return &group;
+  }
+  return nullptr;
+}
+
+bool caseApplies(const HelpCase& helpCase, CliMode mode, const Words& words,
+                 std::string_view prompt) {
+  if (!helpCase.modes.empty() && std::ranges::find(helpCase.modes, mode) == helpCase.modes.end()) {
+    return false;
+  }
+  const std::string line = std::string(prompt) + joinWords(words);
+  const bool matched =
+      helpCase.patterns.empty() || std::ranges::any_of(helpCase.patterns, [&](auto pattern) {
+        return matchCommand(line, pattern, prompt) == MatchResult::match;
+      });
+  return matched && (helpCase.condition == nullptr || helpCase.condition(words));
+}
+
+void writeHelpText(Simulator& sim, std::string_view key) {
+  const auto text = trapped(
+      sim, "processContextHelp", [&] { return sim.database.cmdInfo(key); },
+      std::optional<std::string>{});
+  if (text) writePaged(sim, *text, helpTextUsesDollarLines(key));
+}
+
+void writeAnswer(Simulator& sim, const HelpAnswer& answer) {
+  switch (answer.kind) {
+    case HelpAnswerKind::helpText:
+      writeHelpText(sim, answer.key);
+      break;
+    case HelpAnswerKind::lines:
+      for (std::string_view line : answer.lines) writeConsoleLine(sim, line, line.starts_with('$'));
+      break;
+    case HelpAnswerKind::block: {
+      std::string text;
+      for (std::string_view line : answer.lines) text += "\r\n" + std::string(line);
+      writePaged(sim, text, true);
+      break;
+    }
+    case HelpAnswerKind::unknownReply:
+      unknownCommand(sim);
+      break;
+    case HelpAnswerKind::nothing:
+      break;
+  }
+}
+
+void answerFromCaseTable(Simulator& sim, const Words& words) {
+  const HelpGroup* group = findGroup(words.front());
+  if (group == nullptr) {
+    // The router shows the bare prompt again before refusing a word it does not know.
+    writeConsoleLine(sim, sim.console.input());
+    unrecognizedCommand(sim);
+    return;
+  }
+  const RouterState& router = sim.state.current;
+  const Words read = readWords(words, group->reading);
+  for (const HelpCase& helpCase : group->cases) {
+    if (caseApplies(helpCase, router.mode, helpCase.asTyped ? words : read, router.prompt)) {
+      writeAnswer(sim, helpCase.answer);
+      return;
+    }
+  }
+  unrecognizedCommand(sim);
+}
+
+Words nextWordsOf(const std::vector<CatalogueRow>& rows, std::size_t position) {
+  Words listed;
+  for (const CatalogueRow& row : rows) {
+    const Words rowWords = splitWords(row.cmd);
+    if (position >= rowWords.size()) continue;
+    // Words are compared whole, so "config" does not hide "configuration" or the other way round.
+    if (std::ranges::find(listed, rowWords[position]) == listed.end()) {
+      listed.push_back(rowWords[position]);
+    }
+  }
+  return listed;
+}
+
+}  // namespace
+
+void processContextHelp(Simulator& sim, std::string_view line) {
+  const std::string question(line);
+  writeConsoleLine(sim, question);
+  HelpRequestScope scope(sim);
+  const std::string text = normalizeCommandLine(question, sim.router().prompt);
+  const Words words = splitWords(text);
+  if (words.empty()) {
+    unrecognizedCommand(sim);
+    return;
+  }
+  if (words.back() != "?") {
+    listCommandsStartingWithString(sim, text);
+    return;
+  }
+  sim.state.console.helpListingActive = true;
+  sim.state.console.helpTemplate = question;
+  answerFromCaseTable(sim, words);
+}
+
+void listCommandsStartingWithString(Simulator& sim, std::string_view text) {
+  const std::string_view prefix = text.substr(0, text.empty() ? 0 : text.size() - 1);
+  const bool wholeLines = text.find(' ') != std::string_view::npos;
+  const CliMode mode = sim.router().mode;
+  const auto table = wholeLines ? extendedTable(mode) : oneWordTable(mode);
+  if (!table) {
+    unrecognizedCommand(sim);
+    return;
+  }
+  const auto rows = trapped(
+      sim, "listCommandsStartingWithString",
+      [&] { return sim.database.searchCatalogue(*table, prefix); }, std::vector<CatalogueRow>{});
+  Words listed;
+  if (wholeLines) {
+    listed = nextWordsOf(rows, static_cast<std::size_t>(std::ranges::count(text, ' ')));
+  } else {
+    for (const CatalogueRow& row : rows) listed.push_back(row.cmd);
+  }
+  if (listed.empty()) {
+    unrecognizedCommand(sim);
+    return;
+  }
+  std::string answer;
+  for (const std::string& word : listed) answer += word + " ";
+  writeConsoleLine(sim, answer);
+}
+
+void procesHelp(Simulator& sim) {
+  const auto text = trapped(
+      sim, "procesHelp", [&] { return sim.database.cmdInfo("help"); },
+      std::optional<std::string>{});
+  if (text) writePaged(sim, *text, false);
+}
+
+void helpCommand(Simulator& sim, const CommandInput& input) {
+  if (matchCommand(input.line, "help", sim.router().prompt) == MatchResult::match) {
+    procesHelp(sim);
+  } else {
+    unknownCommand(sim);
+  }
+}
 
 }  // namespace kovrel

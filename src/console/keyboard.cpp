@@ -72,8 +72,13 @@ int keyCodeOf(char character) {
     case '\b':
       return key::kBackspace;
     default:
-      return static_cast<unsigned char>(character);
+      break;
   }
+  // Capitals, digits and the space bar share their key codes with their characters; punctuation
+  // must not, or "%" would arrive as Left, "&" as Up and "." as Delete.
+  const bool ownKey = character == ' ' || (character >= '0' && character <= '9') ||
+                      (character >= 'A' && character <= 'Z');
+  return ownKey ? static_cast<unsigned char>(character) : 0;
 }
 
 }  // namespace
