@@ -1,9 +1,23 @@
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "training/rich_text.h"
+
+namespace kovrel {
+
+/// Readable test failures: the run's text and the styles that differ from plain body text.
+inline void PrintTo(const StyledRun& run, std::ostream* out) {
+  const TextStyle& s = run.style;
+  *out << '"' << run.text << "\" " << s.pointSize << "pt" << (s.bold ? " bold" : "")
+       << (s.underline ? " underline" : "") << (s.italic ? " italic" : "")
+       << (s.colour == TextColour::red ? " red" : "")
+       << (s.alignment == TextAlignment::centre ? " centre" : "");
+}
+
+}  // namespace kovrel
 
 namespace kovrel::testing {
 
@@ -19,7 +33,7 @@ class RecordingRichText : public RichTextTarget {
   /// The text the pane holds, without styles.
   std::string text() const { return plainText(runs); }
 
-  std::vector<StyledRun> runs;           // adjacent inserts of one style joined
+  std::vector<StyledRun> runs;          // adjacent inserts of one style joined
   std::vector<std::string> operations;  // "clear", "end", "start", "insert"
   int clears = 0;
 };

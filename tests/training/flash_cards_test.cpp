@@ -1,0 +1,103 @@
+#include "training/flash_cards.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "support/fake_platform.h"
+
+namespace kovrel {
+namespace {
+
+class FlashCardsTest : public ::testing::Test {
+ protected:
+  FlashCardDeck& deck() { return fixture.sim.state.training.flashCards; }
+  void useCards(int count) {
+    deck() = FlashCardDeck{};
+    for (int i = 1; i <= count; ++i) {
+      deck().cards.push_back({"q" + std::to_string(i), "a" + std::to_string(i)});
+    }
+  }
+
+  testing::SimulatorFixture fixture;
+};
+
+TEST_F(FlashCardsTest, OpeningReadsTheWholeDeckShuffledAndShowsTheFirstQuestion) {
+  fixture.sim.state.training.currentActivity = Activity::lab;
+  const FlashCardView view = openFlashCards(fixture.sim);
+  EXPECT_EQ(fixture.sim.state.training.currentActivity, Activity::flashCards);
+  ASSERT_GE(deck().cards.size(), 40u);
+  EXPECT_EQ(view.questionBox, "Question: \r\n\r\n" + deck().cards[0].question);
+  EXPECT_EQ(view.answerBox, "Answer: ");
+  EXPECT_FALSE(view.backEnabled);
+  EXPECT_TRUE(view.forwardEnabled);
+  EXPECT_TRUE(view.showAnswerEnabled);
+
+  // A second opening holds the same cards, read afresh.
+  const auto first = deck().cards;
+  flashCardForward(fixture.sim);
+  openFlashCards(fixture.sim);
+  EXPECT_EQ(deck().position, 0u);
+  auto questions = [](std::vector<FlashCard> cards) {
+    std::vector<std::string> all;
+    for (const FlashCard& card : cards) all.push_back(card.question);
+    std::ranges::sort(all);
+    return all;
+  };
+  EXPECT_EQ(questions(deck().cards), questions(first));
+}
+
+TEST_F(FlashCardsTest, ADeckOfOneCardOffersNeitherDirection) {
+  useCards(1);
+  FlashCardView view = flashCardView(deck());
+  EXPECT_FALSE(view.backEnabled);
+  EXPECT_FALSE(view.forwardEnabled);
+  view = flashCardForward(fixture.sim);
+  EXPECT_EQ(view.questionBox, "Question: \r\n\r\nq1");
+  view = flashCardBack(fixture.sim);
+  EXPECT_EQ(deck().position, 0u);
+}
+
+TEST_F(FlashCardsTest, ButtonsStopAtBothEnds) {
+  useCards(3);
+  FlashCardView view = flashCardForward(fixture.sim);
+  EXPECT_TRUE(view.backEnabled);
+  EXPECT_TRUE(view.forwardEnabled);
+  view = flashCardForward(fixture.sim);
+  EXPECT_EQ(view.questionBox, "Question: \r\n\r\nq3");
+  EXPECT_TRUE(view.backEnabled);
+  EXPECT_FALSE(view.forwardEnabled);
+  view = flashCardForward(fixture.sim);  // disabled: nothing moves
+  EXPECT_EQ(view.questionBox, "Question: \r\n\r\nq3");
+  view = flashCardBack(fixture.sim);
+  EXPECT_TRUE(view.forwardEnabled);
+  view = flashCardBack(fixture.sim);
+  EXPECT_EQ(view.questionBox, "Question: \r\n\r\nq1");
+  EXPECT_FALSE(view.backEnabled);
+  view = flashCardBack(fixture.sim);
+  EXPECT_EQ(deck().position, 0u);
+}
+
+TEST_F(FlashCardsTest, MovingHidesARevealedAnswer) {
+  useCards(2);
+  EXPECT_EQ(flashCardShowAnswer(fixture.sim).answerBox, "Answer: \r\n\r\na1");
+  EXPECT_EQ(flashCardForward(fixture.sim).answerBox, "Answer: ");
+  EXPECT_EQ(flashCardShowAnswer(fixture.sim).answerBox, "Answer: \r\n\r\na2");
+  EXPECT_EQ(flashCardBack(fixture.sim).answerBox, "Answer: ");
+  // A disabled button leaves the revealed answer alone.
+  flashCardShowAnswer(fixture.sim);
+  EXPECT_EQ(flashCardBack(fixture.sim).answerBox, "Answer: \r\n\r\na1");
+}
+
+TEST_F(FlashCardsTest, AnEmptyDeckShowsNothingAndOffersNoButton) {
+  testing::SimulatorFixture noDatabase(false);
+  const FlashCardView view = openFlashCards(noDatabase.sim);
+  EXPECT_EQ(view.questionBox, "");
+  EXPECT_FALSE(view.showAnswerEnabled || view.backEnabled || view.forwardEnabled);
+  EXPECT_EQ(flashCardForward(noDatabase.sim).questionBox, "");
+  EXPECT_EQ(flashCardBack(noDatabase.sim).questionBox, "");
+  EXPECT_EQ(flashCardShowAnswer(noDatabase.sim).answerBox, "");
+}
+
+}  // namespace
+}  // namespace kovrel

@@ -1,0 +1,73 @@
+#include "training/information.h"
+
+#include <gtest/gtest.h>
+
+#include "support/fake_platform.h"
+#include "support/recording_rich_text.h"
+
+namespace kovrel {
+namespace {
+
+class InformationTest : public ::testing::Test {
+ protected:
+  InformationTest() {
+    training().panes.information = &information;
+    training().panes.instructions = &instructions;
+    training().instructionText = "Lab\r\nIntro";
+  }
+  TrainingState& training() { return fixture.sim.state.training; }
+
+  testing::SimulatorFixture fixture;
+  testing::RecordingRichText information;
+  testing::RecordingRichText instructions;
+};
+
+TEST_F(InformationTest, StudyPlanAndDisclaimerComeFromTheLessonDatabase) {
+  openInformation(fixture.sim, "studyPlan");
+  EXPECT_EQ(training().currentActivity, Activity::information);
+  const std::string plan = *fixture.sim.database.misc("studyPlan");
+  EXPECT_EQ(training().informationText, plan);
+  EXPECT_EQ(information.text().substr(0, 10), plan.substr(0, 10));
+  EXPECT_EQ(information.runs.front().style.alignment, TextAlignment::centre);
+  openInformation(fixture.sim, "disclaimer");
+  EXPECT_EQ(training().informationText, *fixture.sim.database.misc("disclaimer"));
+  EXPECT_EQ(information.clears, 2);
+}
+
+TEST_F(InformationTest, AMissingKeyKeepsAndShowsThePreviousText) {
+  openInformation(fixture.sim, "disclaimer");
+  const std::string shown = information.text();
+  const std::vector<StyledRun> runs = setText(fixture.sim, "noSuchText");
+  EXPECT_EQ(training().informationText, *fixture.sim.database.misc("disclaimer"));
+  EXPECT_EQ(information.text(), shown);
+  EXPECT_EQ(plainText(runs), shown);
+  EXPECT_EQ(information.clears, 2);
+}
+
+TEST_F(InformationTest, NeverWritesToTheInstructionPaneNorReplacesTheLesson) {
+  training().informationText = "Info\r\nLine\r\nStep: heading\r\nDetail";
+  displayWelcomeText(fixture.sim);
+  EXPECT_EQ(information.text(), "Info\nLine\nStep1: heading\nDetail");
+  openInformation(fixture.sim, "studyPlan");
+  EXPECT_TRUE(instructions.operations.empty());
+  EXPECT_EQ(training().instructionText, "Lab\r\nIntro");
+}
+
+TEST_F(InformationTest, WelcomeTextIsTheOneReadAtStartUp) {
+  fixture.sim.state.welcomeText = "Welcome to Kovrel\r\nHello";
+  openInformation(fixture.sim, "welcomeText");
+  EXPECT_EQ(information.text(), "Welcome to Kovrel\nHello");
+  fixture.sim.state.welcomeText.clear();
+  openInformation(fixture.sim, "welcomeText");
+  EXPECT_EQ(information.text(), "Welcome to Kovrel\nHello");
+}
+
+TEST_F(InformationTest, TestModeAppliesToInformationTextsToo) {
+  training().learnMode = false;
+  training().informationText = "Info\r\nLine\r\nStep: heading\r\nDetail";
+  displayWelcomeText(fixture.sim);
+  EXPECT_EQ(information.text(), "Info\nLine\nStep1: heading");
+}
+
+}  // namespace
+}  // namespace kovrel
