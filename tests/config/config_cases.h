@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,13 +12,17 @@ namespace kovrel::testing {
 inline const std::string kInvalid = "\n \n% Invalid input detected at '^' marker.";
 inline const std::string kIncomplete = "\n% Incomplete command.\n ";
 
-/// One configuration line: the lines typed before it, the reply it gets and a look at the state
-/// it leaves. A case without a look must leave the running configuration as it found it.
+/// A look at the part of a router's state a case is about, as text.
+using StateLook = std::string (*)(const RouterState&);
+
+/// One configuration line: the lines typed before it, the reply it gets and what a look at the
+/// state shows afterwards. A case without a look must leave the running configuration unchanged.
 struct ConfigCase {
   std::vector<std::string> setup;
   std::string line;
   std::string reply;
-  std::function<void(const RouterState&)> expect;
+  StateLook look = nullptr;
+  std::string expected = {};
 };
 
 /// Types each case on a fresh router in global configuration mode, after `commonSetup`.
@@ -36,12 +39,20 @@ inline void checkCases(const std::vector<ConfigCase>& cases,
     const RouterConfig before = f.running();
     f.enter(c.line);
     EXPECT_EQ(f.newOutput(), "\n" + prompt + c.line + c.reply);
-    if (c.expect) {
-      c.expect(f.sim.router());
+    if (c.look != nullptr) {
+      EXPECT_EQ(c.look(f.sim.router()), c.expected);
     } else {
       EXPECT_EQ(f.running(), before);
     }
   }
+}
+
+/// Items of a list as one text, blank-separated.
+template <typename Items, typename Show>
+std::string listed(const Items& items, Show show) {
+  std::string text;
+  for (const auto& item : items) text += (text.empty() ? "" : " ") + show(item);
+  return text;
 }
 
 }  // namespace kovrel::testing

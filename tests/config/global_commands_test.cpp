@@ -5,22 +5,46 @@
 namespace kovrel {
 namespace {
 
-using testing::ConfigCase;
 using testing::kIncomplete;
 using testing::kInvalid;
 using testing::SimulatorFixture;
 
-TEST(GlobalCommands, Hostname) {
+std::string hostnameAndPrompt(const RouterState& r) { return r.config.hostname + " " + r.prompt; }
+std::string passwords(const RouterState& r) {
+  return r.config.enableSecret + "/" + r.config.enablePassword;
+}
+std::string banners(const RouterState& r) {
+  return r.config.bannerMotd + "/" + r.config.bannerExec + "/" + r.config.bannerLogin;
+}
+std::string bannerEntry(const RouterState& r) { return "prompt:" + r.prompt; }
+std::string domain(const RouterState& r) {
+  return std::to_string(r.config.domainLookup) + " " + r.config.domainName;
+}
+std::string nameServers(const RouterState& r) {
+  return testing::listed(r.config.nameServers, [](const std::string& s) { return s; });
+}
+std::string hosts(const RouterState& r) {
+  return testing::listed(r.config.hosts, [](auto& h) { return h.hostName + "=" + h.address; });
+}
+std::string switches(const RouterState& r) {  // HTTP server, IP routing, CDP
+  return std::to_string(r.config.httpServer) + std::to_string(r.config.ipRouting) +
+         std::to_string(r.config.cdpRun);
+}
+std::string cdpTimers(const RouterState& r) {
+  return std::to_string(r.config.cdpTimer) + "/" + std::to_string(r.config.cdpHoldtime);
+}
+
+const std::string kBannerQuestion = "\nEnter TEXT message.  End with the character '#'.";
+
+TEST(GlobalCommands, HostnameAndEnablePasswords) {
   testing::checkCases({
-      {{},
-       "hostname RouterX",
-       "",
-       [](const RouterState& r) {
-         EXPECT_EQ(r.config.hostname, "routerx");
-         EXPECT_EQ(r.prompt, "routerx(config)#");
-       }},
-      {{}, "hostname", kIncomplete, {}},
-      {{}, "hostname a b", kInvalid, {}},
+      {{}, "hostname RouterX", "", hostnameAndPrompt, "routerx routerx(config)#"},
+      {{}, "hostname", kIncomplete},
+      {{}, "hostname a b", kInvalid},
+      {{}, "enable secret TopSecret", "", passwords, "topsecret/"},
+      {{}, "enable password Door", "", passwords, "/door"},
+      {{}, "enable", kIncomplete},
+      {{}, "enable secret 5 x", kInvalid},
   });
 }
 
@@ -31,48 +55,16 @@ TEST(GlobalCommands, HostnameOnlyInGlobalConfiguration) {
   f.newOutput();
   f.enter("hostname x");
   EXPECT_EQ(f.newOutput(), "\nRouter(config-if)#hostname x" + kInvalid);
-  f.enter("end");
-  f.enter("disable");
-  f.newOutput();
-  f.enter("hostname x");
-  EXPECT_EQ(f.newOutput(),
-            "\nRouter>hostname x\n% Unknown command or computer name, or unable to find computer "
-            "address");
   EXPECT_EQ(f.running().hostname, "Router");
 }
 
-TEST(GlobalCommands, EnablePasswordAndSecret) {
+TEST(GlobalCommands, BannerCommand) {
   testing::checkCases({
-      {{},
-       "enable secret TopSecret",
-       "",
-       [](const RouterState& r) { EXPECT_EQ(r.config.enableSecret, "topsecret"); }},
-      {{},
-       "enable password Door",
-       "",
-       [](const RouterState& r) { EXPECT_EQ(r.config.enablePassword, "door"); }},
-      {{}, "enable", kIncomplete, {}},
-      {{}, "enable secret", kIncomplete, {}},
-      {{}, "enable password", kIncomplete, {}},
-      {{}, "enable secret 5 x", kInvalid, {}},
-      {{}, "enable letmein", kInvalid, {}},
-  });
-}
-
-TEST(GlobalCommands, BannerCommandStartsEntry) {
-  testing::checkCases({
-      {{},
-       "banner motd #",
-       "\nEnter TEXT message.  End with the character '#'.",
-       [](const RouterState& r) { EXPECT_EQ(r.prompt, ""); }},
-      {{},
-       "banner exec #hello#",
-       "\nEnter TEXT message.  End with the character '#'.",
-       [](const RouterState& r) { EXPECT_EQ(r.config.bannerExec, ""); }},
-      {{}, "banner motd", kIncomplete, {}},
-      {{}, "banner", kIncomplete, {}},
-      {{}, "banner motd # hello #", kInvalid, {}},
-      {{}, "banner welcome #", kInvalid, {}},
+      {{}, "banner motd #", kBannerQuestion, bannerEntry, "prompt:"},
+      {{}, "banner exec #hello#", kBannerQuestion, banners, "//"},
+      {{}, "banner motd", kIncomplete},
+      {{}, "banner motd # hello #", kInvalid},
+      {{}, "banner welcome #", kInvalid},
   });
 }
 
@@ -80,188 +72,105 @@ TEST(GlobalCommands, BannerLinesEndAtTheDelimiter) {
   SimulatorFixture f;
   f.startSession(CliMode::conf);
   f.enter("banner motd #");
-  EXPECT_EQ(f.sim.interactionPending(), Interaction::bannerLine);
   EXPECT_EQ(f.input(), "");
   f.enter("Hello  Student");
+  EXPECT_EQ(f.sim.interactionPending(), Interaction::bannerLine);
   f.enter("World# this is dropped");
-  EXPECT_EQ(f.newOutput(),
-            "\nRouter(config)#banner motd #\nEnter TEXT message.  End with the character '#'."
-            "\nHello  Student\nWorld# this is dropped");
+  EXPECT_EQ(f.newOutput(), "\nRouter(config)#banner motd #" + kBannerQuestion +
+                               "\nHello  Student\nWorld# this is dropped");
   EXPECT_EQ(f.running().bannerMotd, "Hello  Student\r\nWorld");
-  EXPECT_EQ(f.prompt(), "Router(config)#");
   EXPECT_EQ(f.input(), "Router(config)#");
   EXPECT_EQ(f.sim.interactionPending(), Interaction::none);
 
   f.enter("banner login %");
   f.enter("%");
-  EXPECT_EQ(f.running().bannerLogin, "");
-  f.enter("banner exec X");  // the delimiter is taken from the lower-cased command
+  f.enter("banner exec X");  // the delimiter comes from the lower-cased command
   f.enter("Line with X");
   f.enter("ends here x");
-  EXPECT_EQ(f.running().bannerExec, "Line with X\r\nends here ");
-  EXPECT_EQ(f.running().bannerMotd, "Hello  Student\r\nWorld");
+  EXPECT_EQ(banners(f.sim.router()), "Hello  Student\r\nWorld/Line with X\r\nends here /");
 }
 
 TEST(GlobalCommands, GlobalIp) {
-  const auto servers = [](std::vector<std::string> expected) {
-    return [expected](const RouterState& r) { EXPECT_EQ(r.config.nameServers, expected); };
-  };
-  const auto hosts = [](std::vector<hostIpAssociation> expected) {
-    return [expected](const RouterState& r) { EXPECT_EQ(r.config.hosts, expected); };
-  };
+  const std::string sixServers = "1.0.0.1 1.0.0.2 1.0.0.3 1.0.0.4 1.0.0.5 1.0.0.6";
+  const std::string eightHosts = "1.0.0.1 1.0.0.2 1.0.0.3 1.0.0.4 1.0.0.5 1.0.0.6 1.0.0.7 1.0.0.8";
   testing::checkCases({
-      {{"no ip domain-lookup"},
-       "ip domain-lookup",
-       "",
-       [](const RouterState& r) { EXPECT_TRUE(r.config.domainLookup); }},
-      {{},
-       "ip domain-name Example.COM",
-       "",
-       [](const RouterState& r) { EXPECT_EQ(r.config.domainName, "example.com"); }},
-      {{}, "ip name-server 1.1.1.1 2.2.2.2", "", servers({"1.1.1.1", "2.2.2.2"})},
-      {{"ip name-server 1.1.1.1 2.2.2.2"}, "ip name-server 3.3.3.3", "", servers({"3.3.3.3"})},
-      {{},
-       "ip name-server 1.1.1.1 1.1.1.2 1.1.1.3 1.1.1.4 1.1.1.5 1.1.1.6",
-       "",
-       servers({"1.1.1.1", "1.1.1.2", "1.1.1.3", "1.1.1.4", "1.1.1.5", "1.1.1.6"})},
-      {{}, "ip name-server 1.1.1.1 1.1.1.2 1.1.1.3 1.1.1.4 1.1.1.5 1.1.1.6 1.1.1.7", kInvalid, {}},
-      {{"ip name-server 1.1.1.1"}, "ip name-server 2.2.2.2 2.2.2", kInvalid, {}},
-      {{}, "ip name-server", kInvalid, {}},
-      {{}, "ip host web 1.1.1.1 2.2.2.2", "", hosts({{"web", "1.1.1.1"}, {"web", "2.2.2.2"}})},
+      {{"no ip domain-lookup"}, "ip domain-lookup", "", domain, "1 "},
+      {{}, "ip domain-name Example.COM", "", domain, "1 example.com"},
+      {{"ip name-server 1.1.1.1 2.2.2.2"}, "ip name-server 3.3.3.3", "", nameServers, "3.3.3.3"},
+      {{}, "ip name-server " + sixServers, "", nameServers, sixServers},
+      {{}, "ip name-server " + sixServers + " 1.0.0.7", kInvalid},
+      {{"ip name-server 1.1.1.1"}, "ip name-server 2.2.2.2 2.2.2", kInvalid},
+      {{}, "ip name-server", kInvalid},
+      {{}, "ip host web 1.1.1.1 2.2.2.2", "", hosts, "web=1.1.1.1 web=2.2.2.2"},
       {{"ip host web 1.1.1.1 2.2.2.2", "ip host mail 3.3.3.3"},
        "ip host WEB 4.4.4.4",
        "",
-       hosts({{"mail", "3.3.3.3"}, {"web", "4.4.4.4"}})},
+       hosts,
+       "mail=3.3.3.3 web=4.4.4.4"},
       {{},
-       "ip host a 1.0.0.1 1.0.0.2 1.0.0.3 1.0.0.4 1.0.0.5 1.0.0.6 1.0.0.7 1.0.0.8",
+       "ip host a " + eightHosts,
        "",
-       [](const RouterState& r) { EXPECT_EQ(r.config.hosts.size(), 8u); }},
-      {{},
-       "ip host a 1.0.0.1 1.0.0.2 1.0.0.3 1.0.0.4 1.0.0.5 1.0.0.6 1.0.0.7 1.0.0.8 1.0.0.9",
-       kInvalid,
-       {}},
-      {{"ip host web 1.1.1.1"}, "ip host web 2.2.2.2 1.1.1", kInvalid, {}},
-      {{}, "ip host web", kIncomplete, {}},
-      {{}, "ip host", kInvalid, {}},
-      {{}, "ip http server", "", [](const RouterState& r) { EXPECT_TRUE(r.config.httpServer); }},
-      {{"no ip routing"},
-       "ip routing",
-       "",
-       [](const RouterState& r) { EXPECT_TRUE(r.config.ipRouting); }},
-      {{}, "ip", kIncomplete, {}},
-      {{}, "ip domain-name", kIncomplete, {}},
-      {{}, "ip domain-name a b", kInvalid, {}},
-      {{}, "ip http", kInvalid, {}},
-      {{}, "ip address 10.1.1.1 255.0.0.0", kInvalid, {}},
+       [](auto& r) { return std::to_string(r.config.hosts.size()); },
+       "8"},
+      {{}, "ip host a " + eightHosts + " 1.0.0.9", kInvalid},
+      {{"ip host web 1.1.1.1"}, "ip host web 2.2.2.2 1.1.1", kInvalid},
+      {{}, "ip host web", kIncomplete},
+      {{}, "ip host", kInvalid},
+      {{}, "ip http server", "", switches, "111"},
+      {{"no ip routing"}, "ip routing", "", switches, "011"},
+      {{}, "ip", kIncomplete},
+      {{}, "ip domain-name", kIncomplete},
+      {{}, "ip http", kInvalid},
   });
 }
 
 TEST(GlobalCommands, Cdp) {
-  const auto timer = [](int seconds) {
-    return [seconds](const RouterState& r) { EXPECT_EQ(r.config.cdpTimer, seconds); };
-  };
-  const auto holdtime = [](int seconds) {
-    return [seconds](const RouterState& r) { EXPECT_EQ(r.config.cdpHoldtime, seconds); };
-  };
   testing::checkCases({
-      {{"no cdp run"}, "cdp run", "", [](const RouterState& r) { EXPECT_TRUE(r.config.cdpRun); }},
-      {{}, "cdp timer 5", "", timer(5)},
-      {{}, "cdp timer 900", "", timer(900)},
-      {{}, "cdp timer 4", kInvalid, {}},
-      {{}, "cdp timer 901", kInvalid, {}},
-      {{}, "cdp timer 0030", kInvalid, {}},
-      {{}, "cdp timer abc", kInvalid, {}},
-      {{}, "cdp timer 30 40", kInvalid, {}},
-      {{}, "cdp timer", kIncomplete, {}},
-      {{}, "cdp", kIncomplete, {}},
-      {{}, "cdp holdtime 10", "", holdtime(10)},
-      {{}, "cdp holdtime 255", "", holdtime(255)},
-      {{}, "cdp holdtime 9", kInvalid, {}},
-      {{}, "cdp holdtime 256", kInvalid, {}},
-      {{}, "cdp enable", kInvalid, {}},
+      {{"no cdp run"}, "cdp run", "", switches, "011"},
+      {{}, "cdp timer 5", "", cdpTimers, "5/180"},
+      {{}, "cdp holdtime 10", "", cdpTimers, "60/10"},
+      {{}, "cdp holdtime 255", "", cdpTimers, "60/255"},
+      {{}, "cdp timer 4", kInvalid},
+      {{}, "cdp timer 901", kInvalid},
+      {{}, "cdp timer 0030", kInvalid},
+      {{}, "cdp holdtime 9", kInvalid},
+      {{}, "cdp timer", kIncomplete},
+      {{}, "cdp", kIncomplete},
+      {{}, "cdp enable", kInvalid},
   });
 }
 
 TEST(GlobalCommands, NoForms) {
+  const std::vector<std::string> allBanners = {"banner motd #",  "m#", "banner exec #", "e#",
+                                               "banner login #", "l#"};
   testing::checkCases({
-      {{"enable secret s", "enable password p"},
-       "no enable secret",
-       "",
-       [](const RouterState& r) {
-         EXPECT_EQ(r.config.enableSecret, "");
-         EXPECT_EQ(r.config.enablePassword, "p");
-       }},
-      {{"enable password p"},
-       "no enable password",
-       "",
-       [](const RouterState& r) { EXPECT_EQ(r.config.enablePassword, ""); }},
-      {{"banner exec #", "x#"},
-       "no banner exec",
-       "",
-       [](const RouterState& r) { EXPECT_EQ(r.config.bannerExec, ""); }},
-      {{"banner login #", "x#"},
-       "no banner login",
-       "",
-       [](const RouterState& r) { EXPECT_EQ(r.config.bannerLogin, ""); }},
-      {{"banner motd #", "x#"},
-       "no banner motd",
-       "",
-       [](const RouterState& r) { EXPECT_EQ(r.config.bannerMotd, ""); }},
-      {{"ip name-server 1.1.1.1"},
-       "no ip name-server",
-       "",
-       [](const RouterState& r) { EXPECT_TRUE(r.config.nameServers.empty()); }},
+      {{"enable secret s", "enable password p"}, "no enable secret", "", passwords, "/p"},
+      {{"enable secret s", "enable password p"}, "no enable password", "", passwords, "s/"},
+      {allBanners, "no banner motd", "", banners, "/e/l"},
+      {allBanners, "no banner exec", "", banners, "m//l"},
+      {allBanners, "no banner login", "", banners, "m/e/"},
+      {{"ip name-server 1.1.1.1"}, "no ip name-server", "", nameServers, ""},
       {{"ip host web 1.1.1.1 2.2.2.2", "ip host mail 3.3.3.3"},
        "no ip host web",
        "",
-       [](const RouterState& r) {
-         EXPECT_EQ(r.config.hosts, (std::vector<hostIpAssociation>{{"mail", "3.3.3.3"}}));
-       }},
-      {{"ip host web 1.1.1.1"}, "no ip host nothere", "", {}},
-      {{"cdp holdtime 100"},
-       "no cdp holdtime",
-       "",
-       [](const RouterState& r) { EXPECT_EQ(r.config.cdpHoldtime, 180); }},
-      {{"cdp timer 100"},
-       "no cdp timer",
-       "",
-       [](const RouterState& r) { EXPECT_EQ(r.config.cdpTimer, 60); }},
-      {{}, "no cdp run", "", [](const RouterState& r) { EXPECT_FALSE(r.config.cdpRun); }},
-      {{"ip http server"},
-       "no ip http server",
-       "",
-       [](const RouterState& r) { EXPECT_FALSE(r.config.httpServer); }},
-      {{},
-       "no ip domain-lookup",
-       "",
-       [](const RouterState& r) { EXPECT_FALSE(r.config.domainLookup); }},
-      {{}, "no hostname", kInvalid, {}},
-      {{}, "no ip domain-name", kInvalid, {}},
-      {{}, "no", kIncomplete, {}},
-      {{}, "no ip", kIncomplete, {}},
-      {{}, "no banner", kIncomplete, {}},
-      {{}, "no ip host", kInvalid, {}},
-      {{}, "no access-list", kIncomplete, {}},
-      {{}, "no access-list 100", kInvalid, {}},
-      {{}, "no router", kIncomplete, {}},
-      {{}, "no router igrp 0", kInvalid, {}},
-      {{}, "no enable secret now", kInvalid, {}},
+       hosts,
+       "mail=3.3.3.3"},
+      {{"ip host web 1.1.1.1"}, "no ip host nothere", ""},
+      {{"cdp timer 100", "cdp holdtime 100"}, "no cdp holdtime", "", cdpTimers, "100/180"},
+      {{"cdp timer 100", "cdp holdtime 100"}, "no cdp timer", "", cdpTimers, "60/100"},
+      {{"ip http server"}, "no cdp run", "", switches, "110"},
+      {{"ip http server"}, "no ip http server", "", switches, "011"},
+      {{}, "no ip domain-lookup", "", domain, "0 "},
+      {{}, "no hostname", kInvalid},
+      {{}, "no", kIncomplete},
+      {{}, "no ip", kIncomplete},
+      {{}, "no banner", kIncomplete},
+      {{}, "no ip host", kInvalid},
+      {{}, "no access-list", kIncomplete},
+      {{}, "no access-list 100", kInvalid},
+      {{}, "no router", kIncomplete},
+      {{}, "no router igrp 0", kInvalid},
   });
-}
-
-TEST(GlobalCommands, NoIpRoutingRemovesBothProtocols) {
-  SimulatorFixture f;
-  f.startSession(CliMode::conf);
-  for (const char* line : {"router rip", "network 10.0.0.0", "exit", "router igrp 5",
-                           "network 172.16.0.0", "exit", "no ip routing", "ip routing"}) {
-    f.enter(line);
-  }
-  const RouterConfig& config = f.running();
-  EXPECT_TRUE(config.ipRouting);
-  EXPECT_FALSE(config.ripEnabled);
-  EXPECT_FALSE(config.igrpEnabled);
-  EXPECT_TRUE(config.ripNetworks.empty());
-  EXPECT_TRUE(config.igrpNetworks.empty());
 }
 
 }  // namespace

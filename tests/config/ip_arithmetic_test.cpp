@@ -5,128 +5,89 @@
 namespace kovrel {
 namespace {
 
-TEST(IpArithmetic, ValidAddresses) {
-  const std::vector<std::pair<std::string, bool>> cases = {
-      {"1.2.3.4", true},     {"0.0.0.0", true},   {"255.255.255.255", true}, {"1.2.3", false},
-      {"256.1.1.1", false},  {"1..2.3", false},   {"1.2.3.4.5", false},      {"0001.2.3.4", false},
-      {"", false},           {"a.b.c.d", false},  {"010.1.1.1", true},       {"0x1.2.3.4", true},
-      {"0x10.1.1.1", false}, {"1.2.3.08", false}, {"1.2.3.4\t", false},      {"1.2.3.4 ", false},
-      {"-1.2.3.4", false},   {"1.2.3.", false},
+TEST(IpArithmetic, AddressesAndMasks) {
+  const std::vector<std::pair<std::string, bool>> addresses = {
+      {"1.2.3.4", true},     {"255.255.255.255", true}, {"010.1.1.1", true}, {"0x1.2.3.4", true},
+      {"1.2.3", false},      {"256.1.1.1", false},      {"1..2.3", false},   {"1.2.3.4.5", false},
+      {"0001.2.3.4", false}, {"0x10.1.1.1", false},     {"1.2.3.08", false}, {"", false},
+      {"1.2.3.4\t", false},  // the parser would let trailing white space through
   };
-  for (const auto& [text, valid] : cases) EXPECT_EQ(isValidIpAddress(text), valid) << text;
-}
-
-TEST(IpArithmetic, SubnetMasksHaveOneToThirtyOneLeadingOnes) {
-  const std::vector<std::pair<std::string, bool>> cases = {
+  for (const auto& [text, valid] : addresses) EXPECT_EQ(isValidIpAddress(text), valid) << text;
+  const std::vector<std::pair<std::string, bool>> masks = {
       {"255.255.255.0", true},    {"255.255.255.252", true}, {"128.0.0.0", true},
       {"255.255.255.254", true},  {"255.0.255.0", false},    {"0.0.0.0", false},
-      {"255.255.255.255", false}, {"255.255.256.0", false},  {"0.255.255.255", false},
-      {"255.255.255", false},     {"254.255.0.0", false},
+      {"255.255.255.255", false}, {"0.255.255.255", false},  {"254.255.0.0", false},
   };
-  for (const auto& [text, mask] : cases) EXPECT_EQ(isValidSubnetMask(text), mask) << text;
+  for (const auto& [text, mask] : masks) EXPECT_EQ(isValidSubnetMask(text), mask) << text;
 }
 
 TEST(IpArithmetic, NumbersInRange) {
-  struct Case {
-    std::string word;
-    long long low, high;
-    bool inRange;
-  };
-  const std::vector<Case> cases = {
+  const std::vector<std::tuple<std::string, long long, long long, bool>> cases = {
       {"99", 1, 99, true},
-      {"1", 1, 99, true},
       {"100", 1, 99, false},
       {"0", 1, 99, false},
       {"abc", 1, 99, false},
-      {"", 1, 99, false},
       {"1.4", 1, 99, true},
       {"0.6", 1, 99, true},
       {"0.4", 1, 99, false},
       {"-5", -10, 0, true},
-      {"+7", 1, 99, true},
+      {"", 1, 99, false},
       {"1e3", 1, 5000, false},
-      {"-", 0, 0, false},
-      {"5x", 1, 99, false},
       {"123456789", 1, 999999999, true},
       {"1234567890", 0, 99999999999, false},  // ten characters, whatever the bounds
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(isNumberInRange(c.word, c.low, c.high), c.inRange) << c.word;
-}
-
-TEST(IpArithmetic, BoundedNumbersRespectTheirLength) {
-  EXPECT_EQ(boundedNumber("900", 3, 5, 900), 900);
+  for (const auto& [word, low, high, inRange] : cases) {
+    EXPECT_EQ(isNumberInRange(word, low, high), inRange) << word;
+  }
   EXPECT_EQ(boundedNumber("0030", 3, 5, 900), std::nullopt);
   EXPECT_EQ(numericValue("99999999999999999999999"), std::nullopt);
 }
 
-TEST(IpArithmetic, BinaryForms) {
+TEST(IpArithmetic, BitStrings) {
   EXPECT_EQ(octetToBinary(5), "00000101");
   EXPECT_EQ(octetToBinary(0), "00000000");
-  EXPECT_EQ(octetToBinary(255), "11111111");
   EXPECT_EQ(octetToBinary(256), "100000000");
   EXPECT_EQ(octetToBinary(-1), "");
   EXPECT_EQ(addressToBinary("192.34.5.6"), "11000000.00100010.00000101.00000110");
-  // Octal parts mean what the address parser makes of them.
+  // Octal and hexadecimal parts mean what the address parser makes of them.
   EXPECT_EQ(addressToBinary("010.0.0.0x1"), "00001000.00000000.00000000.00000001");
-  EXPECT_EQ(countOneBits("255.255.255.0"), 24);
   EXPECT_EQ(countOneBits("255.255.255.252"), 30);
-  EXPECT_EQ(countOneBits("0.0.0.0"), 0);
-}
-
-TEST(IpArithmetic, Wildcards) {
-  struct Case {
-    std::string address, reference, wildcard;
-    bool matches;
-  };
-  const std::vector<Case> cases = {
-      {"10.1.1.7", "10.1.1.0", "0.0.0.255", true},
-      {"10.1.1.7", "10.1.2.0", "0.0.0.255", false},
-      {"10.1.1.1", "10.1.1.1", "0.0.0.0", true},
-      {"10.1.1.2", "10.1.1.1", "0.0.0.0", false},
-      {"192.168.9.9", "10.0.0.0", "255.255.255.255", true},
-      {"10.1.1.7", "10.1.1.0", "0.0.0.3", false},
-      {"172.16.200.1", "172.16.0.0", "0.0.255.255", true},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(matchesWildcard(c.address, c.reference, c.wildcard), c.matches) << c.address;
-  }
+  EXPECT_TRUE(matchesWildcard("10.1.1.7", "10.1.1.0", "0.0.0.255"));
+  EXPECT_FALSE(matchesWildcard("10.1.1.7", "10.1.2.0", "0.0.0.255"));
+  EXPECT_FALSE(matchesWildcard("10.1.1.7", "10.1.1.0", "0.0.0.3"));
+  EXPECT_TRUE(matchesWildcard("192.168.9.9", "10.0.0.0", "255.255.255.255"));
 }
 
 TEST(IpArithmetic, Networks) {
   EXPECT_EQ(networkAddress("10.1.2.3", "255.255.0.0"), "10.1.0.0");
-  EXPECT_EQ(networkAddress("192.34.5.6", "255.255.255.0"), "192.34.5.0");
-  EXPECT_EQ(networkAddress("010.1.1.1", "255.0.0.0"), "8.0.0.0");
   EXPECT_EQ(networkAddress("10.1.1.130", "255.255.255.128"), "10.1.1.128");
-
+  EXPECT_EQ(networkAddress("010.1.1.1", "255.0.0.0"), "8.0.0.0");
   const std::vector<std::pair<std::string, std::string>> classful = {
-      {"192.34.5.6", "192.34.5.0"},   {"172.16.9.1", "172.16.0.0"}, {"10.1.2.3", "10.0.0.0"},
-      {"230.1.2.3", "230.1.2.3"},     {"127.0.0.1", "127.0.0.0"},   {"128.1.1.1", "128.1.0.0"},
-      {"223.255.1.1", "223.255.1.0"}, {"224.0.0.1", "224.0.0.1"},   {"010.1.2.3", "010.0.0.0"},
+      {"192.34.5.6", "192.34.5.0"}, {"172.16.9.1", "172.16.0.0"},   {"10.1.2.3", "10.0.0.0"},
+      {"230.1.2.3", "230.1.2.3"},   {"127.0.0.1", "127.0.0.0"},     {"128.1.1.1", "128.1.0.0"},
+      {"224.0.0.1", "224.0.0.1"},   {"223.255.1.1", "223.255.1.0"}, {"010.1.2.3", "010.0.0.0"},
   };
-  for (const auto& [address, network] : classful) {
-    EXPECT_EQ(classfulNetwork(address), network) << address;
-  }
+  for (const auto& [address, network] : classful) EXPECT_EQ(classfulNetwork(address), network);
+}
+
+void address(InterfaceConfig& interface, std::string ip, std::string mask) {
+  interface.ipAddress = std::move(ip);
+  interface.subnetMask = std::move(mask);
 }
 
 TEST(IpArithmetic, OverlapNamesTheLastInterfaceOnTheNetwork) {
-  RouterConfig config;
-  config.serial0.ipAddress = "10.1.1.1";
-  config.serial0.subnetMask = "255.255.255.0";
   const std::string mask = "255.255.255.0";
+  RouterConfig config;
+  address(config.serial0, "10.1.1.1", mask);
   EXPECT_EQ(checkInterfaceOverlap(config, "10.1.1.2", mask, kEthernet0),
             "10.1.1.0 overlaps with Serial 0");
   EXPECT_EQ(checkInterfaceOverlap(config, "10.1.1.2", mask, kSerial0), "ok");
   EXPECT_EQ(checkInterfaceOverlap(config, "10.1.2.2", mask, kEthernet0), "ok");
-
-  config.ethernet0.ipAddress = "10.1.1.3";
-  config.ethernet0.subnetMask = mask;
+  address(config.ethernet0, "10.1.1.3", mask);
   EXPECT_EQ(checkInterfaceOverlap(config, "10.1.1.9", mask, kSerial1),
             "10.1.1.0 overlaps with Ethernet0");
-
   config.ethernet0.ipAddress.clear();  // an interface without address is on no network
-  config.serial1.ipAddress = "10.1.1.4";
-  config.serial1.subnetMask = mask;
+  address(config.serial1, "10.1.1.4", mask);
   EXPECT_EQ(checkInterfaceOverlap(config, "10.1.1.9", mask, kEthernet0),
             "10.1.1.0 overlaps with Serial 1");
 }
