@@ -28,14 +28,28 @@ TEST(ProgramCommands, QuitEndsTheProgram) {
   EXPECT_TRUE(runProgramCommand(fixture.sim, "  quit  ").quit);
 }
 
+TEST(ProgramCommands, HelpListsEveryCommandWithItsArguments) {
+  SimulatorFixture fixture;
+  const ProgramCommandResult result = runProgramCommand(fixture.sim, "help");
+  ASSERT_EQ(result.lines.size(), programCommands().size() + 1);
+  for (std::size_t i = 0; i < programCommands().size(); ++i) {
+    const ProgramCommand& command = programCommands()[i];
+    std::string usage = "  " + std::string(command.name);
+    for (const std::string_view argument : command.argumentNames)
+      usage += " " + std::string(argument);
+    EXPECT_TRUE(result.lines[i + 1].starts_with(usage + " ")) << result.lines[i + 1];
+    EXPECT_TRUE(result.lines[i + 1].ends_with(command.summary)) << result.lines[i + 1];
+  }
+}
+
 TEST(ProgramCommands, BadCommandsSayOneLineAndChangeNothing) {
   struct Case {
     std::string_view line;
     std::string reply;  // empty: no reply at all
   };
   const std::vector<Case> cases = {
-      {"frobnicate now", "Unknown program command \"frobnicate\". Program commands: quit."},
-      {"QUIT", "Unknown program command \"QUIT\". Program commands: quit."},
+      {"frobnicate now", "Unknown program command \"frobnicate\". Type help for the list."},
+      {"QUIT", "Unknown program command \"QUIT\". Type help for the list."},
       {"quit now", "Usage: quit"},
       {"", ""},
       {"   ", ""},

@@ -27,20 +27,20 @@ void quit(Simulator&, std::span<const std::string>, ProgramCommandResult& result
   result.quit = true;
 }
 
-std::string listOfNames() {
-  std::string names;
-  for (const ProgramCommand& command : programCommands()) {
-    if (!names.empty()) names += ", ";
-    names += command.name;
-  }
-  return names;
-}
-
 std::string usageOf(const ProgramCommand& command) {
   std::string usage(command.name);
   for (const std::string_view argument : command.argumentNames)
     usage += " " + std::string(argument);
   return usage;
+}
+
+void help(Simulator&, std::span<const std::string>, ProgramCommandResult& result) {
+  result.lines.push_back("Program commands (after Ctrl-], ended by Enter):");
+  for (const ProgramCommand& command : programCommands()) {
+    std::string usage = "  " + usageOf(command);
+    usage.resize(std::max<std::size_t>(usage.size() + 2, 22), ' ');
+    result.lines.push_back(usage + std::string(command.summary));
+  }
 }
 
 // The row whose name words begin the line; the longest name wins ("card next" before "card").
@@ -64,6 +64,7 @@ std::span<const ProgramCommand> programCommands() {
   // Later front-end commands (labs, tests, router switch, instructions, flash cards) are rows here.
   static const std::vector<ProgramCommand> kCommands = {
       {"quit", {}, "end the program", quit},
+      {"help", {}, "list the program commands", help},
       {"instructions", {}, "show the current instructions", showInstructionsCommand},
       {"mode learn", {}, "Learn Mode: show every step of the instructions", learnModeCommand},
       {"mode test", {}, "Test Mode: show the step headings only", testModeCommand},
@@ -85,8 +86,9 @@ ProgramCommandResult runProgramCommand(Simulator& sim, std::string_view line) {
   if (words.empty()) return result;
   const ProgramCommand* command = findCommand(words);
   if (command == nullptr) {
+    // The reply names no commands, so it stays the same as rows are added.
     result.lines.push_back("Unknown program command \"" + std::string(words.front()) +
-                           "\". Program commands: " + listOfNames() + ".");
+                           "\". Type help for the list.");
     return result;
   }
   const std::size_t nameLength = nameWords(*command).size();
