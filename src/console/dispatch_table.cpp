@@ -14,6 +14,7 @@
 #include "console/mode_commands.h"
 #include "console/session.h"
 #include "console/terminal_command.h"
+#include "network/ping.h"
 #include "network/show_commands.h"
 
 namespace kovrel {
@@ -70,7 +71,7 @@ const std::vector<DispatchRow>& rows() {
         {configRouterIgrp, igrpNoNetworkCommand}},
        OtherModes::unknownCommand},
       {{"password"}, {{configLine, passwordCommand}}, OtherModes::unknownCommand},
-      {{"ping"}, {{user, kNotBuiltYet}, {priv, kNotBuiltYet}}, OtherModes::unknownCommand},
+      {{"ping"}, {{user, pingCommand}, {priv, pingCommand}}, OtherModes::unknownCommand},
       {{"reload"}, {{priv, reloadCommand}}, OtherModes::unknownCommand},
       {{"router"}, {{conf, routerCommand}}, OtherModes::invalidInput},
       {{"sh", "show"},
