@@ -128,6 +128,7 @@ bool InteractiveSession::handleProgramKey(const KeyEvent& event) {
   screen_.showProgramLine(std::nullopt);
   const ProgramCommandResult result = runProgramCommand(sim_, *line);
   if (!result.lines.empty()) screen_.showNotice(result.lines, false);
+  if (!result.richText.empty()) screen_.showStyledText(result.richText);
   return result.quit;
 }
 

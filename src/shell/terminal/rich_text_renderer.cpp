@@ -66,7 +66,12 @@ std::string renderParagraph(Paragraph paragraph, const RichTextRendering& render
   if (paragraph.alignment == TextAlignment::centre && width < rendering.columns) {
     line.assign((rendering.columns - width) / 2, ' ');
   }
-  for (const StyledRun& piece : paragraph.pieces) {
+  for (StyledRun& piece : paragraph.pieces) {
+    // The text is the lesson's; only the attributes added here may steer the terminal.
+    for (char& character : piece.text) {
+      const auto byte = static_cast<unsigned char>(character);
+      if (byte < 0x20 || byte == 0x7F) character = character == '\t' ? ' ' : '?';
+    }
     const std::string codes = rendering.ansi ? attributes(piece.style) : std::string();
     line += codes.empty() ? piece.text : "\x1b[" + codes + "m" + piece.text + "\x1b[0m";
   }

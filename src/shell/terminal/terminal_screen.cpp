@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "shell/terminal/rich_text_renderer.h"
+
 namespace kovrel::terminal {
 namespace {
 
@@ -98,6 +100,14 @@ void TerminalScreen::showNotice(const std::vector<std::string>& lines, bool high
     if (highlighted) out += kAttributesOff;
     out += "\r\n";
   }
+  detached_ = true;
+  out += drawInput();
+  write_(out);
+}
+
+void TerminalScreen::showStyledText(const std::vector<StyledRun>& runs) {
+  std::string out = clearInput();
+  for (const std::string& line : renderRichTextLines(runs, {true, columns_})) out += line + "\r\n";
   detached_ = true;
   out += drawInput();
   write_(out);

@@ -9,6 +9,7 @@
 
 #include "console/platform.h"
 #include "shell/terminal/line_endings.h"
+#include "training/rich_text.h"
 
 namespace kovrel::terminal {
 
@@ -35,6 +36,9 @@ class TerminalScreen : public ConsoleView {
   /// Lines of the front-end's own (program command replies, message boxes), shown under the
   /// output; `highlighted` draws them in reverse video.
   void showNotice(const std::vector<std::string>& lines, bool highlighted);
+  /// Lesson text (instructions, a test report, an information text) drawn with its attributes
+  /// under the output, titles centred in the terminal's width.
+  void showStyledText(const std::vector<StyledRun>& runs);
   /// Leaves the cursor on a fresh line under the input line, for the shell that follows.
   void finish();
 

@@ -1,0 +1,87 @@
+#include "shell/terminal/training_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "shell/terminal/rich_text_renderer.h"
+#include "support/fake_platform.h"
+#include "training/scenarios.h"
+
+namespace kovrel::terminal {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class TrainingCommandsTest : public ::testing::Test {
+ protected:
+  ProgramCommandResult run(std::string_view line) { return runProgramCommand(fixture.sim, line); }
+  Lines text(std::string_view line) {
+    const ProgramCommandResult result = run(line);
+    Lines lines = result.lines;
+    for (const std::string& rendered : renderRichTextLines(result.richText, {false, 1})) {
+      lines.push_back(rendered);
+    }
+    return lines;
+  }
+  TrainingState& training() { return fixture.sim.state.training; }
+
+  testing::SimulatorFixture fixture;
+};
+
+TEST_F(TrainingCommandsTest, StudyModesRenderTheInstructionsAgain) {
+  training().instructionText = "Lab\r\nIntro\r\nStep: One\r\nDetail";
+  EXPECT_EQ(text("mode test"), (Lines{"Lab", "Intro", "Step1: One"}));
+  EXPECT_FALSE(training().learnMode);
+  EXPECT_EQ(text("instructions"), (Lines{"Lab", "Intro", "Step1: One"}));
+  EXPECT_EQ(text("mode learn"), (Lines{"Lab", "Intro", "Step1: One", "Detail"}));
+  training().instructionText.clear();
+  EXPECT_EQ(text("instructions"), (Lines{"There are no instructions to show."}));
+}
+
+TEST_F(TrainingCommandsTest, ReportOnlyDuringATestOrItsReport) {
+  training().currentActivity = Activity::lab;
+  EXPECT_EQ(text("report"), (Lines{"There is no test to grade; start a test first."}));
+  ASSERT_TRUE(initTests(fixture.sim, "test2"));
+  const Lines report = text("report");
+  ASSERT_GE(report.size(), 3u);
+  EXPECT_EQ(report[0], "Test 2 Report");
+  EXPECT_EQ(report[2], "Diagnostic Report:");
+  EXPECT_EQ(training().currentActivity, Activity::testReport);
+  EXPECT_EQ(text("report"), report);  // the report window grades again
+}
+
+TEST_F(TrainingCommandsTest, FlashCardButtonsSayWhenTheyAreDisabled) {
+  EXPECT_EQ(text("card next"),
+            (Lines{"The flash cards are not open; the command 'cards' opens them."}));
+  const Lines first = text("cards");
+  ASSERT_EQ(first.size(), 4u);
+  EXPECT_EQ(first[0], "Question: ");
+  EXPECT_EQ(first[3], "Answer: ");
+  EXPECT_EQ(text("card back"), (Lines{"The back button is disabled: this is the first card."}));
+  const Lines revealed = text("card answer");
+  EXPECT_EQ(revealed.size(), 6u);
+  EXPECT_EQ(revealed[3], "Answer: ");
+  FlashCardDeck& deck = training().flashCards;
+  deck.position = deck.cards.size() - 1;
+  EXPECT_EQ(text("card next"), (Lines{"The forward button is disabled: this is the last card."}));
+  EXPECT_EQ(text("card back")[2], deck.cards[deck.cards.size() - 2].question);
+}
+
+TEST_F(TrainingCommandsTest, AnEmptyDeckOffersNoButton) {
+  testing::SimulatorFixture noDatabase(false);
+  EXPECT_EQ(runProgramCommand(noDatabase.sim, "cards").lines,
+            (Lines{"There are no flash cards to show."}));
+  EXPECT_EQ(runProgramCommand(noDatabase.sim, "card answer").lines,
+            (Lines{"The Show Answer button is disabled: there are no flash cards."}));
+}
+
+TEST_F(TrainingCommandsTest, InformationTexts) {
+  const Lines plan = text("info studyPlan");
+  ASSERT_FALSE(plan.empty());
+  EXPECT_EQ(training().currentActivity, Activity::information);
+  EXPECT_EQ(text("info disclaimer").front().substr(0, 1),
+            fixture.sim.database.misc("disclaimer")->substr(0, 1));
+  EXPECT_NE(text("info welcome").front().find("Kovrel"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kovrel::terminal
