@@ -15,8 +15,7 @@ constexpr int kHighestListNumber = 99;
 constexpr std::string_view kNoWildcard = "0.0.0.0";
 
 std::optional<int> standardListNumber(std::string_view word) {
-  constexpr std::size_t kLongestNumber = 9;
-  return boundedNumber(word, kLongestNumber, kLowestListNumber, kHighestListNumber);
+  return numberInRange(word, kLowestListNumber, kHighestListNumber);
 }
 
 /// One form of an entry: its pattern, its kind, and where its address and wildcard stand

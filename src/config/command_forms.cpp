@@ -20,6 +20,11 @@ std::string joinWords(std::span<const std::string> words) {
 
 }  // namespace
 
+FormOutcome refuseValue(Simulator& sim) {
+  invalidInput(sim);
+  return FormOutcome::done;
+}
+
 MatchResult matchForm(const Words& words, std::string_view pattern) {
   if (pattern.ends_with(kAnyFurtherWords)) {
     pattern.remove_suffix(kAnyFurtherWords.size());

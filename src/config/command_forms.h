@@ -32,6 +32,9 @@ struct CommandForm {
   Prefix prefix = Prefix::incomplete;
 };
 
+/// Gives the invalid-input reply for a value the form refuses outright; the line is answered.
+FormOutcome refuseValue(Simulator& sim);
+
 /// Compares normalised words with a pattern, as `matchCommand` does with a line.
 MatchResult matchForm(const Words& words, std::string_view pattern);
 

@@ -14,7 +14,6 @@ namespace kovrel {
 namespace {
 
 constexpr std::size_t kLongestDescription = 80;
-constexpr std::size_t kLongestListNumber = 9;
 constexpr std::array<int, 18> kKnownClockRates = {
     1200,   2400,   4800,   9600,   19200,  38400,   56000,   64000,   72000,
     125000, 148000, 250000, 500000, 800000, 1000000, 1300000, 2000000, 4000000};
@@ -26,14 +25,7 @@ int selectedNumber(const Simulator& sim) {
 
 InterfaceConfig& selected(Simulator& sim) { return sim.router().selectedInterface(); }
 
-std::optional<int> standardListNumber(std::string_view word) {
-  return boundedNumber(word, kLongestListNumber, 1, 99);
-}
-
-FormOutcome invalidValue(Simulator& sim) {
-  invalidInput(sim);
-  return FormOutcome::done;
-}
+std::optional<int> standardListNumber(std::string_view word) { return numberInRange(word, 1, 99); }
 
 // The student's short forms are spelled out before matching; a name glued to its number
 // ("serial0") stays unknown.
@@ -47,8 +39,9 @@ std::string spelledOutInterface(std::string text) {
       {" s 0", " serial 0"},
       {" s 1", " serial 1"},
   }};
-  for (const auto& [shortForm, fullForm] : kShortForms)
+  for (const auto& [shortForm, fullForm] : kShortForms) {
     text = replaceAll(text, shortForm, fullForm);
+  }
   return text;
 }
 
@@ -134,7 +127,7 @@ FormOutcome setBandwidth(Simulator& sim, const Words& words) {
 // Only a serial interface's cable end supplies a clock, and only at the rates the router knows.
 FormOutcome setClockRate(Simulator& sim, const Words& words) {
   const auto rate = boundedNumber(words[2], 7, 300, 4'000'000);
-  if (!rate || selectedNumber(sim) == kEthernet0) return invalidValue(sim);
+  if (!rate || selectedNumber(sim) == kEthernet0) return refuseValue(sim);
   if (std::ranges::find(kKnownClockRates, *rate) == kKnownClockRates.end()) {
     writeConsoleLine(sim, "Unknown clock rate");
     return FormOutcome::done;
@@ -171,7 +164,7 @@ FormOutcome removeAddress(Simulator& sim, const Words&) {
 }
 
 FormOutcome removeClockRate(Simulator& sim, const Words&) {
-  if (selectedNumber(sim) == kEthernet0) return invalidValue(sim);
+  if (selectedNumber(sim) == kEthernet0) return refuseValue(sim);
   selected(sim).clockRate = 0;
   return FormOutcome::done;
 }

@@ -13,6 +13,10 @@ namespace kovrel {
 namespace {
 
 bool isDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool isBlankOrControl(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return std::isspace(byte) != 0 || std::iscntrl(byte) != 0;
+}
 
 std::vector<std::string_view> splitAtDots(std::string_view text) {
   std::vector<std::string_view> parts;
@@ -80,19 +84,19 @@ std::optional<int> boundedNumber(std::string_view word, std::size_t maxLength, l
   return static_cast<int>(*value);
 }
 
+std::optional<int> numberInRange(std::string_view word, long long low, long long high) {
+  constexpr std::size_t kLongestNumberWord = 9;  // shorter than ten characters
+  return boundedNumber(word, kLongestNumberWord, low, high);
+}
+
 bool isNumberInRange(std::string_view word, long long low, long long high) {
-  return boundedNumber(word, 9, low, high).has_value();
+  return numberInRange(word, low, high).has_value();
 }
 
 bool isValidIpAddress(std::string_view text) {
   // The parser lets trailing white space through ("1.2.3.4<tab>"); such text would be stored
   // as typed and shown back broken, so it is refused here.
-  if (std::ranges::any_of(text, [](char c) {
-        return std::isspace(static_cast<unsigned char>(c)) ||
-               std::iscntrl(static_cast<unsigned char>(c));
-      })) {
-    return false;
-  }
+  if (std::ranges::any_of(text, isBlankOrControl)) return false;
   const std::string address(text);
   const bool parses = inet_addr(address.c_str()) != INADDR_NONE || address == "255.255.255.255";
   if (!parses || std::ranges::count(address, '.') != 3) return false;

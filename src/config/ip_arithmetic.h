@@ -21,6 +21,8 @@ std::optional<int> boundedNumber(std::string_view word, std::size_t maxLength, l
 
 /// A number word shorter than 10 characters within low..high (list numbers, AS numbers).
 bool isNumberInRange(std::string_view word, long long low, long long high);
+/// The value of such a word, when it passes `isNumberInRange`.
+std::optional<int> numberInRange(std::string_view word, long long low, long long high);
 
 /// A dotted quad the system's address parser accepts, with four parts of at most three
 /// characters each (so octal and hexadecimal parts pass).

@@ -31,8 +31,7 @@ FormOutcome setDomainName(Simulator& sim, const Words& words) {
 FormOutcome setNameServers(Simulator& sim, const Words& words) {
   const auto addresses = std::span(words).subspan(2);
   if (addresses.size() > kMostNameServers || !allValidAddresses(addresses)) {
-    invalidInput(sim);
-    return FormOutcome::done;
+    return refuseValue(sim);
   }
   sim.running().nameServers.assign(addresses.begin(), addresses.end());
   return FormOutcome::done;
@@ -46,8 +45,7 @@ FormOutcome setHostAddresses(Simulator& sim, const Words& words) {
     return FormOutcome::done;
   }
   if (addresses.size() > kMostHostAddresses || !allValidAddresses(addresses)) {
-    invalidInput(sim);
-    return FormOutcome::done;
+    return refuseValue(sim);
   }
   auto& hosts = sim.running().hosts;
   const std::string& name = words[2];

@@ -9,10 +9,7 @@
 namespace kovrel {
 namespace {
 
-std::optional<int> asNumberOf(std::string_view word) {
-  constexpr std::size_t kLongestNumber = 9;
-  return boundedNumber(word, kLongestNumber, 1, 65535);
-}
+std::optional<int> asNumberOf(std::string_view word) { return numberInRange(word, 1, 65535); }
 
 constexpr std::string_view kRoutingOff = "IP routing not enabled";
 
