@@ -7,6 +7,7 @@
 #include <cctype>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 #include <vector>
 
 namespace kovrel {
@@ -81,6 +82,10 @@ std::optional<int> boundedNumber(std::string_view word, std::size_t maxLength, l
   if (word.size() > maxLength) return std::nullopt;
   const auto value = numericValue(word);
   if (!value || *value < low || *value > high) return std::nullopt;
+  // Bounds wider than the fields that store the value must not wrap it.
+  if (*value < std::numeric_limits<int>::min() || *value > std::numeric_limits<int>::max()) {
+    return std::nullopt;
+  }
   return static_cast<int>(*value);
 }
 

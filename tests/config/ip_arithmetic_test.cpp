@@ -40,6 +40,7 @@ TEST(IpArithmetic, NumbersInRange) {
     EXPECT_EQ(isNumberInRange(word, low, high), inRange) << word;
   }
   EXPECT_EQ(boundedNumber("0030", 3, 5, 900), std::nullopt);
+  EXPECT_EQ(boundedNumber("3000000000", 10, 0, 4000000000), std::nullopt);  // no int for it
   EXPECT_EQ(numericValue("99999999999999999999999"), std::nullopt);
 }
 
