@@ -16,17 +16,6 @@ TEST(RichTextRenderer, PlainTextCentresTitlesAndDropsTrailingBlanks) {
             (Lines{"        Title", "Type enable now.", "", "Step1: Go"}));
 }
 
-TEST(RichTextRenderer, AnsiMarksEachStyledPiece) {
-  const auto runs = renderInstructions("Title\r\nType 'enable'\r\nStep: Go", true);
-  EXPECT_EQ(
-      renderRichTextLines(runs, {true, 11}),
-      (Lines{"   \x1b[1mTitle\x1b[0m", "Type \x1b[1menable\x1b[0m", "\x1b[4mStep1: Go\x1b[0m"}));
-  const auto report = renderAnswerText("R\r\nx: Incorrect\r\nYour Grade: Fail!");
-  EXPECT_EQ(
-      renderRichTextLines(report, {true, 1}),
-      (Lines{"\x1b[1mR\x1b[0m", "x: \x1b[3mIncorrect\x1b[0m", "Your Grade: \x1b[31mFail!\x1b[0m"}));
-}
-
 TEST(RichTextRenderer, AParagraphIsAlignedByItsFirstVisibleText) {
   // A later title lands in the paragraph a blank line opened in body style.
   const auto runs = renderAnswerText("Report\r\n\r\nbody\r\n  \r\nSolution To Test 1");

@@ -4,7 +4,6 @@
 
 #include "shell/terminal/rich_text_renderer.h"
 #include "support/fake_platform.h"
-#include "training/scenarios.h"
 
 namespace kovrel::terminal {
 namespace {
@@ -37,18 +36,6 @@ TEST_F(TrainingCommandsTest, StudyModesRenderTheInstructionsAgain) {
   EXPECT_EQ(text("instructions"), (Lines{"There are no instructions to show."}));
 }
 
-TEST_F(TrainingCommandsTest, ReportOnlyDuringATestOrItsReport) {
-  training().currentActivity = Activity::lab;
-  EXPECT_EQ(text("report"), (Lines{"There is no test to grade; start a test first."}));
-  ASSERT_TRUE(initTests(fixture.sim, "test2"));
-  const Lines report = text("report");
-  ASSERT_GE(report.size(), 3u);
-  EXPECT_EQ(report[0], "Test 2 Report");
-  EXPECT_EQ(report[2], "Diagnostic Report:");
-  EXPECT_EQ(training().currentActivity, Activity::testReport);
-  EXPECT_EQ(text("report"), report);  // the report window grades again
-}
-
 TEST_F(TrainingCommandsTest, FlashCardButtonsSayWhenTheyAreDisabled) {
   EXPECT_EQ(text("card next"),
             (Lines{"The flash cards are not open; the command 'cards' opens them."}));
@@ -72,15 +59,6 @@ TEST_F(TrainingCommandsTest, AnEmptyDeckOffersNoButton) {
             (Lines{"There are no flash cards to show."}));
   EXPECT_EQ(runProgramCommand(noDatabase.sim, "card answer").lines,
             (Lines{"The Show Answer button is disabled: there are no flash cards."}));
-}
-
-TEST_F(TrainingCommandsTest, InformationTexts) {
-  const Lines plan = text("info studyPlan");
-  ASSERT_FALSE(plan.empty());
-  EXPECT_EQ(training().currentActivity, Activity::information);
-  EXPECT_EQ(text("info disclaimer").front().substr(0, 1),
-            fixture.sim.database.misc("disclaimer")->substr(0, 1));
-  EXPECT_NE(text("info welcome").front().find("Kovrel"), std::string::npos);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "support/fake_platform.h"
 #include "support/recording_rich_text.h"
 #include "training/instructions.h"
 
@@ -56,18 +55,6 @@ TEST(RenderAnswerText, SecondLineIsCentredWhenItHoldsText) {
 
 TEST(RenderAnswerText, BlankFirstLineIsSkipped) {
   EXPECT_EQ(plainText(renderAnswerText("  \r\nReport")), "\nReport ");
-}
-
-TEST(DisplayAnswerText, WritesToTheReportWindowOnly) {
-  testing::SimulatorFixture fixture;
-  testing::RecordingRichText report;
-  testing::RecordingRichText instructions;
-  fixture.sim.state.training.panes.report = &report;
-  fixture.sim.state.training.panes.instructions = &instructions;
-  report.insert("previous", kBodyStyle);
-  displayAnswerText(fixture.sim, "Test 2 Report\r\n\r\nPart1> x: Correct");
-  EXPECT_EQ(report.text(), "Test 2 Report\n\nPart1> x: Correct ");
-  EXPECT_TRUE(instructions.operations.empty());
 }
 
 }  // namespace
