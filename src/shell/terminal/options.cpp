@@ -59,7 +59,20 @@ std::string setSeed(Options& options, std::string_view value) {
   return "";
 }
 
-constexpr std::array<OptionSpec, 7> kOptions = {{
+// The first activity: a lab by its key, a test or a troubleshooting scenario by its number.
+std::string setFirstActivity(Options& options, FirstActivity activity, std::string_view value,
+                             int last) {
+  options.firstActivity = activity;
+  options.firstActivityKey = value;
+  if (activity == FirstActivity::lab) return value.empty() ? "--lab needs a lab key" : "";
+  const auto number = parseNumber<int>(value);
+  if (number && *number >= 1 && *number <= last) return "";
+  const char* name = activity == FirstActivity::test ? "--test" : "--troubleshooting";
+  return std::string(name) + " needs a number from 1 to " + std::to_string(last) + ", not '" +
+         std::string(value) + "'";
+}
+
+constexpr std::array<OptionSpec, 10> kOptions = {{
     {"--db", "PATH", "lesson database to use (default: DataStore.db beside the program)",
      setDatabase},
     {"--page-length", "N",
@@ -74,6 +87,18 @@ constexpr std::array<OptionSpec, 7> kOptions = {{
      [](Options& options, std::string_view) -> std::string {
        options.batch = true;
        return "";
+     }},
+    {"--lab", "KEY", "start with the lab KEY (default: aboutTheLabs)",
+     [](Options& options, std::string_view value) {
+       return setFirstActivity(options, FirstActivity::lab, value, 0);
+     }},
+    {"--test", "N", "start with test N (1 to 3)",
+     [](Options& options, std::string_view value) {
+       return setFirstActivity(options, FirstActivity::test, value, 3);
+     }},
+    {"--troubleshooting", "N", "start with troubleshooting scenario N (1 to 6)",
+     [](Options& options, std::string_view value) {
+       return setFirstActivity(options, FirstActivity::troubleshooting, value, 6);
      }},
     {"--help", "", "show this help and exit", nullptr},
     {"--version", "", "show the version and exit", nullptr},

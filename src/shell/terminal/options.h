@@ -7,6 +7,9 @@
 
 namespace kovrel::terminal {
 
+/// The menu the first activity of a run comes from.
+enum class FirstActivity { lab, test, troubleshooting };
+
 /// How `kovrel-term` was asked to run.
 struct Options {
   std::string databasePath;       // empty: DataStore.db in the application folder
@@ -14,6 +17,9 @@ struct Options {
   std::optional<std::uint32_t> seed;
   bool ansi = false;
   bool batch = false;
+  FirstActivity firstActivity = FirstActivity::lab;
+  std::string firstActivityKey =
+      "aboutTheLabs";  // the lab's key, or the test's or scenario's number
 };
 
 /// The outcome of reading the command line: either options to run with, or a text to print and an

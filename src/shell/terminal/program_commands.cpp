@@ -7,6 +7,7 @@
 #include "console/error_log.h"
 #include "console/keyboard.h"
 #include "console/simulator.h"
+#include "shell/terminal/scenario_commands.h"
 #include "shell/terminal/training_commands.h"
 
 namespace kovrel::terminal {
@@ -65,6 +66,15 @@ std::span<const ProgramCommand> programCommands() {
   static const std::vector<ProgramCommand> kCommands = {
       {"quit", {}, "end the program", quit},
       {"help", {}, "list the program commands", help},
+      {"lab", {"KEY"}, "start the lab KEY (aboutTheLabs, routerModes, ...)", labCommand},
+      {"test", {"N"}, "start test N (1 to 3) from a fresh router", testCommand},
+      {"troubleshooting",
+       {"N"},
+       "start troubleshooting scenario N (1 to 6)",
+       troubleshootingCommand},
+      {"router a", {}, "bring RouterA to the console (troubleshooting 4 to 6)", routerACommand},
+      {"router b", {}, "bring RouterB to the console (troubleshooting 4 to 6)", routerBCommand},
+      {"network", {}, "name the picture of the current scenario's network", networkCommand},
       {"instructions", {}, "show the current instructions", showInstructionsCommand},
       {"mode learn", {}, "Learn Mode: show every step of the instructions", learnModeCommand},
       {"mode test", {}, "Test Mode: show the step headings only", testModeCommand},

@@ -3,6 +3,7 @@
 #include <span>
 #include <string>
 
+#include "shell/terminal/options.h"
 #include "shell/terminal/program_commands.h"
 
 namespace kovrel::terminal {

@@ -4,6 +4,7 @@
 #include "console/session.h"
 #include "console/simulator.h"
 #include "shell/terminal/platform_adapters.h"
+#include "shell/terminal/scenario_commands.h"
 
 namespace kovrel::terminal {
 
@@ -14,8 +15,7 @@ std::string databasePathFor(const Options& options) {
 
 void startProgram(Simulator& sim, const Options& options) {
   trapped(sim, "setWelcomeText", [&] { setWelcomeText(sim, databasePathFor(options)); });
-  // Until activities can be chosen, every run begins with a factory-fresh router at the console.
-  trapped(sim, "startFreshRouter", [&] { startFreshRouter(sim); });
+  trapped(sim, "startFirstActivity", [&] { startFirstActivity(sim, options); });
 }
 
 }  // namespace kovrel::terminal
