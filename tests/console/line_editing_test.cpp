@@ -106,6 +106,15 @@ TEST_F(LineEditingTest, PasswordAnswersStayOutOfTheHistoryConfigureAnswersGoIn) 
   EXPECT_EQ(history().back(), "terminal");
 }
 
+TEST_F(LineEditingTest, ADraftTypedAfterAnotherPromptComesBackAsTheCurrentPrompt) {
+  fixture.startSession(CliMode::conf);
+  fixture.type("host");
+  up();
+  fixture.ctrl('Z');  // leaves configuration mode while browsing
+  down();
+  EXPECT_EQ(fixture.input(), "Router#");
+}
+
 TEST_F(LineEditingTest, BrowsingSurvivesAHistoryThatShrankUnderIt) {
   fixture.startSession(CliMode::user);
   fixture.enter("one");
