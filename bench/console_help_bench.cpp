@@ -1,0 +1,59 @@
+// Speed of the student's questions: a "?" listing looks up the emphasis of every line it writes
+// in the catalogue, and Tab runs one catalogue search; both should stay far below a keystroke.
+
+#include <benchmark/benchmark.h>
+
+#include "catalogue/completion.h"
+#include "catalogue/context_help.h"
+#include "support/fake_platform.h"
+
+namespace kovrel {
+namespace {
+
+using testing::SimulatorFixture;
+
+constexpr int kClearEvery = 256;
+
+void clearRecords(SimulatorFixture& console, int iteration) {
+  if (iteration % kClearEvery != 0) return;
+  console.sim.console.replaceOutput("");
+  console.platform.emphasised.clear();
+  console.platform.transcript.clear();
+  console.newOutput();
+}
+
+// "show ?" in privileged mode: 23 listing lines, each with its own emphasis lookup.
+void BM_ShowQuestionListing(benchmark::State& state) {
+  SimulatorFixture console;
+  console.startSession(CliMode::priv);
+  console.sim.state.console.pageLength = 1000;
+  int iteration = 0;
+  for (auto _ : state) {
+    processContextHelp(console.sim, "Router#show ?");
+    clearRecords(console, ++iteration);
+  }
+}
+BENCHMARK(BM_ShowQuestionListing);
+
+void BM_WordPrefixListing(benchmark::State& state) {
+  SimulatorFixture console;
+  console.startSession(CliMode::priv);
+  int iteration = 0;
+  for (auto _ : state) {
+    processContextHelp(console.sim, "Router#show i?");
+    clearRecords(console, ++iteration);
+  }
+}
+BENCHMARK(BM_WordPrefixListing);
+
+void BM_TabCompletion(benchmark::State& state) {
+  SimulatorFixture console;
+  console.startSession(CliMode::priv);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(completePartialCommand(console.sim, "Router#sh int s"));
+  }
+}
+BENCHMARK(BM_TabCompletion);
+
+}  // namespace
+}  // namespace kovrel
