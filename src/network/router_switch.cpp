@@ -13,16 +13,18 @@ RouterState& parkedSlot(Simulator& sim, int router) {
   return router == kRouterB ? sim.state.parkedB : sim.state.parkedA;
 }
 
-// The leaving router takes the console's texts with it; the arriving one brings its own back.
-void exchangeRouters(Simulator& sim, int router) {
+// The leaving router takes the console's texts with it; the arriving one brings its own back,
+// unless it is about to boot and replace them anyway.
+void exchangeRouters(Simulator& sim, int router, bool restoreConsole = true) {
   RouterState& leaving = parkedSlot(sim, sim.state.currentRouter);
   leaving = sim.state.current;
   leaving.consoleText = sim.console.output();
   leaving.inputText = sim.console.input();
   sim.state.current = parkedSlot(sim, router);
+  sim.state.currentRouter = router;
+  if (!restoreConsole) return;
   sim.console.replaceOutput(sim.state.current.consoleText);
   sim.console.setInput(sim.state.current.inputText);
-  sim.state.currentRouter = router;
 }
 
 // RouterB exists only once someone goes to it: it boots from the factory configuration under its
@@ -52,7 +54,7 @@ SwitchOutcome switchRouter(Simulator& sim, int router) {
     return SwitchOutcome::refusedBusy;
   }
   const bool firstVisit = router == kRouterB && sim.state.parkedB.config.hostname.empty();
-  exchangeRouters(sim, router);
+  exchangeRouters(sim, router, !firstVisit);
   if (firstVisit) buildRouterB(sim);
   tellListener(sim);
   return SwitchOutcome::switched;
