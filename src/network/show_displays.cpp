@@ -177,9 +177,9 @@ void showVersion(Simulator& sim, std::span<const int>) { pageDatabaseText(sim, "
 
 void showClock(Simulator& sim, std::span<const int>) {
   const std::time_t now = std::chrono::system_clock::to_time_t(sim.services.clock.now());
-  std::tm local{};
-  localtime_r(&now, &local);
-  writeConsoleLine(sim, clockLine(local));
+  // The engine runs on one thread, so the library's shared conversion buffer is safe here.
+  const std::tm* local = std::localtime(&now);
+  writeConsoleLine(sim, local ? clockLine(*local) : clockLine(std::tm{}));
 }
 
 void showHistory(Simulator& sim, std::span<const int>) {

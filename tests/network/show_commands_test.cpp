@@ -179,8 +179,7 @@ TEST(ShowClockTest, ClockLineLayout) {
 
 TEST_F(ShowCommandsTest, ClockReadsThePlatformClock) {
   const std::time_t when = std::chrono::system_clock::to_time_t(console.platform.clockNow);
-  std::tm local{};
-  localtime_r(&when, &local);
+  const std::tm local = *std::localtime(&when);
   EXPECT_EQ(reply(CliMode::priv, "show clock"), "\n" + clockLine(local));
   EXPECT_EQ(reply(CliMode::user, "show clock"), "\n" + clockLine(local));
 }
