@@ -121,6 +121,15 @@ TEST_F(RoutingTableTest, TwoRouterConnectedLinkNeedsTheFarEnd) {
                 "\r\nC   204.5.62.0/24 is directly connected, Ethernet 0");
 }
 
+TEST_F(RoutingTableTest, TwoRouterWithoutIpRoutingKeepsOnlyConnectedRoutes) {
+  NetworkRecords records = workingTwoRouters(true);
+  records.own.ipRouting = false;
+  EXPECT_EQ(renderRoutingTable(records.view(), random),
+            kGateway +
+                "\r\nC   204.56.7.0/24 is directly connected, Serial 1"
+                "\r\nC   208.109.1.0/24 is directly connected, Ethernet 0");
+}
+
 TEST_F(RoutingTableTest, UnknownTopologyShowsNothing) {
   NetworkRecords records = labRecords();
   records.topologyKind = 0;
