@@ -49,7 +49,7 @@ void dispatchCommand(Simulator& sim, std::string_view line) {
     return;
   }
   const ModeAction* action = findAction(*row, sim.router().mode);
-  if (action == nullptr || action->handler == nullptr) {
+  if (action == nullptr) {
     replyForOtherModes(sim, row->otherModes);
     return;
   }

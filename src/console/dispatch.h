@@ -12,8 +12,7 @@ namespace kovrel {
 /// The reply a dispatch row gives in the modes it has no action for.
 enum class OtherModes { none, invalidInput, unknownCommand };
 
-/// What a first word does in one mode (every mode when `mode` is empty). A null handler marks a
-/// command whose handler is not built yet: it answers with the row's reply for other modes.
+/// What a first word does in one mode (every mode when `mode` is empty).
 struct ModeAction {
   std::optional<CliMode> mode;
   Handler handler;

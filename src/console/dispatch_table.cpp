@@ -22,9 +22,6 @@ namespace {
 
 using enum CliMode;
 
-// Handlers that are not built yet answer with the row's reply for other modes.
-constexpr Handler kNotBuiltYet = nullptr;
-
 const std::vector<DispatchRow>& rows() {
   static const std::vector<DispatchRow> table = {
       {{"access-list"}, {{conf, accessListCommand}}, OtherModes::invalidInput},

@@ -11,8 +11,6 @@
 namespace kovrel {
 namespace {
 
-// Rows marked kNetworkDisplay need interface state, routes or CDP; the comment names the display
-// that belongs there.
 const std::vector<ShowRow>& userRows() {
   static const std::vector<ShowRow> rows = {
       {{"show"}, showSubcommandsHint, {}}, {{"show flash"}, showFlash, {}},
@@ -86,11 +84,7 @@ void runShowTable(Simulator& sim, const std::string& text, std::span<const ShowR
   for (const ShowRow& row : table) {
     for (std::string_view form : row.forms) {
       if (matchCommand(line, form, prompt) != MatchResult::match) continue;
-      if (row.display == kNetworkDisplay) {
-        invalidInput(sim);
-      } else {
-        row.display(sim, row.interfaces);
-      }
+      row.display(sim, row.interfaces);
       return;
     }
   }

@@ -14,10 +14,6 @@ namespace kovrel {
 /// (empty for displays that cover no interface).
 using ShowDisplay = void (*)(Simulator& sim, std::span<const int> interfaces);
 
-/// A display of the network simulation that is not wired in yet: its row answers
-/// `invalidInput` until the display is put in the marker's place.
-inline constexpr ShowDisplay kNetworkDisplay = nullptr;
-
 /// One accepted show form (or several that mean the same) and the display it runs.
 struct ShowRow {
   std::vector<std::string_view> forms;

@@ -1,8 +1,9 @@
+#include "console/dispatch.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "console/dispatch.h"
 #include "support/fake_platform.h"
 
 namespace kovrel {
@@ -39,19 +40,15 @@ INSTANTIATE_TEST_SUITE_P(
         ReplyCase{CliMode::priv, "frobnicate", kInvalid},
         ReplyCase{CliMode::conf, "frobnicate", kInvalid},
         ReplyCase{CliMode::user, "line", kUnknownUser},  // line outside conf: unknown command
-        ReplyCase{CliMode::user, "access-list", kInvalid},
-        ReplyCase{CliMode::user, "", ""},
-        ReplyCase{CliMode::priv, "     ", ""},
-        ReplyCase{CliMode::priv, "enable", ""},
-        ReplyCase{CliMode::user, "disable", ""},
-        ReplyCase{CliMode::conf, "line console 0", ""},
+        ReplyCase{CliMode::user, "access-list", kInvalid}, ReplyCase{CliMode::user, "", ""},
+        ReplyCase{CliMode::priv, "     ", ""}, ReplyCase{CliMode::priv, "enable", ""},
+        ReplyCase{CliMode::user, "disable", ""}, ReplyCase{CliMode::conf, "line console 0", ""},
         ReplyCase{CliMode::user, "exec-timeout 5", kUnknownUser},
         ReplyCase{CliMode::priv, "exit now", kInvalid},
         ReplyCase{CliMode::user, "logout now", kUnknownUser},
         ReplyCase{CliMode::priv, "logout now", kInvalid},
         ReplyCase{CliMode::priv, "disable now", kInvalid},
-        ReplyCase{CliMode::user, "enable 15", kInvalid},
-        ReplyCase{CliMode::priv, "end", kInvalid},
+        ReplyCase{CliMode::user, "enable 15", kInvalid}, ReplyCase{CliMode::priv, "end", kInvalid},
         ReplyCase{CliMode::user, "end", kUnknownUser},
         ReplyCase{CliMode::conf, "end now", kInvalid},
         ReplyCase{CliMode::user, "configure terminal", kUnknownUser},
@@ -87,6 +84,7 @@ TEST(DispatchTable, ModeSpecificActionsComeBeforeEveryModeActions) {
   for (const DispatchRow& row : dispatchTable()) {
     bool everyModeSeen = false;
     for (const ModeAction& action : row.actions) {
+      EXPECT_NE(action.handler, nullptr) << row.firstWords.front();
       EXPECT_FALSE(everyModeSeen) << "unreachable action in row " << row.firstWords.front();
       everyModeSeen = everyModeSeen || !action.mode.has_value();
     }
