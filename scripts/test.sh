@@ -23,8 +23,8 @@ build_and_test build
 ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1}" \
   build_and_test build-asan -DKOVREL_SANITIZE=ON
 
-if [ -x build/bench/kovrel_bench ]; then
+if [ -x build/bin/kovrel_bench ]; then
   echo "== Benchmarks (a short run)"
-  build/bench/kovrel_bench --benchmark_min_time=0.01
+  build/bin/kovrel_bench --benchmark_min_time=0.01
 fi
 echo "== All tests passed"
