@@ -141,6 +141,10 @@ void LessonDatabase::open(const std::string& path) {
     throw DatabaseError(code, path + ": " + message);
   }
   connection_ = connection;
+  // Nobody writes the lesson database while the program runs (the build replaces the file, never
+  // edits it), so the connection keeps its read lock instead of taking and checking it again for
+  // every statement: a lookup costs a few microseconds instead of tens.
+  sqlite3_exec(connection_, "PRAGMA locking_mode = EXCLUSIVE", nullptr, nullptr, nullptr);
   // SQLite reads a file lazily; asking for the cmdInfo table reads its header now, so a file that
   // is no database, or a database of something else, is refused at start-up and not at the first
   // lookup.
