@@ -3,6 +3,8 @@
 #include <string_view>
 #include <vector>
 
+#include "config/access_lists.h"
+
 namespace kovrel {
 namespace {
 
@@ -79,24 +81,28 @@ void igrpGroups(Lines& out, const std::vector<asNetworkAssociation>& networks) {
   }
 }
 
-std::string accessListRest(const accessListInfo& entry) {
+}  // namespace
+
+std::string accessListEntryText(const accessListInfo& entry) {
   switch (entry.entryKind) {
-    case 4:
+    case kPermitAny:
       return " permit any";
-    case 3:
+    case kDenyAny:
       return " deny   any";
-    case 6:
+    case kDenyHost:
       return " deny   " + entry.address;
-    case 5:
+    case kPermitHost:
       return " permit " + entry.address;
-    case 1:
+    case kPermitAddress:
       return " permit " + entry.address + ", wildcard bits " + entry.wildcard;
-    case 0:
+    case kDenyAddress:
       return " deny   " + entry.address + ", wildcard bits " + entry.wildcard;
     default:
       return {};
   }
 }
+
+namespace {
 
 void lineBlock(Lines& out, std::string header, int minutes, int seconds,
                const std::string& password, bool login) {
@@ -141,7 +147,7 @@ void routingSection(Lines& out, const RouterConfig& config) {
   out.add("ip classless");
   out.add("!");
   for (const accessListInfo& entry : config.accessLists) {
-    out.add("access-list " + std::to_string(entry.listNumber) + accessListRest(entry));
+    out.add("access-list " + std::to_string(entry.listNumber) + accessListEntryText(entry));
   }
 }
 

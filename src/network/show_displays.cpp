@@ -82,25 +82,6 @@ void igrpBlock(std::string& text, const RouterConfig& config, int asNumber, Rand
   text += "\r\n  Distance: (default is 120)";
 }
 
-std::string accessListLine(const accessListInfo& entry) {
-  switch (entry.entryKind) {
-    case 4:
-      return "    permit any";
-    case 3:
-      return "    deny   any";
-    case 5:
-      return "    permit " + entry.address;
-    case 6:
-      return "    deny   " + entry.address;
-    case 1:
-      return "    permit " + entry.address + ", wildcard bits " + entry.wildcard;
-    case 0:
-      return "    deny   " + entry.address + ", wildcard bits " + entry.wildcard;
-    default:
-      return {};
-  }
-}
-
 // The texts of a few displays live in the lesson database; a missing row shows nothing.
 void pageDatabaseText(Simulator& sim, std::string_view key) {
   const auto text = trapped(
@@ -148,7 +129,7 @@ std::string renderAccessLists(const RouterConfig& config) {
   for (int number : firstOccurrences(config.accessLists, &accessListInfo::listNumber)) {
     text += "\r\nStandard IP access list " + std::to_string(number);
     for (const accessListInfo& entry : config.accessLists) {
-      if (entry.listNumber == number) text += "\r\n" + accessListLine(entry);
+      if (entry.listNumber == number) text += "\r\n   " + accessListEntryText(entry);
     }
   }
   return text;
