@@ -1,19 +1,18 @@
 #include "config/line_commands.h"
 
-#include <algorithm>
 #include <array>
-#include <cctype>
 
 #include "catalogue/command_matching.h"
+#include "config/command_forms.h"
+#include "config/ip_arithmetic.h"
 #include "console/output.h"
 
 namespace kovrel {
 namespace {
 
-/// One terminal line: the word that selects it and its fields in the running configuration.
+/// One terminal line: the name `currentLine` holds for it and its fields in the configuration.
 struct LineFields {
   std::string_view name;
-  std::string_view pattern;
   std::string RouterConfig::*password;
   bool RouterConfig::*login;
   int RouterConfig::*timeoutMinutes;
@@ -21,13 +20,16 @@ struct LineFields {
 };
 
 constexpr std::array<LineFields, 3> kLines = {{
-    {"aux", "line aux 0", &RouterConfig::auxPassword, &RouterConfig::auxLogin,
+    {"aux", &RouterConfig::auxPassword, &RouterConfig::auxLogin,
      &RouterConfig::auxExecTimeoutMinutes, &RouterConfig::auxExecTimeoutSeconds},
-    {"con", "line console 0", &RouterConfig::conPassword, &RouterConfig::conLogin,
+    {"con", &RouterConfig::conPassword, &RouterConfig::conLogin,
      &RouterConfig::conExecTimeoutMinutes, &RouterConfig::conExecTimeoutSeconds},
-    {"vty", "line vty 0 4", &RouterConfig::vtyPassword, &RouterConfig::vtyLogin,
+    {"vty", &RouterConfig::vtyPassword, &RouterConfig::vtyLogin,
      &RouterConfig::vtyExecTimeoutMinutes, &RouterConfig::vtyExecTimeoutSeconds},
 }};
+
+constexpr int kMaxTimeoutMinutes = 35791;
+constexpr int kMaxTimeoutSeconds = 2147483;
 
 const LineFields* selectedLine(const Simulator& sim) {
   for (const LineFields& line : kLines) {
@@ -36,100 +38,98 @@ const LineFields* selectedLine(const Simulator& sim) {
   return nullptr;
 }
 
-void replyToMismatch(Simulator& sim, MatchResult result) {
-  if (result == MatchResult::incomplete) {
-    incompleteCommand(sim);
-  } else {
-    invalidInput(sim);
-  }
+FormOutcome selectLine(Simulator& sim, std::string_view name) {
+  sim.router().currentLine = std::string(name);
+  enterMode(sim, CliMode::configLine);
+  return FormOutcome::done;
 }
 
-// A number word of the exec timeout: digits only, shorter than 8 characters, within the bounds.
-std::optional<int> timeoutValue(const std::string& word, int highest) {
-  if (word.empty() || word.size() >= 8) return std::nullopt;
-  if (!std::ranges::all_of(word, [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
-    return std::nullopt;
-  const int value = std::stoi(word);
-  if (value > highest) return std::nullopt;
-  return value;
+constexpr CommandForm kLineForms[] = {
+    {"line aux 0", [](Simulator& sim, const Words&) { return selectLine(sim, "aux"); }},
+    {"line console 0", [](Simulator& sim, const Words&) { return selectLine(sim, "con"); }},
+    {"line vty 0 4", [](Simulator& sim, const Words&) { return selectLine(sim, "vty"); }},
+};
+
+// Changes a field of the line selected by the last "line" command.
+template <typename Change>
+FormOutcome changeSelectedLine(Simulator& sim, Change change) {
+  const LineFields* fields = selectedLine(sim);
+  if (fields == nullptr) return refuseValue(sim);
+  change(*fields, sim.running());
+  return FormOutcome::done;
 }
 
-constexpr int kMaxTimeoutMinutes = 35791;
-constexpr int kMaxTimeoutSeconds = 2147483;
+FormOutcome setPassword(Simulator& sim, const Words& words) {
+  return changeSelectedLine(sim, [&](const LineFields& line, RouterConfig& config) {
+    config.*(line.password) = words[1];
+  });
+}
+
+FormOutcome setLogin(Simulator& sim, const Words&) {
+  return changeSelectedLine(
+      sim, [](const LineFields& line, RouterConfig& config) { config.*(line.login) = true; });
+}
+
+FormOutcome clearLogin(Simulator& sim, const Words&) {
+  return changeSelectedLine(
+      sim, [](const LineFields& line, RouterConfig& config) { config.*(line.login) = false; });
+}
+
+// An exec-timeout number: shorter than 8 characters, within the bounds.
+std::optional<int> timeoutValue(std::string_view word, int highest) {
+  constexpr std::size_t kLongestTimeoutWord = 7;
+  return boundedNumber(word, kLongestTimeoutWord, 0, highest);
+}
+
+FormOutcome setTimeoutMinutes(Simulator& sim, const Words& words) {
+  const auto minutes = timeoutValue(words[1], kMaxTimeoutMinutes);
+  if (!minutes) return refuseValue(sim);
+  return changeSelectedLine(sim, [&](const LineFields& line, RouterConfig& config) {
+    config.*(line.timeoutMinutes) = *minutes;
+  });
+}
+
+FormOutcome setTimeout(Simulator& sim, const Words& words) {
+  const auto minutes = timeoutValue(words[1], kMaxTimeoutMinutes);
+  const auto seconds = timeoutValue(words[2], kMaxTimeoutSeconds);
+  if (!minutes || !seconds) return refuseValue(sim);
+  return changeSelectedLine(sim, [&](const LineFields& line, RouterConfig& config) {
+    config.*(line.timeoutMinutes) = *minutes;
+    config.*(line.timeoutSeconds) = *seconds;
+  });
+}
+
+constexpr CommandForm kPasswordForms[] = {{"password variable", setPassword}};
+constexpr CommandForm kLoginForms[] = {{"login", setLogin}};
+constexpr CommandForm kNoLoginForms[] = {{"no login", clearLogin}};
+constexpr CommandForm kExecTimeoutForms[] = {
+    {"exec-timeout variable", setTimeoutMinutes},
+    {"exec-timeout variable variable", setTimeout},
+};
 
 }  // namespace
 
 void lineSelectionCommand(Simulator& sim, const CommandInput& input) {
-  const std::string& prompt = sim.router().prompt;
-  const std::string line =
-      prompt + replaceAll(normalizeCommandLine(input.line, prompt), "con ", "console ");
-  bool incomplete = false;
-  for (const LineFields& fields : kLines) {
-    const MatchResult result = matchCommand(line, fields.pattern, prompt);
-    if (result == MatchResult::match) {
-      sim.router().currentLine = std::string(fields.name);
-      enterMode(sim, CliMode::configLine);
-      return;
-    }
-    incomplete = incomplete || result == MatchResult::incomplete;
-  }
-  replyToMismatch(sim, incomplete ? MatchResult::incomplete : MatchResult::mismatch);
+  // "con" is the console's short name; the other lines have none.
+  const std::string text =
+      replaceAll(normalizeCommandLine(input.line, sim.router().prompt), "con ", "console ");
+  runCommandForms(sim, splitWords(text), kLineForms);
 }
 
 void passwordCommand(Simulator& sim, const CommandInput& input) {
-  const MatchResult result = matchCommand(input.line, "password variable", sim.router().prompt);
-  const LineFields* fields = selectedLine(sim);
-  if (result != MatchResult::match) {
-    replyToMismatch(sim, result);
-  } else if (fields == nullptr) {
-    invalidInput(sim);
-  } else {
-    sim.running().*(fields->password) = input.words[1];
-  }
+  runCommandForms(sim, input.words, kPasswordForms);
 }
 
 void loginCommand(Simulator& sim, const CommandInput& input) {
-  const MatchResult result = matchCommand(input.line, "login", sim.router().prompt);
-  const LineFields* fields = selectedLine(sim);
-  if (result != MatchResult::match) {
-    replyToMismatch(sim, result);
-  } else if (fields == nullptr) {
-    invalidInput(sim);
-  } else {
-    sim.running().*(fields->login) = true;
-  }
+  runCommandForms(sim, input.words, kLoginForms);
 }
 
 void noLoginCommand(Simulator& sim, const CommandInput& input) {
-  const MatchResult result = matchCommand(input.line, "no login", sim.router().prompt);
-  const LineFields* fields = selectedLine(sim);
-  if (result != MatchResult::match) {
-    replyToMismatch(sim, result);
-  } else if (fields == nullptr) {
-    invalidInput(sim);
-  } else {
-    sim.running().*(fields->login) = false;
-  }
+  runCommandForms(sim, input.words, kNoLoginForms);
 }
 
 void execTimeoutCommand(Simulator& sim, const CommandInput& input) {
-  const std::string& prompt = sim.router().prompt;
-  const LineFields* fields = selectedLine(sim);
-  const auto& words = input.words;
-  if (matchCommand(input.line, "exec-timeout variable", prompt) == MatchResult::match) {
-    const auto minutes = timeoutValue(words[1], kMaxTimeoutMinutes);
-    if (!minutes || fields == nullptr) return invalidInput(sim);
-    sim.running().*(fields->timeoutMinutes) = *minutes;
-  } else if (matchCommand(input.line, "exec-timeout variable variable", prompt) ==
-             MatchResult::match) {
-    const auto minutes = timeoutValue(words[1], kMaxTimeoutMinutes);
-    const auto seconds = timeoutValue(words[2], kMaxTimeoutSeconds);
-    if (!minutes || !seconds || fields == nullptr) return invalidInput(sim);
-    sim.running().*(fields->timeoutMinutes) = *minutes;
-    sim.running().*(fields->timeoutSeconds) = *seconds;
-  } else {
-    replyToMismatch(sim, matchCommand(input.line, "exec-timeout variable", prompt));
-  }
+  runCommandForms(sim, input.words, kExecTimeoutForms);
 }
 
 }  // namespace kovrel

@@ -101,7 +101,8 @@ TEST(LineSettings, LoginThenNoLoginClearsTheFlag) {
 TEST(LineSettings, ConsoleLoginWorksAfterConfiguringTheLine) {
   SimulatorFixture f;
   f.startSession(CliMode::conf);
-  for (const char* line : {"line console 0", "password Door", "login", "end", "exit"}) f.enter(line);
+  for (const char* line : {"line console 0", "password Door", "login", "end", "exit"})
+    f.enter(line);
   EXPECT_EQ(f.mode(), CliMode::none);
   f.enter("");
   EXPECT_EQ(f.input(), "Password: ");
