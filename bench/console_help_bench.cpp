@@ -3,6 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench_support.h"
 #include "catalogue/completion.h"
 #include "catalogue/context_help.h"
 #include "support/fake_platform.h"
@@ -12,15 +13,7 @@ namespace {
 
 using testing::SimulatorFixture;
 
-constexpr int kClearEvery = 256;
-
-void clearRecords(SimulatorFixture& console, int iteration) {
-  if (iteration % kClearEvery != 0) return;
-  console.sim.console.replaceOutput("");
-  console.platform.emphasised.clear();
-  console.platform.transcript.clear();
-  console.newOutput();
-}
+using bench::clearRecords;
 
 // "show ?" in privileged mode: 23 listing lines, each with its own emphasis lookup.
 void BM_ShowQuestionListing(benchmark::State& state) {

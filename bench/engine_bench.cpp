@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench_support.h"
 #include "config/config_rendering.h"
 #include "network/show_displays.h"
 #include "support/fake_platform.h"
@@ -13,17 +14,7 @@ namespace {
 
 using testing::SimulatorFixture;
 
-constexpr int kClearEvery = 256;
-
-// The console output and the fake's records grow with every command; a real console is cleared
-// by the student now and then, and so is this one.
-void clearRecords(SimulatorFixture& console, int iteration) {
-  if (iteration % kClearEvery != 0) return;
-  console.sim.console.replaceOutput("");
-  console.platform.pauses.clear();
-  console.platform.transcript.clear();
-  console.newOutput();
-}
+using bench::clearRecords;
 
 RouterConfig fullConfiguration() {
   RouterConfig config;
