@@ -25,7 +25,7 @@ void ScreenEmulator::write(std::string_view bytes) {
         escape_.clear();
       }
     } else if (character == '\x1b') {
-      escape_ = "\x1b";
+      escape_.push_back(character);  // empty here: a new sequence starts
     } else if (character == '\r') {
       column_ = 0;
       pendingWrap_ = false;
