@@ -21,9 +21,8 @@ std::string normalizeCommandLine(std::string_view line, std::string_view prompt)
   // A line without the prompt loses its first (length of prompt - 1) characters, as the router's
   // own prompt stripping does.
   const auto found = line.find(prompt);
-  std::size_t start = found == std::string_view::npos
-                          ? (prompt.empty() ? 0 : prompt.size() - 1)
-                          : found + prompt.size();
+  std::size_t start = found == std::string_view::npos ? (prompt.empty() ? 0 : prompt.size() - 1)
+                                                      : found + prompt.size();
   if (start > line.size()) start = line.size();
   const std::string lower = toLower(trimBlanks(line.substr(start)));
   std::string collapsed;

@@ -28,8 +28,8 @@ struct InterfaceConfig {
   bool operator==(const InterfaceConfig&) const = default;
 };
 
-/// One name-to-address pair of the static host table; a name with several addresses has one item per
-/// address.
+/// One name-to-address pair of the static host table; a name with several addresses has one item
+/// per address.
 struct hostIpAssociation {
   std::string hostName;
   std::string address;
@@ -113,7 +113,8 @@ enum class CliMode {
   configRouterIgrp,
 };
 
-/// The mode's name as the router's catalogue and lessons call it ("user", "priv", "config-if", ...).
+/// The mode's name as the router's catalogue and lessons call it ("user", "priv", "config-if",
+/// ...).
 const char* cliModeName(CliMode mode);
 /// The prompt suffix of a mode (">", "#", "(config)#", ...); empty for `CliMode::none`.
 const char* promptSuffix(CliMode mode);
@@ -131,7 +132,7 @@ struct RouterState {
   int passwordTries = 0;
   std::string currentInterface;  // "0" Serial0, "1" Serial1, "2" Ethernet0
   std::string copyDialogState;
-  int igrpAsNumber = 0;  // running state only, never saved
+  int igrpAsNumber = 0;     // running state only, never saved
   std::string consoleText;  // the console output while this router is parked
   std::string inputText;    // the input line while this router is parked
   RouterConfig config;      // the running configuration

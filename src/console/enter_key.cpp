@@ -2,11 +2,11 @@
 
 #include "console/access_prompts.h"
 #include "console/configure_command.h"
+#include "console/copy_dialog.h"
 #include "console/dispatch.h"
 #include "console/output.h"
 #include "console/session.h"
 #include "console/terminal_command.h"
-#include "console/copy_dialog.h"
 
 namespace kovrel {
 namespace {
@@ -29,8 +29,8 @@ void bannerLine(Simulator& sim) {
   echoInput(sim);
   ConsoleFields& console = sim.state.console;
   const std::string line = sim.console.input();
-  const auto delimiter = console.bannerDelimiter.empty() ? std::string::npos
-                                                         : line.find(console.bannerDelimiter);
+  const auto delimiter =
+      console.bannerDelimiter.empty() ? std::string::npos : line.find(console.bannerDelimiter);
   if (delimiter != std::string::npos) {
     RouterConfig& config = sim.running();
     std::string& banner = console.bannerKind == "exec"    ? config.bannerExec

@@ -36,7 +36,8 @@ void logError(Simulator& sim, std::string_view operationName, int errorNumber,
     path = std::string("(the log could not be written: ") + error.what() + ")";
   }
   sim.services.messageBox.show(
-      "The Application encountered an error. Behavior maybe unpredictable.\n Please see details at " +
+      "The Application encountered an error. Behavior maybe unpredictable.\n Please see details "
+      "at " +
       path);
 }
 

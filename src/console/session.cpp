@@ -71,9 +71,9 @@ void reloadCommand(Simulator& sim, const CommandInput& input) {
 }
 
 void answerReloadConfirmation(Simulator& sim, int character) {
-  sim.console.appendOutput("\r\n" + sim.console.input() +
-                           (character >= 32 && character < 127 ? std::string(1, char(character))
-                                                               : std::string()));
+  sim.console.appendOutput(
+      "\r\n" + sim.console.input() +
+      (character >= 32 && character < 127 ? std::string(1, char(character)) : std::string()));
   if (character == 'y' || character == 'Y') {
     writeConsoleLine(sim, ": %SYS-5-RELOAD: Reload requested");
     sim.console.setInput("");

@@ -11,8 +11,9 @@ namespace {
 constexpr int kMaxHistorySize = 256;
 
 bool isDigits(const std::string& word) {
-  return !word.empty() &&
-         std::ranges::all_of(word, [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+  return !word.empty() && std::ranges::all_of(word, [](char c) {
+    return std::isdigit(static_cast<unsigned char>(c));
+  });
 }
 
 void setHistorySize(Simulator& sim, const std::vector<std::string>& words) {
@@ -62,7 +63,8 @@ void trimHistory(RouterState& router) {
 void manageHistory(Simulator& sim) {
   RouterState& router = sim.router();
   const std::string& line = sim.console.input();
-  if (line.size() > router.prompt.size()) router.history.push_back(line.substr(router.prompt.size()));
+  if (line.size() > router.prompt.size())
+    router.history.push_back(line.substr(router.prompt.size()));
   trimHistory(router);
 }
 

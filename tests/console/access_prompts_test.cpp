@@ -87,8 +87,7 @@ TEST(ConsoleLogin, WritesBannersAndChecksThePassword) {
   f.running().bannerLogin = "Login banner";
   f.running().bannerExec = "Exec banner";
   f.enter("");
-  EXPECT_EQ(f.newOutput(),
-            "\n\nAuthorised use only\nLogin banner\n \nUser Access Verification");
+  EXPECT_EQ(f.newOutput(), "\n\nAuthorised use only\nLogin banner\n \nUser Access Verification");
   EXPECT_EQ(f.input(), "Password: ");
   EXPECT_EQ(f.mode(), CliMode::user);
   f.enter("LetMeIn");

@@ -1,10 +1,11 @@
+#include "console/session.h"
+
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
 #include <cstdio>
 
 #include "config/saved_config.h"
-#include "console/session.h"
 #include "support/fake_platform.h"
 
 namespace kovrel {
@@ -17,8 +18,9 @@ TEST(Boot, WritesTheAvailabilityLinesAfterTheBootText) {
   SimulatorFixture f;
   const std::string& output = f.sim.console.output();
   EXPECT_TRUE(output.starts_with(f.sim.state.bootText));
-  EXPECT_TRUE(output.ends_with("\r\n \r\nRouter con0 is now available\r\n \r\n \r\n"
-                               "Press RETURN to get started."));
+  EXPECT_TRUE(
+      output.ends_with("\r\n \r\nRouter con0 is now available\r\n \r\n \r\n"
+                       "Press RETURN to get started."));
 }
 
 TEST(Boot, WithoutDatabaseOnlyTheFixedLinesAppear) {
@@ -155,7 +157,8 @@ TEST(Startup, ADatabaseWithoutTheProgramNameIsReportedButStillUsed) {
   FakePlatform platform;
   Simulator sim(platform.services());
   setWelcomeText(sim, path);
-  EXPECT_EQ(platform.messages, std::vector<std::string>{" Not Able To Access DB. Please Check README."});
+  EXPECT_EQ(platform.messages,
+            std::vector<std::string>{" Not Able To Access DB. Please Check README."});
   EXPECT_EQ(sim.state.bootText, "Foreign boot");
   EXPECT_TRUE(platform.errorLines.empty());
 }
