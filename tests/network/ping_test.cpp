@@ -47,21 +47,20 @@ TEST_F(PingTest, ReachableAddressWithFixedTimes) {
   EXPECT_EQ(probePauses(), 5);
 }
 
-TEST_F(PingTest, RoundTripTimesStayInRange) {
+TEST_F(PingTest, RoundTripTimesStayInRangeInUserModeToo) {
+  fixture.enter("disable");
   openInterface(fixture.running(), kEthernet0, "192.160.5.1");
   const std::regex success(R"(round-trip min/avg/max =  (\d+),(\d+),(\d+) ms $)");
-  for (double r : {0.0, 0.3, 0.7, 0.999999}) {
+  for (double r : {0.0, 0.7, 0.999999}) {
     fixture.platform.randomValues = {r};
     fixture.enter("ping 192.160.5.1");
     const std::string output = fixture.newOutput();
     std::smatch numbers;
     ASSERT_TRUE(std::regex_search(output, numbers, success)) << output;
-    EXPECT_GE(std::stoi(numbers[1]), 20);
-    EXPECT_LE(std::stoi(numbers[1]), 24);
-    EXPECT_GE(std::stoi(numbers[2]), 25);
-    EXPECT_LE(std::stoi(numbers[2]), 29);
-    EXPECT_GE(std::stoi(numbers[3]), 30);
-    EXPECT_LE(std::stoi(numbers[3]), 34);
+    for (int i : {1, 2, 3}) {
+      EXPECT_GE(std::stoi(numbers[i]), 15 + 5 * i) << r;
+      EXPECT_LE(std::stoi(numbers[i]), 19 + 5 * i) << r;
+    }
   }
 }
 
@@ -78,34 +77,6 @@ TEST_F(PingTest, BadLinesAnswerWithoutProbing) {
     EXPECT_EQ(fixture.newOutput(), expected) << line;
   }
   EXPECT_EQ(probePauses(), 0);
-}
-
-TEST_F(PingTest, UserModePingsToo) {
-  fixture.enter("disable");
-  openInterface(fixture.running(), kEthernet0, "192.160.5.1");
-  fixture.newOutput();
-  fixture.enter("ping 192.160.5.1");
-  EXPECT_NE(fixture.newOutput().find("Success rate is 100 percent (5/5)"), std::string::npos);
-}
-
-TEST_F(PingTest, OwnInterfaceAnswersAsSoonAsItIsUp) {
-  fixture.running().serial0.ipAddress = "220.155.5.1";
-  fixture.running().serial0.subnetMask = "255.255.255.0";
-  fixture.enter("ping 220.155.5.1");
-  EXPECT_NE(fixture.newOutput().find("(0/5)"), std::string::npos);
-  fixture.enter("configure terminal");
-  fixture.enter("interface serial 0");
-  fixture.enter("clock rate 64000");
-  fixture.enter("no shutdown");
-  fixture.enter("end");
-  fixture.newOutput();
-  fixture.enter("ping 220.155.5.1");
-  EXPECT_NE(fixture.newOutput().find("(5/5)"), std::string::npos);
-}
-
-TEST(PingResultLine, FailureLine) {
-  FakePlatform random;
-  EXPECT_EQ(pingResultLine(false, random), "Success rate is 0 percent (0/5)");
 }
 
 }  // namespace

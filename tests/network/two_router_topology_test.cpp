@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "network/network_records.h"
 #include "network/reachability.h"
 
@@ -13,7 +11,7 @@ namespace {
 RouterConfig& routerA(NetworkRecords& r) { return r.currentRouter == kRouterA ? r.own : r.other; }
 RouterConfig& routerB(NetworkRecords& r) { return r.currentRouter == kRouterB ? r.own : r.other; }
 
-using Change = std::function<void(NetworkRecords&)>;
+using Change = void (*)(NetworkRecords&);
 
 void noChange(NetworkRecords&) {}
 void linkFarEndShut(NetworkRecords& r) { routerB(r).serial1.shutdown = true; }
@@ -23,6 +21,7 @@ void routingOffAtA(NetworkRecords& r) { routerA(r).ipRouting = false; }
 void ripOffAtB(NetworkRecords& r) { routerB(r).ripEnabled = false; }
 void bKeepsLanToItself(NetworkRecords& r) { routerB(r).ripNetworks = {"204.56.7.0"}; }
 void aKeepsLinkToItself(NetworkRecords& r) { routerA(r).ripNetworks = {"204.5.62.0"}; }
+void bKeepsLanOnly(NetworkRecords& r) { routerB(r).ripNetworks = {"208.109.1.0"}; }
 void bLanShut(NetworkRecords& r) { routerB(r).ethernet0.shutdown = true; }
 void bLanElsewhere(NetworkRecords& r) {
   openInterface(routerB(r), kEthernet0, "208.110.1.1");
@@ -54,7 +53,6 @@ struct TwoRouterCase {
 const TwoRouterCase kCases[] = {
     // RouterA at the console.
     {"AOwnLan", false, noChange, "204.5.62.12", true},
-    {"AOwnEthernet", false, noChange, "204.5.62.1", true},
     {"AFarLinkEnd", false, noChange, "204.56.7.2", true},
     {"AFarLinkEndWhileFarEndShut", false, linkFarEndShut, "204.56.7.2", false},
     {"AFarLinkEndWithoutClock", false, noClock, "204.56.7.2", false},
@@ -65,23 +63,17 @@ const TwoRouterCase kCases[] = {
     {"AFarEthernetWithoutRipAtB", false, ripOffAtB, "208.109.1.1", false},
     {"AFarEthernetNotAdvertised", false, bKeepsLanToItself, "208.109.1.1", false},
     {"AFarEthernetLinkNotDeclaredAtA", false, aKeepsLinkToItself, "208.109.1.1", false},
-    {"AFarEthernetShut", false, bLanShut, "208.109.1.1", false},
     {"AFarLanHost", false, noChange, "208.109.1.12", true},
-    {"ASecondFarLanHost", false, noChange, "208.109.1.14", true},
     {"AFarLanHostFilteredAtFarLan", false, bLanDeniesEverything, "208.109.1.12", false},
     {"AFarLanHostFilteredOnLink", false, aLinkDeniesHost, "208.109.1.12", false},
     {"AOtherFarLanHostPassesLinkFilter", false, aLinkDeniesHost, "208.109.1.14", true},
     {"AFarLanInWrongNetwork", false, bLanElsewhere, "208.109.1.12", false},
-    {"AFarLanHostWithoutRouting", false, routingOffAtA, "208.109.1.12", false},
     {"AOwnSerial1NeverAnswers", false, aSerial1Configured, "10.7.7.1", false},
-    {"AOwnLinkAddress", false, noChange, "204.56.7.1", true},
     {"AOwnLinkAddressWithoutClock", false, noClock, "204.56.7.1", false},
     // RouterB at the console.
-    {"BOwnLan", true, noChange, "208.109.1.12", true},
     {"BFarLinkEnd", true, noChange, "204.56.7.1", true},
     {"BFarLinkEndWithoutClock", true, noClock, "204.56.7.1", false},
     {"BFarLanHost", true, noChange, "204.5.62.12", true},
-    {"BFarEthernet", true, noChange, "204.5.62.1", true},
     {"BFarLanHostFilteredAtOwnLan", true, bLanDeniesEverything, "204.5.62.12", true},
     {"BOwnLanFilteredOutbound", true, bLanDeniesEverything, "208.109.1.12", false},
     {"BOwnSerial0NeverAnswers", true, bSerial0Configured, "10.8.8.1", false},
@@ -102,42 +94,27 @@ TEST_P(TwoRouterReachabilityTest, Answers) {
 INSTANTIATE_TEST_SUITE_P(Table, TwoRouterReachabilityTest, ::testing::ValuesIn(kCases),
                          [](const auto& test) { return std::string(test.param.name); });
 
-TEST(TwoRouterPredicates, WorkingNetworkHoldsEveryPredicate) {
+TEST(TwoRouterPredicates, EachPredicateFailsOnItsOwnCause) {
   for (bool routerBAtConsole : {false, true}) {
     const NetworkRecords records = workingTwoRouters(routerBAtConsole);
     const NetworkView net = records.view();
-    EXPECT_TRUE(serialLinkUp(net));
-    EXPECT_TRUE(otherAdvertisesSerial(net));
-    EXPECT_TRUE(ripAdjacency(net));
-    EXPECT_TRUE(otherAdvertisesLan(net));
-    EXPECT_TRUE(otherLanMatchesPreset(net));
+    EXPECT_TRUE(serialLinkUp(net) && otherAdvertisesSerial(net) && ripAdjacency(net) &&
+                otherAdvertisesLan(net) && otherLanMatchesPreset(net));
   }
-}
-
-TEST(TwoRouterPredicates, EachPredicateFailsOnItsOwnCause) {
-  NetworkRecords records = workingTwoRouters();
-  linkFarEndShut(records);
-  EXPECT_FALSE(serialLinkUp(records.view()));
-
-  records = workingTwoRouters();
-  aKeepsLinkToItself(records);
-  EXPECT_TRUE(serialLinkUp(records.view()));
-  EXPECT_FALSE(ripAdjacency(records.view()));
-
-  records = workingTwoRouters();
-  routerB(records).ripNetworks = {"208.109.1.0"};
-  EXPECT_FALSE(otherAdvertisesSerial(records.view()));
-  EXPECT_FALSE(ripAdjacency(records.view()));
-
-  records = workingTwoRouters();
-  bLanShut(records);
-  EXPECT_TRUE(ripAdjacency(records.view()));
-  EXPECT_FALSE(otherAdvertisesLan(records.view()));
-
-  records = workingTwoRouters();
-  bLanElsewhere(records);
-  EXPECT_TRUE(otherAdvertisesLan(records.view()));
-  EXPECT_FALSE(otherLanMatchesPreset(records.view()));
+  const auto with = [](Change change) {
+    NetworkRecords records = workingTwoRouters();
+    change(records);
+    return records;
+  };
+  EXPECT_FALSE(serialLinkUp(with(linkFarEndShut).view()));
+  EXPECT_TRUE(serialLinkUp(with(aKeepsLinkToItself).view()));
+  EXPECT_FALSE(ripAdjacency(with(aKeepsLinkToItself).view()));
+  EXPECT_FALSE(otherAdvertisesSerial(with(bKeepsLanOnly).view()));
+  EXPECT_FALSE(ripAdjacency(with(bKeepsLanOnly).view()));
+  EXPECT_TRUE(ripAdjacency(with(bLanShut).view()));
+  EXPECT_FALSE(otherAdvertisesLan(with(bLanShut).view()));
+  EXPECT_TRUE(otherAdvertisesLan(with(bLanElsewhere).view()));
+  EXPECT_FALSE(otherLanMatchesPreset(with(bLanElsewhere).view()));
 }
 
 }  // namespace

@@ -10,29 +10,7 @@ namespace {
 
 using Runs = std::vector<StyledRun>;
 
-TextStyle with(void (*change)(TextStyle&)) {
-  TextStyle style = kBodyStyle;
-  change(style);
-  return style;
-}
-const TextStyle kBold = with([](TextStyle& s) { s.bold = true; });
-const TextStyle kItalic = with([](TextStyle& s) { s.italic = true; });
-const TextStyle kRed = with([](TextStyle& s) { s.colour = TextColour::red; });
-
-TEST(RenderAnswerText, MarksVerdictsAndGradesWordByWord) {
-  const std::string report =
-      "Test 1 Report\r\n\r\n'Diagnostic Report': \r\nPart1> History: Correct\r\n"
-      "   3a> Timeout: Incorrect\r\n   \r\nYour Grade: Pass!";
-  const Runs expected{{"Test 1 Report", kTitleStyle},
-                      {"\n\n", kBodyStyle},
-                      {"Diagnostic Report", kBold},
-                      {":  \nPart1> History: Correct \n   3a> Timeout: ", kBodyStyle},
-                      {"Incorrect ", kItalic},
-                      {"\n\nYour Grade: ", kBodyStyle},
-                      {"Pass! ", kRed}};
-  EXPECT_EQ(renderAnswerText(report), expected);
-}
-
+// Verdict and grade styles are pinned by the styled training transcript.
 TEST(RenderAnswerText, SolutionLinesAreTitlesAndRestartTheStepNumbers) {
   const std::string report =
       "Report\r\nStep: one\r\n   \r\nSolution To Test 1\r\n  \r\nStep: a\r\nStep: b\r\n"
@@ -45,15 +23,12 @@ TEST(RenderAnswerText, SolutionLinesAreTitlesAndRestartTheStepNumbers) {
   EXPECT_EQ(runs[3], (StyledRun{"Solution To Test 1", kTitleStyle}));
 }
 
-TEST(RenderAnswerText, SecondLineIsCentredWhenItHoldsText) {
+TEST(RenderAnswerText, SecondLineIsCentredWhenItHoldsTextAndABlankFirstLineIsSkipped) {
   const Runs runs = renderAnswerText("Report\r\nsubtitle\r\nbody");
   TextStyle centred = kBodyStyle;
   centred.alignment = TextAlignment::centre;
   EXPECT_EQ(runs[1], (StyledRun{"\nsubtitle ", centred}));
   EXPECT_EQ(runs[2], (StyledRun{"\nbody ", kBodyStyle}));
-}
-
-TEST(RenderAnswerText, BlankFirstLineIsSkipped) {
   EXPECT_EQ(plainText(renderAnswerText("  \r\nReport")), "\nReport ");
 }
 

@@ -22,22 +22,12 @@ class InformationTest : public ::testing::Test {
   testing::RecordingRichText instructions;
 };
 
-TEST_F(InformationTest, StudyPlanAndDisclaimerComeFromTheLessonDatabase) {
-  openInformation(fixture.sim, "studyPlan");
-  EXPECT_EQ(training().currentActivity, Activity::information);
-  const std::string plan = *fixture.sim.database.misc("studyPlan");
-  EXPECT_EQ(training().informationText, plan);
-  EXPECT_EQ(information.text().substr(0, 10), plan.substr(0, 10));
-  EXPECT_EQ(information.runs.front().style.alignment, TextAlignment::centre);
-  openInformation(fixture.sim, "disclaimer");
-  EXPECT_EQ(training().informationText, *fixture.sim.database.misc("disclaimer"));
-  EXPECT_EQ(information.clears, 2);
-}
-
 TEST_F(InformationTest, AMissingKeyKeepsAndShowsThePreviousText) {
   openInformation(fixture.sim, "disclaimer");
   const std::string shown = information.text();
+  EXPECT_EQ(information.runs.front().style.alignment, TextAlignment::centre);
   const std::vector<StyledRun> runs = setText(fixture.sim, "noSuchText");
+  EXPECT_EQ(training().currentActivity, Activity::information);
   EXPECT_EQ(training().informationText, *fixture.sim.database.misc("disclaimer"));
   EXPECT_EQ(information.text(), shown);
   EXPECT_EQ(plainText(runs), shown);
@@ -48,6 +38,9 @@ TEST_F(InformationTest, NeverWritesToTheInstructionPaneNorReplacesTheLesson) {
   training().informationText = "Info\r\nLine\r\nStep: heading\r\nDetail";
   displayWelcomeText(fixture.sim);
   EXPECT_EQ(information.text(), "Info\nLine\nStep1: heading\nDetail");
+  training().learnMode = false;  // Test Mode applies to information texts too
+  displayWelcomeText(fixture.sim);
+  EXPECT_EQ(information.text(), "Info\nLine\nStep1: heading");
   openInformation(fixture.sim, "studyPlan");
   EXPECT_TRUE(instructions.operations.empty());
   EXPECT_EQ(training().instructionText, "Lab\r\nIntro");
@@ -60,13 +53,6 @@ TEST_F(InformationTest, WelcomeTextIsTheOneReadAtStartUp) {
   fixture.sim.state.welcomeText.clear();
   openInformation(fixture.sim, "welcomeText");
   EXPECT_EQ(information.text(), "Welcome to Kovrel\nHello");
-}
-
-TEST_F(InformationTest, TestModeAppliesToInformationTextsToo) {
-  training().learnMode = false;
-  training().informationText = "Info\r\nLine\r\nStep: heading\r\nDetail";
-  displayWelcomeText(fixture.sim);
-  EXPECT_EQ(information.text(), "Info\nLine\nStep1: heading");
 }
 
 }  // namespace
