@@ -10,14 +10,14 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
+// The transcript training_commands.txt covers Test Mode, a one-card deck and the report.
 class TrainingCommandsTest : public ::testing::Test {
  protected:
-  ProgramCommandResult run(std::string_view line) { return runProgramCommand(fixture.sim, line); }
   Lines text(std::string_view line) {
-    const ProgramCommandResult result = run(line);
+    const ProgramCommandResult result = runProgramCommand(fixture.sim, line);
     Lines lines = result.lines;
-    for (const std::string& rendered : renderRichTextLines(result.richText, {false, 1})) {
-      lines.push_back(rendered);
+    for (std::string& rendered : renderRichTextLines(result.richText, {false, 1})) {
+      lines.push_back(std::move(rendered));
     }
     return lines;
   }
@@ -26,12 +26,10 @@ class TrainingCommandsTest : public ::testing::Test {
   testing::SimulatorFixture fixture;
 };
 
-TEST_F(TrainingCommandsTest, StudyModesRenderTheInstructionsAgain) {
+TEST_F(TrainingCommandsTest, InstructionsRenderInTheStudyModeOrSayThereAreNone) {
   training().instructionText = "Lab\r\nIntro\r\nStep: One\r\nDetail";
-  EXPECT_EQ(text("mode test"), (Lines{"Lab", "Intro", "Step1: One"}));
-  EXPECT_FALSE(training().learnMode);
+  text("mode test");
   EXPECT_EQ(text("instructions"), (Lines{"Lab", "Intro", "Step1: One"}));
-  EXPECT_EQ(text("mode learn"), (Lines{"Lab", "Intro", "Step1: One", "Detail"}));
   training().instructionText.clear();
   EXPECT_EQ(text("instructions"), (Lines{"There are no instructions to show."}));
 }
@@ -45,11 +43,7 @@ TEST_F(TrainingCommandsTest, FlashCardButtonsSayWhenTheyAreDisabled) {
   EXPECT_EQ(text("card back"), (Lines{"The back button is disabled: this is the first card."}));
   EXPECT_EQ(text("card answer"), (Lines{"Question: ", "", "q1", "Answer: ", "", "a1", "more"}));
   EXPECT_EQ(text("card next"), (Lines{"Question: ", "", "q2", "Answer: "}));
-  EXPECT_EQ(text("card next"), (Lines{"The forward button is disabled: this is the last card."}));
   EXPECT_EQ(text("card back"), (Lines{"Question: ", "", "q1", "Answer: "}));
-}
-
-TEST_F(TrainingCommandsTest, AnEmptyDeckOffersNoButton) {
   testing::SimulatorFixture noDatabase(false);
   EXPECT_EQ(runProgramCommand(noDatabase.sim, "cards").lines,
             (Lines{"There are no flash cards to show."}));
