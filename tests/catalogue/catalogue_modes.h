@@ -9,18 +9,6 @@ namespace kovrel::testing {
 /// The interface a test works on in interface configuration mode.
 enum class Port { serial0, serial1, ethernet0 };
 
-inline const char* selectCommand(Port port) {
-  switch (port) {
-    case Port::serial1:
-      return "interface serial 1";
-    case Port::ethernet0:
-      return "interface ethernet 0";
-    case Port::serial0:
-      break;
-  }
-  return "interface serial 0";
-}
-
 /// Starts a session and walks the console into `mode` with the commands a student would type;
 /// the output so far is taken, so `newOutput` shows only what follows.
 inline void walkInto(SimulatorFixture& console, CliMode mode, Port port = Port::serial0) {
@@ -28,7 +16,9 @@ inline void walkInto(SimulatorFixture& console, CliMode mode, Port port = Port::
   console.startSession(configuration ? CliMode::conf : mode);
   switch (mode) {
     case CliMode::configIf:
-      console.enter(selectCommand(port));
+      console.enter(port == Port::serial1     ? "interface serial 1"
+                    : port == Port::ethernet0 ? "interface ethernet 0"
+                                              : "interface serial 0");
       break;
     case CliMode::configLine:
       console.enter("line console 0");

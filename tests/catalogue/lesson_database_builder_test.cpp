@@ -37,6 +37,7 @@ class LessonDatabaseBuilderTest : public ::testing::Test {
   std::filesystem::path output() const { return folder.path() / "out" / "DataStore.db"; }
 
   void buildAndOpen() {
+    std::filesystem::create_directories(folder.path() / "out");
     const BuildResult result = build();
     ASSERT_EQ(result.status, 0) << result.errors;
     database.open(output());
@@ -46,8 +47,8 @@ class LessonDatabaseBuilderTest : public ::testing::Test {
   LessonDatabase database;
 };
 
+// Texts are joined with CR LF whatever the source's line ends; trailing blank lines are dropped.
 TEST_F(LessonDatabaseBuilderTest, SectionsBecomeRowsJoinedWithCrLf) {
-  std::filesystem::create_directories(folder.path() / "out");
   folder.write("data/text/a.txt",
                "A comment header: ignored.\n"
                "@@ cmdInfo bootText\n"
@@ -59,23 +60,16 @@ TEST_F(LessonDatabaseBuilderTest, SectionsBecomeRowsJoinedWithCrLf) {
                "\n"
                "@@ Misc welcomeText\n"
                "Welcome to Kovrel\n");
+  folder.write("data/text/b.txt", "@@ cmdInfo help\r\none\r\ntwo\r\n@@ cmdInfo other\none\ntwo");
   buildAndOpen();
   EXPECT_EQ(database.cmdInfo("bootText"),
             "line one\r\nline two with trailing blanks   \r\n   \r\nlast line");
   EXPECT_EQ(database.misc("welcomeText"), "Welcome to Kovrel");
-}
-
-TEST_F(LessonDatabaseBuilderTest, CrLfSourcesAndMissingFinalLineEndGiveTheSameText) {
-  std::filesystem::create_directories(folder.path() / "out");
-  folder.write("data/text/a.txt", "@@ cmdInfo help\r\none\r\ntwo\r\n");
-  folder.write("data/text/b.txt", "@@ cmdInfo other\none\ntwo");
-  buildAndOpen();
   EXPECT_EQ(database.cmdInfo("help"), "one\r\ntwo");
   EXPECT_EQ(database.cmdInfo("other"), "one\r\ntwo");
 }
 
 TEST_F(LessonDatabaseBuilderTest, SectionsOfOneKeyFillOneRowInOrderOfFirstAppearance) {
-  std::filesystem::create_directories(folder.path() / "out");
   // b.txt is read after a.txt: file-name order decides.
   folder.write("data/text/b.txt",
                "@@ troubleshooting troubleshooting1 solutionText\nThe fix\n"
@@ -97,24 +91,20 @@ TEST_F(LessonDatabaseBuilderTest, SectionsOfOneKeyFillOneRowInOrderOfFirstAppear
 }
 
 TEST_F(LessonDatabaseBuilderTest, CataloguesKeepFileOrderAndEveryTableExists) {
-  std::filesystem::create_directories(folder.path() / "out");
   folder.write("data/catalogue/privModeCmds.tsv",
                "# comment\n\nshow\t1\nconfigure\t1\r\nclock\t0\n");
   folder.write("data/catalogue/ifModeCmdsExtended.tsv", "clock rate\t1\t01\n");
   buildAndOpen();
   const auto rows = database.searchCatalogue(CatalogueTable::privModeCmds, "");
   ASSERT_EQ(rows.size(), 3u);
-  EXPECT_EQ(rows[0].cmd, "show");
-  EXPECT_EQ(rows[1].cmd, "configure");
-  EXPECT_EQ(rows[2].cmd, "clock");
+  EXPECT_EQ(rows[0].cmd + " " + rows[1].cmd + " " + rows[2].cmd, "show configure clock");
   EXPECT_EQ(rows[2].implemented, 0);
   const auto serial = database.searchCatalogue(CatalogueTable::ifModeCmdsExtended, "clock");
   ASSERT_EQ(serial.size(), 1u);
   EXPECT_EQ(serial[0].interfaceCodes, "01");
-  for (const auto table : {CatalogueTable::userModeCmds, CatalogueTable::lineModeCmds,
-                           CatalogueTable::configRouterIgrpModeCmdsExtended}) {
-    EXPECT_TRUE(database.searchCatalogue(table, "").empty());  // created, no throw
-  }
+  // Tables without a source file are created empty.
+  EXPECT_TRUE(
+      database.searchCatalogue(CatalogueTable::configRouterIgrpModeCmdsExtended, "").empty());
 }
 
 TEST_F(LessonDatabaseBuilderTest, FaultsNameTheFileAndLineAndLeaveTheOldDatabase) {
@@ -131,7 +121,6 @@ TEST_F(LessonDatabaseBuilderTest, FaultsNameTheFileAndLineAndLeaveTheOldDatabase
       {"data/catalogue/userModeCmds.tsv", "show\t1\nping 1\n", "userModeCmds.tsv:2: expected 2"},
       {"data/catalogue/userModeCmds.tsv", "show\tyes\n", "userModeCmds.tsv:1: implemented"},
       {"data/catalogue/userModeCmds.tsv", "Show\t1\n", "userModeCmds.tsv:1: cmd must be"},
-      {"data/catalogue/userModeCmds.tsv", "show  ip\t1\n", "userModeCmds.tsv:1: cmd must be"},
       {"data/catalogue/ifModeCmds.tsv", "ip\t1\n", "ifModeCmds.tsv:1: expected 3"},
       {"data/catalogue/ifModeCmds.tsv", "ip\t1\t3\n", "ifModeCmds.tsv:1: interface"},
       {"data/catalogue/userModeCmd.tsv", "show\t1\n", "userModeCmd.tsv: no catalogue table"},
