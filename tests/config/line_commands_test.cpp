@@ -1,104 +1,66 @@
 #include <gtest/gtest.h>
 
-#include "support/fake_platform.h"
+#include "config_cases.h"
 
 namespace kovrel {
 namespace {
 
+using testing::kIncomplete;
+using testing::kInvalid;
 using testing::SimulatorFixture;
 
-const std::string kInvalid = "\n \n% Invalid input detected at '^' marker.";
-const std::string kIncomplete = "\n% Incomplete command.\n ";
+std::string selection(const RouterState& r) { return r.currentLine + " " + r.prompt; }
 
-struct LineSelectionCase {
-  std::string line;
-  std::string currentLine;  // empty: refused
-  std::string reply;
-};
-
-class LineSelectionTest : public ::testing::TestWithParam<LineSelectionCase> {};
-
-TEST_P(LineSelectionTest, SelectsOrRefuses) {
-  const auto& c = GetParam();
-  SimulatorFixture f;
-  f.startSession(CliMode::conf);
-  f.enter(c.line);
-  EXPECT_EQ(f.newOutput(), "\nRouter(config)#" + c.line + c.reply);
-  EXPECT_EQ(f.sim.router().currentLine, c.currentLine);
-  EXPECT_EQ(f.prompt(), c.currentLine.empty() ? "Router(config)#" : "Router(config-line)#");
+// The vty line's password, login flag and timeout, then the console line's.
+std::string lineSettings(const RouterState& r) {
+  const RouterConfig& c = r.config;
+  return c.vtyPassword + " " + std::to_string(c.vtyLogin) + " " +
+         std::to_string(c.vtyExecTimeoutMinutes) + ":" + std::to_string(c.vtyExecTimeoutSeconds) +
+         " | " + c.conPassword + " " + std::to_string(c.conLogin) + " " +
+         std::to_string(c.conExecTimeoutMinutes);
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, LineSelectionTest,
-                         ::testing::Values(LineSelectionCase{"line con 0", "con", ""},
-                                           LineSelectionCase{"line console 0", "con", ""},
-                                           LineSelectionCase{"line aux 0", "aux", ""},
-                                           LineSelectionCase{"line vty 0 4", "vty", ""},
-                                           LineSelectionCase{"line vty 0 15", "", kInvalid},
-                                           LineSelectionCase{"line vty 0", "", kIncomplete},
-                                           LineSelectionCase{"line", "", kIncomplete},
-                                           LineSelectionCase{"line tty 1", "", kInvalid}));
-
-struct LineSettingCase {
-  std::string line;
-  std::string reply;
-  std::string vtyPassword;
-  bool vtyLogin;
-  int minutes;
-  int seconds;
-};
-
-class LineSettingTest : public ::testing::TestWithParam<LineSettingCase> {};
-
-TEST_P(LineSettingTest, ChangesOnlyTheSelectedLine) {
-  const auto& c = GetParam();
-  SimulatorFixture f;
-  f.startSession(CliMode::conf);
-  f.enter("line vty 0 4");
-  f.newOutput();
-  f.enter(c.line);
-  EXPECT_EQ(f.newOutput(), "\nRouter(config-line)#" + c.line + c.reply);
-  const RouterConfig& config = f.running();
-  EXPECT_EQ(config.vtyPassword, c.vtyPassword);
-  EXPECT_EQ(config.vtyLogin, c.vtyLogin);
-  EXPECT_EQ(config.vtyExecTimeoutMinutes, c.minutes);
-  EXPECT_EQ(config.vtyExecTimeoutSeconds, c.seconds);
-  EXPECT_EQ(config.conPassword, "");
-  EXPECT_EQ(config.conExecTimeoutMinutes, 10);
+TEST(LineCommands, SelectsOrRefuses) {
+  const std::string refused = " Router(config)#";
+  testing::checkCases({
+      {{}, "line con 0", "", selection, "con Router(config-line)#"},
+      {{}, "line console 0", "", selection, "con Router(config-line)#"},
+      {{}, "line aux 0", "", selection, "aux Router(config-line)#"},
+      {{}, "line vty 0 4", "", selection, "vty Router(config-line)#"},
+      {{}, "line vty 0 15", kInvalid, selection, refused},
+      {{}, "line vty 0", kIncomplete, selection, refused},
+      {{}, "line", kIncomplete, selection, refused},
+      {{}, "line tty 1", kInvalid, selection, refused},
+  });
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Settings, LineSettingTest,
-    ::testing::Values(LineSettingCase{"password SeCret", "", "secret", false, 10, 0},
-                      LineSettingCase{"password", kIncomplete, "", false, 10, 0},
-                      LineSettingCase{"password a b", kInvalid, "", false, 10, 0},
-                      LineSettingCase{"login", "", "", true, 10, 0},
-                      LineSettingCase{"login now", kInvalid, "", false, 10, 0},
-                      LineSettingCase{"no login", "", "", false, 10, 0},
-                      LineSettingCase{"no", kIncomplete, "", false, 10, 0},
-                      LineSettingCase{"no password", kInvalid, "", false, 10, 0},
-                      LineSettingCase{"no exec-timeout", kInvalid, "", false, 10, 0},
-                      LineSettingCase{"exec-timeout 5", "", "", false, 5, 0},
-                      LineSettingCase{"exec-timeout 5 30", "", "", false, 5, 30},
-                      LineSettingCase{"exec-timeout 0 0", "", "", false, 0, 0},
-                      LineSettingCase{"exec-timeout 35791 2147483", "", "", false, 35791, 2147483},
-                      LineSettingCase{"exec-timeout 35792", kInvalid, "", false, 10, 0},
-                      LineSettingCase{"exec-timeout -1", kInvalid, "", false, 10, 0},
-                      LineSettingCase{"exec-timeout 5 2147484", kInvalid, "", false, 10, 0},
-                      LineSettingCase{"exec-timeout 00000005", kInvalid, "", false, 10, 0},
-                      LineSettingCase{"exec-timeout", kIncomplete, "", false, 10, 0},
-                      LineSettingCase{"exec-timeout 1 2 3", kInvalid, "", false, 10, 0}));
-
-TEST(LineSettings, LoginThenNoLoginClearsTheFlag) {
-  SimulatorFixture f;
-  f.startSession(CliMode::conf);
-  f.enter("line con 0");
-  f.enter("login");
-  EXPECT_TRUE(f.running().conLogin);
-  f.enter("no login");
-  EXPECT_FALSE(f.running().conLogin);
+TEST(LineCommands, SettingsChangeOnlyTheSelectedLine) {
+  testing::checkCases(
+      {
+          {{}, "password SeCret", "", lineSettings, "secret 0 10:0 |  0 10"},
+          {{}, "password", kIncomplete},
+          {{}, "password a b", kInvalid},
+          {{}, "login", "", lineSettings, " 1 10:0 |  0 10"},
+          {{}, "login now", kInvalid},
+          {{"exit", "line con 0", "login"}, "no login", "", lineSettings, " 0 10:0 |  0 10"},
+          {{}, "no", kIncomplete},
+          {{}, "no password", kInvalid},
+          {{}, "no exec-timeout", kInvalid},
+          {{}, "exec-timeout 5", "", lineSettings, " 0 5:0 |  0 10"},
+          {{}, "exec-timeout 5 30", "", lineSettings, " 0 5:30 |  0 10"},
+          {{}, "exec-timeout 0 0", "", lineSettings, " 0 0:0 |  0 10"},
+          {{}, "exec-timeout 35791 2147483", "", lineSettings, " 0 35791:2147483 |  0 10"},
+          {{}, "exec-timeout 35792", kInvalid},
+          {{}, "exec-timeout -1", kInvalid},
+          {{}, "exec-timeout 5 2147484", kInvalid},
+          {{}, "exec-timeout 00000005", kInvalid},
+          {{}, "exec-timeout", kIncomplete},
+          {{}, "exec-timeout 1 2 3", kInvalid},
+      },
+      {"line vty 0 4"});
 }
 
-TEST(LineSettings, ConsoleLoginWorksAfterConfiguringTheLine) {
+TEST(LineCommands, ConsoleLoginWorksAfterConfiguringTheLine) {
   SimulatorFixture f;
   f.startSession(CliMode::conf);
   for (const char* line : {"line console 0", "password Door", "login", "end", "exit"})
