@@ -28,40 +28,29 @@ TEST(EnableQuestion, PasswordIsAskedInLowerCaseThenRepeatedWithCapital) {
   EXPECT_EQ(f.sim.router().passwordTries, 0);
 }
 
-struct ThirdFailureCase {
-  std::string secret;
-  std::string password;
-  std::string answer;
-  std::string message;
-};
-
-class ThirdFailureTest : public ::testing::TestWithParam<ThirdFailureCase> {};
-
-TEST_P(ThirdFailureTest, ClosesTheQuestionWithItsMessage) {
-  const auto& c = GetParam();
-  SimulatorFixture f;
-  f.running().enableSecret = c.secret;
-  f.running().enablePassword = c.password;
-  f.startSession(CliMode::user);
-  f.enter("enable");
-  f.enter(c.answer);
-  f.enter(c.answer);
-  f.newOutput();
-  f.enter(c.answer);
-  EXPECT_EQ(f.newOutput(), "\nPassword: " + c.answer + c.message);
-  EXPECT_EQ(f.prompt(), "Router>");
-  EXPECT_EQ(f.mode(), CliMode::user);
-  EXPECT_EQ(f.sim.interactionPending(), Interaction::none);
-  EXPECT_EQ(f.sim.router().passwordTries, 0);
+TEST(EnableQuestion, ThirdFailureClosesTheQuestionWithItsMessage) {
+  struct Case {
+    std::string secret, password, answer, message;
+  };
+  for (const Case& c : std::vector<Case>{
+           {"s3cret", "", "nope", "\n% Bad passwords\n "},
+           {"", "pass", "nope", "\nTOo many tries!!!"},
+           {"s3cret", "pass", "pass", "\n% Bad passwords\n "},  // with both set, only the secret
+           {"s3cret", "", "", "\n% Bad passwords\n "}}) {
+    SimulatorFixture f;
+    f.running().enableSecret = c.secret;
+    f.running().enablePassword = c.password;
+    f.startSession(CliMode::user);
+    for (const char* line : {"enable", c.answer.c_str(), c.answer.c_str()}) f.enter(line);
+    f.newOutput();
+    f.enter(c.answer);
+    EXPECT_EQ(f.newOutput(), "\nPassword: " + c.answer + c.message);
+    EXPECT_EQ(f.prompt(), "Router>");
+    EXPECT_EQ(f.mode(), CliMode::user);
+    EXPECT_EQ(f.sim.interactionPending(), Interaction::none);
+    EXPECT_EQ(f.sim.router().passwordTries, 0);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Questions, ThirdFailureTest,
-    ::testing::Values(ThirdFailureCase{"s3cret", "", "nope", "\n% Bad passwords\n "},
-                      ThirdFailureCase{"", "pass", "nope", "\nTOo many tries!!!"},
-                      // With both set, only the secret is accepted.
-                      ThirdFailureCase{"s3cret", "pass", "pass", "\n% Bad passwords\n "},
-                      ThirdFailureCase{"s3cret", "", "", "\n% Bad passwords\n "}));
 
 TEST(EnableQuestion, HistoryNeverHoldsPasswords) {
   SimulatorFixture f;
@@ -99,9 +88,7 @@ TEST(ConsoleLogin, ThirdWrongPasswordRestartsTheConsole) {
   SimulatorFixture f;
   f.running().conPassword = "letmein";
   f.running().conLogin = true;
-  f.enter("");
-  f.enter("a");
-  f.enter("b");
+  for (const char* line : {"", "a", "b"}) f.enter(line);
   EXPECT_EQ(f.input(), "Password: ");
   f.enter("c");
   EXPECT_EQ(f.mode(), CliMode::none);

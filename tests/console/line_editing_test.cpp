@@ -33,41 +33,20 @@ class LineEditingTest : public ::testing::Test {
 
 // --- history browsing ---
 
-TEST_F(LineEditingTest, UpOnEmptyHistoryKeepsTheLineBeingTyped) {
+// Back to the draft with Down is in the history_and_completion transcript.
+TEST_F(LineEditingTest, UpOnEmptyHistoryAndPastTheOldestEntry) {
   fixture.startSession(CliMode::user);
   fixture.type("sho");
   up();
-  EXPECT_EQ(fixture.input(), "Router>sho");
   down();
   EXPECT_EQ(fixture.input(), "Router>sho");
-}
-
-TEST_F(LineEditingTest, UpPastTheOldestEntryKeepsShowingIt) {
-  fixture.startSession(CliMode::user);
+  press('U', true);
   for (const char* line : {"one", "two", "three"}) fixture.enter(line);
-  const std::vector<std::string> expected = {"Router>three", "Router>two", "Router>one",
-                                             "Router>one"};
-  for (const std::string& shown : expected) {
+  for (const std::string shown : {"Router>three", "Router>two", "Router>one", "Router>one"}) {
     up();
     EXPECT_EQ(fixture.input(), shown);
     EXPECT_EQ(caret(), shown.size());
   }
-}
-
-TEST_F(LineEditingTest, DownReturnsToTheDraftWithItsPromptAndThenStays) {
-  fixture.startSession(CliMode::user);
-  fixture.enter("one");
-  fixture.enter("two");
-  fixture.type("dra");
-  up();
-  up();
-  EXPECT_EQ(fixture.input(), "Router>one");
-  down();
-  EXPECT_EQ(fixture.input(), "Router>two");
-  down();
-  EXPECT_EQ(fixture.input(), "Router>dra");
-  down();
-  EXPECT_EQ(fixture.input(), "Router>dra");
 }
 
 TEST_F(LineEditingTest, RecalledEntriesFollowTheCurrentPrompt) {
@@ -82,28 +61,8 @@ TEST_F(LineEditingTest, RecalledEntriesFollowTheCurrentPrompt) {
 
 TEST_F(LineEditingTest, EntriesKeepTheirTypingAndEmptyLinesAreNotRecorded) {
   fixture.startSession(CliMode::user);
-  fixture.enter("  Show   CLOCK ");
-  fixture.enter("");
-  fixture.enter("   ");
-  fixture.enter("x");
-  fixture.enter("x");
+  for (const char* line : {"  Show   CLOCK ", "", "   ", "x", "x"}) fixture.enter(line);
   EXPECT_EQ(history(), (std::vector<std::string>{"  Show   CLOCK ", "   ", "x", "x"}));
-}
-
-TEST_F(LineEditingTest, PasswordAnswersStayOutOfTheHistoryConfigureAnswersGoIn) {
-  fixture.startSession(CliMode::conf);
-  fixture.enter("enable secret hidden");
-  fixture.enter("end");
-  fixture.enter("disable");
-  fixture.enter("enable");
-  fixture.enter("hidden");
-  ASSERT_EQ(fixture.mode(), CliMode::priv);
-  fixture.enter("configure");
-  fixture.enter("terminal");
-  ASSERT_EQ(fixture.mode(), CliMode::conf);
-  for (const std::string& entry : history()) EXPECT_NE(entry, "hidden");
-  EXPECT_EQ(history()[history().size() - 2], "configure");
-  EXPECT_EQ(history().back(), "terminal");
 }
 
 TEST_F(LineEditingTest, ADraftTypedAfterAnotherPromptComesBackAsTheCurrentPrompt) {
@@ -123,57 +82,35 @@ TEST_F(LineEditingTest, BrowsingSurvivesAHistoryThatShrankUnderIt) {
   EXPECT_EQ(fixture.input(), "Router>one");
 }
 
-struct HistorySizeCase {
-  const char* command;
-  bool accepted;
-  int sizeAfter;
-};
-
-class TerminalHistorySizeTest : public LineEditingTest,
-                                public ::testing::WithParamInterface<HistorySizeCase> {};
-
-TEST_P(TerminalHistorySizeTest, AcceptsOnlyOneTo256) {
-  fixture.startSession(CliMode::user);
-  fixture.enter(GetParam().command);
-  const std::string reply = fixture.newOutput();
-  EXPECT_EQ(reply.find("% Invalid input") == std::string::npos, GetParam().accepted) << reply;
-  EXPECT_EQ(historySize(), GetParam().sizeAfter);
+TEST(TerminalHistorySize, AcceptsOnlyOneTo256) {
+  for (const auto& [command, sizeAfter] :
+       std::vector<std::pair<std::string, int>>{{"terminal history size 0", 10},
+                                                {"terminal history size 1", 1},
+                                                {"terminal history size 256", 256},
+                                                {"terminal history size 257", 10},
+                                                {"terminal history size 1000", 10},
+                                                {"terminal history size 0256", 10},
+                                                {"terminal history size x", 10},
+                                                {"terminal history length 5", 10}}) {
+    SimulatorFixture f;
+    f.startSession(CliMode::user);
+    f.enter(command);
+    const std::string reply = f.newOutput();
+    EXPECT_EQ(reply.find("% Invalid input") == std::string::npos, sizeAfter != 10) << reply;
+    EXPECT_EQ(f.running().historySize, sizeAfter);
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, TerminalHistorySizeTest,
-                         ::testing::Values(HistorySizeCase{"terminal history size 0", false, 10},
-                                           HistorySizeCase{"terminal history size 1", true, 1},
-                                           HistorySizeCase{"terminal history size 256", true, 256},
-                                           HistorySizeCase{"terminal history size 257", false, 10},
-                                           HistorySizeCase{"terminal history size 1000", false, 10},
-                                           HistorySizeCase{"terminal history size 0256", false, 10},
-                                           HistorySizeCase{"terminal history size x", false, 10},
-                                           HistorySizeCase{"terminal history length 5", false,
-                                                           10}));
-
-TEST_F(LineEditingTest, SizeOneRecallsOnlyTheLastCommand) {
-  fixture.startSession(CliMode::user);
-  fixture.enter("terminal history size 1");
-  fixture.enter("one");
-  fixture.enter("two");
-  up();
-  EXPECT_EQ(fixture.input(), "Router>two");
-  up();
-  EXPECT_EQ(fixture.input(), "Router>two");
-}
-
-TEST_F(LineEditingTest, SizeTwoKeepsTheLastTwoCommands) {
+TEST_F(LineEditingTest, SmallSizesKeepOnlyTheLastCommands) {
   fixture.startSession(CliMode::user);
   fixture.enter("terminal history size 2");
   for (const char* line : {"one", "two", "three"}) fixture.enter(line);
   EXPECT_EQ(history(), (std::vector<std::string>{"two", "three"}));
-}
-
-TEST_F(LineEditingTest, TerminalHistoryAloneResetsTheSizeToTen) {
-  fixture.startSession(CliMode::user);
-  fixture.enter("terminal history size 3");
-  fixture.enter("terminal history");
-  EXPECT_EQ(historySize(), 10);
+  fixture.enter("terminal history size 1");
+  fixture.enter("four");
+  up();
+  up();
+  EXPECT_EQ(fixture.input(), "Router>four");
 }
 
 TEST_F(LineEditingTest, TerminalNoHistoryTrimsButKeepsTheSize) {
@@ -186,6 +123,9 @@ TEST_F(LineEditingTest, TerminalNoHistoryTrimsButKeepsTheSize) {
             (std::vector<std::string>{"terminal history size 2", "terminal no history"}));
   up();
   EXPECT_EQ(fixture.input(), "Router>terminal no history");
+  press('U', true);
+  fixture.enter("terminal history");  // alone, it resets the size to ten
+  EXPECT_EQ(historySize(), 10);
 }
 
 TEST_F(LineEditingTest, TerminalRepliesForUnfinishedAndForeignLines) {
@@ -194,19 +134,21 @@ TEST_F(LineEditingTest, TerminalRepliesForUnfinishedAndForeignLines) {
     const char* line;
     const char* reply;
   };
+  const char* incomplete = "\n% Incomplete command.\n ";
+  const char* invalid = "\n \n% Invalid input detected at '^' marker.";
   const std::vector<Case> cases = {
-      {CliMode::user, "terminal", "% Incomplete command."},
-      {CliMode::priv, "terminal no", "% Incomplete command."},
-      {CliMode::user, "terminal history size", "% Incomplete command."},
-      {CliMode::user, "terminal length", "% Invalid input detected at '^' marker."},
-      {CliMode::user, "terminal history size 5 6", "% Invalid input detected at '^' marker."},
-      {CliMode::conf, "terminal history", "% Invalid input detected at '^' marker."},
+      {CliMode::user, "terminal", incomplete},
+      {CliMode::priv, "terminal no", incomplete},
+      {CliMode::user, "terminal history size", incomplete},
+      {CliMode::user, "terminal length", invalid},
+      {CliMode::user, "terminal history size 5 6", invalid},
+      {CliMode::conf, "terminal history", invalid},
   };
   for (const Case& c : cases) {
     SimulatorFixture console;
     console.startSession(c.mode);
     console.enter(c.line);
-    EXPECT_NE(console.newOutput().find(c.reply), std::string::npos) << c.line;
+    EXPECT_TRUE(console.newOutput().ends_with(c.line + std::string(c.reply))) << c.line;
     EXPECT_EQ(console.running().historySize, 10) << c.line;
   }
 }
@@ -219,6 +161,7 @@ TEST_F(LineEditingTest, CaretKeysNeverEnterThePrompt) {
   EXPECT_EQ(caret(), typedStart());
   press('B', true);
   EXPECT_EQ(caret(), typedStart());
+  fixture.type("ab\b\b\b\b");
   EXPECT_EQ(fixture.input(), "Router>");
   fixture.type("ab");
   for (int i = 0; i < 4; ++i) left();
@@ -270,45 +213,38 @@ TEST_F(LineEditingTest, ControlRWritesTheLineAndKeepsIt) {
   EXPECT_EQ(caret(), fixture.input().size());
 }
 
-struct WordDeletionCase {
-  const char* typed;
-  int caretFromEnd;
-  const char* after;
-  int caretAfter;  // counted from the start of the typed text
-};
-
-class ControlWTest : public LineEditingTest,
-                     public ::testing::WithParamInterface<WordDeletionCase> {};
-
-TEST_P(ControlWTest, DeletesTheWordBeforeTheCaret) {
+TEST_F(LineEditingTest, ControlWDeletesTheWordBeforeTheCaret) {
   fixture.startSession(CliMode::priv);
-  fixture.type(GetParam().typed);
-  for (int i = 0; i < GetParam().caretFromEnd; ++i) left();
-  press('W', true);
-  EXPECT_EQ(fixture.input(), std::string("Router#") + GetParam().after);
-  EXPECT_EQ(caret(), typedStart() + static_cast<std::size_t>(GetParam().caretAfter));
+  struct Case {
+    const char* typed;
+    int caretFromEnd;
+    const char* after;
+    std::size_t caretAfter;  // counted from the start of the typed text
+  };
+  for (const Case& c : std::vector<Case>{{"show ip", 0, "show ", 5},
+                                         {"show ", 0, "", 0},
+                                         {"a", 0, "", 0},
+                                         {"", 0, "", 0},
+                                         {"show ip route", 6, "show  route", 5},
+                                         {"show  ", 0, "show ", 5}}) {
+    press('U', true);
+    fixture.type(c.typed);
+    for (int i = 0; i < c.caretFromEnd; ++i) left();
+    press('W', true);
+    EXPECT_EQ(fixture.input(), std::string("Router#") + c.after) << c.typed;
+    EXPECT_EQ(caret(), typedStart() + c.caretAfter) << c.typed;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Positions, ControlWTest,
-                         ::testing::Values(WordDeletionCase{"show ip", 0, "show ", 5},
-                                           WordDeletionCase{"show ", 0, "", 0},
-                                           WordDeletionCase{"show i", 0, "show ", 5},
-                                           WordDeletionCase{"a", 0, "", 0},
-                                           WordDeletionCase{"", 0, "", 0},
-                                           WordDeletionCase{"show ip route", 6, "show  route", 5},
-                                           WordDeletionCase{"show  ", 0, "show ", 5}));
 
 TEST_F(LineEditingTest, EscapeWordMovementStopsAfterBlanks) {
   fixture.startSession(CliMode::user);
   fixture.type("show ip route");
   press('A', true);
-  const std::vector<std::size_t> forward = {5, 8, 13, 13};
-  for (std::size_t expected : forward) {
+  for (std::size_t expected : {5u, 8u, 13u, 13u}) {
     withEscapeHeld('f');
     EXPECT_EQ(caret(), typedStart() + expected);
   }
-  const std::vector<std::size_t> backward = {8, 5, 0, 0};
-  for (std::size_t expected : backward) {
+  for (std::size_t expected : {8u, 5u, 0u, 0u}) {
     withEscapeHeld('B');
     EXPECT_EQ(caret(), typedStart() + expected);
   }
@@ -323,15 +259,6 @@ TEST_F(LineEditingTest, EscapeReleasedBeforeTheLetterTypesIt) {
   EXPECT_EQ(fixture.input(), "Router>abf");
 }
 
-TEST_F(LineEditingTest, TabEchoesTheLineThenCompletesIt) {
-  fixture.startSession(CliMode::priv);
-  fixture.type("sh");
-  fixture.type("\t");
-  EXPECT_EQ(fixture.newOutput(), "\nRouter#sh");
-  EXPECT_EQ(fixture.input(), "Router#show ");
-  EXPECT_EQ(caret(), fixture.input().size());
-}
-
 TEST_F(LineEditingTest, TabLeavesAnswersToQuestionsAlone) {
   fixture.startSession(CliMode::priv);
   fixture.enter("configure");
@@ -342,7 +269,7 @@ TEST_F(LineEditingTest, TabLeavesAnswersToQuestionsAlone) {
 }
 
 TEST_F(LineEditingTest, KeysDoNothingBeforeTheSessionStarts) {
-  fixture.type("\t");
+  fixture.type("show\t");
   up();
   press('U', true);
   EXPECT_EQ(fixture.input(), "");

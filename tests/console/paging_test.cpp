@@ -74,16 +74,15 @@ class PagingConsole {
 
 class PagingTest : public ::testing::Test, public PagingConsole {};
 
-struct PagingCase {
-  const char* name;
-  int lines;
-  int pageLength;
-  std::deque<int> keys;
-  int expectedWritten;  // lines "1" .. expectedWritten appear, nothing after
-  int expectedWaits;
-};
-
 TEST(PagingTableTest, PagesByTheKeysAnswered) {
+  struct PagingCase {
+    const char* name;
+    int lines;
+    int pageLength;
+    std::deque<int> keys;
+    int expectedWritten;  // lines "1" .. expectedWritten appear, nothing after
+    int expectedWaits;
+  };
   const std::vector<PagingCase> cases = {
       {"single line", 1, 3, {}, 1, 0},
       {"exactly one page", 3, 3, {}, 3, 0},
@@ -100,14 +99,7 @@ TEST(PagingTableTest, PagesByTheKeysAnswered) {
     SCOPED_TRACE(c.name);
     PagingConsole fresh;
     const std::string output = fresh.page(PagingConsole::numbered(c.lines), c.pageLength, c.keys);
-    EXPECT_EQ(
-        output, "\r\n" + [&] {
-          std::string expected;
-          for (int i = 1; i <= c.expectedWritten; ++i) {
-            expected += (i > 1 ? "\r\n" : "") + std::to_string(i);
-          }
-          return expected;
-        }());
+    EXPECT_EQ(output, "\r\n" + PagingConsole::numbered(c.expectedWritten));
     EXPECT_EQ(fresh.waits(), c.expectedWaits);
     EXPECT_EQ(fresh.sim.interactionPending(), Interaction::none);
     EXPECT_EQ(fresh.sim.console.input(), "Router#");
@@ -116,10 +108,8 @@ TEST(PagingTableTest, PagesByTheKeysAnswered) {
 
 TEST_F(PagingTest, WaitsAtMoreWithTheConsoleBusy) {
   page(numbered(5), 2, {' ', ' '});
-  ASSERT_EQ(waits(), 2);
-  EXPECT_EQ(keys.inputs[0], " --More--");
-  EXPECT_EQ(keys.inputs[1], " --More--");
-  EXPECT_TRUE(keys.busy[0]);
+  EXPECT_EQ(keys.inputs, std::vector<std::string>(2, " --More--"));
+  EXPECT_EQ(keys.busy, std::vector<bool>(2, true));
   EXPECT_EQ(keys.outputAtWait[0], "\r\n1\r\n2");
   EXPECT_EQ(keys.outputAtWait[1], "\r\n1\r\n2\r\n3\r\n4");
 }
@@ -128,28 +118,29 @@ TEST_F(PagingTest, PausesAfterEveryLineButTheLast) {
   page(numbered(5), 24, {});
   EXPECT_EQ(fake.pauses, std::vector<int>(4, kPagedLinePauseMs));
   EXPECT_EQ(fake.refreshes, 4);  // each pause repaints first
-}
-
-TEST_F(PagingTest, AbandonedDisplayPausesOnlyForWhatItWrote) {
-  page(numbered(10), 3, {'q'});
+  fake.pauses.clear();
+  page(numbered(10), 3, {'q'});  // an abandoned display pauses only for what it wrote
   EXPECT_EQ(linePauses(), 3);
 }
 
-TEST_F(PagingTest, EmptyLinesCountTowardsThePageButAreNotWritten) {
-  const std::string output = page("a\r\n\r\nb\r\nc", 2, {'q'});
-  EXPECT_EQ(output, "\r\na");
-  EXPECT_EQ(waits(), 1);
-}
-
-TEST_F(PagingTest, LeadingAndTrailingLineBreaksWriteNothingExtra) {
-  EXPECT_EQ(page("\r\nx\r\n", 24, {}), "\r\nx");
-  EXPECT_EQ(linePauses(), 2);
-}
-
-TEST_F(PagingTest, EmptyTextWritesNothingAndShowsThePrompt) {
-  EXPECT_EQ(page("", 24, {}), "");
-  EXPECT_EQ(fake.pauses.size(), 0u);
-  EXPECT_EQ(sim.console.input(), "Router#");
+TEST(PagingTableTest, EmptyLinesCountTowardsThePageButAreNotWritten) {
+  struct Case {
+    std::string text;
+    int pageLength;
+    std::string output;
+    int waits, linePauses;  // -1: not checked
+  };
+  for (const Case& c : std::vector<Case>{{"a\r\n\r\nb\r\nc", 2, "\r\na", 1, -1},
+                                         {"\r\nx\r\n", 24, "\r\nx", 0, 2},
+                                         {"", 24, "", 0, 0}}) {
+    PagingConsole fresh;
+    EXPECT_EQ(fresh.page(c.text, c.pageLength, {'q'}), c.output);
+    EXPECT_EQ(fresh.waits(), c.waits);
+    if (c.linePauses >= 0) {
+      EXPECT_EQ(fresh.linePauses(), c.linePauses);
+    }
+    EXPECT_EQ(fresh.sim.console.input(), "Router#");
+  }
 }
 
 TEST_F(PagingTest, HelpListingsEmphasiseDollarLines) {
