@@ -3,7 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "catalogue/lesson_database.h"
+#include "base/lesson_database.h"
 
 namespace kovrel {
 namespace {

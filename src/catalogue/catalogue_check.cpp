@@ -1,7 +1,7 @@
 #include "catalogue/catalogue_check.h"
 
-#include "catalogue/command_matching.h"
-#include "console/error_log.h"
+#include "base/command_matching.h"
+#include "base/error_log.h"
 
 namespace kovrel {
 

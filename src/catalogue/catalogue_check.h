@@ -3,8 +3,8 @@
 #include <optional>
 #include <string_view>
 
-#include "catalogue/lesson_database.h"
-#include "console/simulator.h"
+#include "base/lesson_database.h"
+#include "base/simulator.h"
 
 namespace kovrel {
 

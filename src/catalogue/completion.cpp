@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <optional>
 
+#include "base/command_matching.h"
+#include "base/error_log.h"
+#include "base/ip_arithmetic.h"
 #include "catalogue/catalogue_check.h"
-#include "catalogue/command_matching.h"
-#include "config/ip_arithmetic.h"
-#include "console/error_log.h"
 
 namespace kovrel {
 namespace {

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "console/simulator.h"
+#include "base/simulator.h"
 
 namespace kovrel {
 

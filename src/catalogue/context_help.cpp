@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "base/command_matching.h"
+#include "base/error_log.h"
+#include "base/output.h"
+#include "base/paging.h"
 #include "catalogue/catalogue_check.h"
-#include "catalogue/command_matching.h"
 #include "catalogue/help_case_table.h"
-#include "console/error_log.h"
-#include "console/output.h"
-#include "console/paging.h"
 
 namespace kovrel {
 namespace {
@@ -26,6 +26,7 @@ class HelpRequestScope {
   explicit HelpRequestScope(Simulator& sim) : sim_(sim), pending_(sim.interactionPending()) {}
   ~HelpRequestScope() {
     sim_.state.console.helpListingActive = false;
+    sim_.state.console.helpEmphasis = nullptr;
     sim_.setInteraction(pending_);
   }
   HelpRequestScope(const HelpRequestScope&) = delete;
@@ -35,6 +36,16 @@ class HelpRequestScope {
   Simulator& sim_;
   Interaction pending_;
 };
+
+// A plain line of a help listing is emphasised when its first word, put in place of the "?" the
+// student typed, names an implemented command.
+bool namesImplementedCommand(Simulator& sim, const std::string& question, std::string_view line) {
+  const std::string lowered = toLower(trimBlanks(line));
+  const auto blank = lowered.find(' ');
+  if (blank == std::string::npos) return false;
+  const std::string word = lowered.substr(0, blank + 1);
+  return checkIfCommandImplemented(sim, replaceAll(question, "?", word));
+}
 
 std::string joinWords(const Words& words) {
   std::string text;
@@ -158,7 +169,9 @@ void processContextHelp(Simulator& sim, std::string_view line) {
     return;
   }
   sim.state.console.helpListingActive = true;
-  sim.state.console.helpTemplate = question;
+  sim.state.console.helpEmphasis = [&sim, question](std::string_view listed) {
+    return namesImplementedCommand(sim, question, listed);
+  };
   answerFromCaseTable(sim, words);
 }
 

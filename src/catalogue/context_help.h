@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "console/command_input.h"
-#include "console/simulator.h"
+#include "base/command_input.h"
+#include "base/simulator.h"
 
 namespace kovrel {
 

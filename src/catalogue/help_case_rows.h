@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/ip_arithmetic.h"
 #include "catalogue/help_case_table.h"
-#include "config/ip_arithmetic.h"
 
 // The pieces the context-help case table is written with, shared by the files that hold its rows.
 namespace kovrel::help_rows {

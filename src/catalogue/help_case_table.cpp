@@ -4,8 +4,8 @@
 #include <array>
 #include <initializer_list>
 
+#include "base/ip_arithmetic.h"
 #include "catalogue/help_case_rows.h"
-#include "config/ip_arithmetic.h"
 
 namespace kovrel {
 namespace {

@@ -1,7 +1,7 @@
 #include "config/banners.h"
 
+#include "base/output.h"
 #include "config/command_forms.h"
-#include "console/output.h"
 
 namespace kovrel {
 namespace {

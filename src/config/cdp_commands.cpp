@@ -1,8 +1,8 @@
 #include "config/cdp_commands.h"
 
+#include "base/ip_arithmetic.h"
+#include "base/output.h"
 #include "config/command_forms.h"
-#include "config/ip_arithmetic.h"
-#include "console/output.h"
 
 namespace kovrel {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "console/output.h"
+#include "base/output.h"
 
 namespace kovrel {
 namespace {

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/command_matching.h"
-#include "console/command_input.h"
-#include "console/simulator.h"
+#include "base/command_input.h"
+#include "base/command_matching.h"
+#include "base/simulator.h"
 
 namespace kovrel {
 

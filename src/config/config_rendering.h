@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "config/router_records.h"
+#include "base/router_records.h"
 
 namespace kovrel {
 

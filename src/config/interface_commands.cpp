@@ -4,11 +4,11 @@
 #include <array>
 #include <utility>
 
+#include "base/ip_arithmetic.h"
+#include "base/output.h"
 #include "config/cdp_commands.h"
 #include "config/command_forms.h"
-#include "config/ip_arithmetic.h"
 #include "config/no_shutdown_rule.h"
-#include "console/output.h"
 
 namespace kovrel {
 namespace {

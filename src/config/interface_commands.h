@@ -1,7 +1,7 @@
 #pragma once
 
-#include "console/command_input.h"
-#include "console/simulator.h"
+#include "base/command_input.h"
+#include "base/simulator.h"
 
 namespace kovrel {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <span>
 
+#include "base/ip_arithmetic.h"
+#include "base/output.h"
 #include "config/command_forms.h"
-#include "config/ip_arithmetic.h"
-#include "console/output.h"
 
 namespace kovrel {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "catalogue/command_matching.h"
+#include "base/command_matching.h"
+#include "base/ip_arithmetic.h"
+#include "base/output.h"
 #include "config/command_forms.h"
-#include "config/ip_arithmetic.h"
-#include "console/output.h"
 
 namespace kovrel {
 namespace {

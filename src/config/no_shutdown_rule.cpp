@@ -1,6 +1,6 @@
 #include "config/no_shutdown_rule.h"
 
-#include "network/network_view.h"
+#include "base/simulator.h"
 
 namespace kovrel {
 

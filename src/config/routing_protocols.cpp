@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "base/ip_arithmetic.h"
+#include "base/output.h"
 #include "config/command_forms.h"
-#include "config/ip_arithmetic.h"
-#include "console/output.h"
 
 namespace kovrel {
 namespace {

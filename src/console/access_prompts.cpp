@@ -1,7 +1,7 @@
 #include "console/access_prompts.h"
 
-#include "catalogue/command_matching.h"
-#include "console/output.h"
+#include "base/command_matching.h"
+#include "base/output.h"
 #include "console/session.h"
 
 namespace kovrel {

@@ -1,7 +1,7 @@
 #include "console/configure_command.h"
 
-#include "catalogue/command_matching.h"
-#include "console/output.h"
+#include "base/command_matching.h"
+#include "base/output.h"
 
 namespace kovrel {
 namespace {

@@ -3,10 +3,10 @@
 #include <array>
 #include <string>
 
-#include "catalogue/command_matching.h"
-#include "config/ip_arithmetic.h"
+#include "base/command_matching.h"
+#include "base/ip_arithmetic.h"
+#include "base/output.h"
 #include "config/saved_config.h"
-#include "console/output.h"
 #include "network/reachability.h"
 
 namespace kovrel {

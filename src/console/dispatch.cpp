@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "catalogue/command_matching.h"
-#include "console/output.h"
+#include "base/command_matching.h"
+#include "base/output.h"
 
 namespace kovrel {
 namespace {

@@ -4,8 +4,8 @@
 #include <span>
 #include <string_view>
 
-#include "console/command_input.h"
-#include "console/simulator.h"
+#include "base/command_input.h"
+#include "base/simulator.h"
 
 namespace kovrel {
 

@@ -1,10 +1,10 @@
 #include "console/enter_key.h"
 
+#include "base/output.h"
 #include "console/access_prompts.h"
 #include "console/configure_command.h"
 #include "console/copy_dialog.h"
 #include "console/dispatch.h"
-#include "console/output.h"
 #include "console/session.h"
 #include "console/terminal_command.h"
 

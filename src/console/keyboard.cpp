@@ -1,8 +1,8 @@
 #include "console/keyboard.h"
 
+#include "base/error_log.h"
 #include "catalogue/context_help.h"
 #include "console/enter_key.h"
-#include "console/error_log.h"
 #include "console/line_editing.h"
 #include "console/session.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "console/simulator.h"
+#include "base/simulator.h"
 
 namespace kovrel {
 

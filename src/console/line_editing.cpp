@@ -2,11 +2,11 @@
 
 #include <array>
 
+#include "base/output.h"
 #include "catalogue/completion.h"
 #include "console/history_browsing.h"
 #include "console/keyboard.h"
 #include "console/mode_commands.h"
-#include "console/output.h"
 
 namespace kovrel {
 namespace {

@@ -1,8 +1,8 @@
 #include "console/mode_commands.h"
 
-#include "catalogue/command_matching.h"
+#include "base/command_matching.h"
+#include "base/output.h"
 #include "console/access_prompts.h"
-#include "console/output.h"
 #include "console/session.h"
 
 namespace kovrel {

@@ -1,10 +1,10 @@
 #include "console/session.h"
 
-#include "catalogue/command_matching.h"
+#include "base/command_matching.h"
+#include "base/error_log.h"
+#include "base/output.h"
 #include "config/saved_config.h"
 #include "console/access_prompts.h"
-#include "console/error_log.h"
-#include "console/output.h"
 
 namespace kovrel {
 namespace {

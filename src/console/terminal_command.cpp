@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "console/output.h"
+#include "base/output.h"
 
 namespace kovrel {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "config/ip_arithmetic.h"
+#include "base/ip_arithmetic.h"
 
 namespace kovrel {
 namespace {

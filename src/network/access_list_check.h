@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "config/router_records.h"
+#include "base/router_records.h"
 
 namespace kovrel {
 

@@ -1,6 +1,6 @@
 #include "network/cdp_displays.h"
 
-#include "console/output.h"
+#include "base/output.h"
 #include "network/interface_status.h"
 
 namespace kovrel {

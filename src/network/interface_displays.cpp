@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "config/ip_arithmetic.h"
-#include "console/error_log.h"
-#include "console/paging.h"
+#include "base/error_log.h"
+#include "base/ip_arithmetic.h"
+#include "base/paging.h"
 #include "network/interface_status.h"
 
 namespace kovrel {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "catalogue/command_matching.h"
-#include "config/ip_arithmetic.h"
+#include "base/command_matching.h"
+#include "base/ip_arithmetic.h"
 #include "network/access_list_check.h"
 #include "network/interface_status.h"
 

@@ -1,6 +1,6 @@
 #include "network/network_view.h"
 
-#include "config/ip_arithmetic.h"
+#include "base/ip_arithmetic.h"
 
 namespace kovrel {
 

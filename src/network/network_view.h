@@ -1,15 +1,10 @@
 #pragma once
 
-#include "config/router_records.h"
-#include "console/simulator.h"
-#include "training/training_state.h"
+#include "base/router_records.h"
+#include "base/simulator.h"
+#include "base/training_state.h"
 
 namespace kovrel {
-
-inline constexpr int kLabTopology = 1;
-inline constexpr int kTwoRouterTopology = 2;
-inline constexpr int kRouterA = 0;
-inline constexpr int kRouterB = 1;
 
 /// The records every network rule reads: the running configuration of the router at the console,
 /// the parked configuration of the other router of the two-router topology, the scenario's

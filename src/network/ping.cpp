@@ -1,9 +1,9 @@
 #include "network/ping.h"
 
-#include "catalogue/command_matching.h"
-#include "config/ip_arithmetic.h"
-#include "console/output.h"
-#include "console/paging.h"
+#include "base/command_matching.h"
+#include "base/ip_arithmetic.h"
+#include "base/output.h"
+#include "base/paging.h"
 #include "network/reachability.h"
 #include "network/routing_table.h"
 

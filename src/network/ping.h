@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
-#include "console/command_input.h"
-#include "console/platform.h"
-#include "console/simulator.h"
+#include "base/command_input.h"
+#include "base/platform.h"
+#include "base/simulator.h"
 
 namespace kovrel {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "config/ip_arithmetic.h"
-#include "console/paging.h"
+#include "base/ip_arithmetic.h"
+#include "base/paging.h"
 #include "network/interface_status.h"
 #include "network/lab_topology.h"
 #include "network/two_router_topology.h"

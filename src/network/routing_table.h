@@ -3,7 +3,7 @@
 #include <span>
 #include <string>
 
-#include "console/platform.h"
+#include "base/platform.h"
 #include "network/network_view.h"
 
 namespace kovrel {

@@ -1,8 +1,8 @@
 #include "network/show_commands.h"
 
-#include "catalogue/command_matching.h"
-#include "config/router_records.h"
-#include "console/output.h"
+#include "base/command_matching.h"
+#include "base/output.h"
+#include "base/router_records.h"
 #include "network/cdp_displays.h"
 #include "network/interface_displays.h"
 #include "network/routing_table.h"

@@ -6,11 +6,11 @@
 #include <optional>
 #include <vector>
 
+#include "base/error_log.h"
+#include "base/output.h"
+#include "base/paging.h"
 #include "config/config_rendering.h"
 #include "config/saved_config.h"
-#include "console/error_log.h"
-#include "console/output.h"
-#include "console/paging.h"
 
 namespace kovrel {
 namespace {

@@ -4,9 +4,9 @@
 #include <span>
 #include <string>
 
-#include "config/router_records.h"
-#include "console/platform.h"
-#include "console/simulator.h"
+#include "base/platform.h"
+#include "base/router_records.h"
+#include "base/simulator.h"
 
 namespace kovrel {
 

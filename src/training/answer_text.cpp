@@ -1,7 +1,7 @@
 #include "training/answer_text.h"
 
-#include "catalogue/command_matching.h"
-#include "console/simulator.h"
+#include "base/command_matching.h"
+#include "base/simulator.h"
 #include "training/instructions.h"
 
 namespace kovrel {

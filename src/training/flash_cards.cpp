@@ -1,7 +1,7 @@
 #include "training/flash_cards.h"
 
-#include "console/error_log.h"
-#include "console/simulator.h"
+#include "base/error_log.h"
+#include "base/simulator.h"
 
 namespace kovrel {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "training/flash_card_deck.h"
+#include "base/flash_card_deck.h"
 
 namespace kovrel {
 

@@ -3,9 +3,9 @@
 #include <array>
 #include <cmath>
 
-#include "catalogue/command_matching.h"
-#include "console/error_log.h"
-#include "console/simulator.h"
+#include "base/command_matching.h"
+#include "base/error_log.h"
+#include "base/simulator.h"
 #include "training/answer_text.h"
 
 namespace kovrel {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "config/router_records.h"
+#include "base/router_records.h"
 
 namespace kovrel {
 

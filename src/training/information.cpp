@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "console/error_log.h"
-#include "console/simulator.h"
+#include "base/error_log.h"
+#include "base/simulator.h"
 #include "training/instructions.h"
 
 namespace kovrel {

@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "training/rich_text.h"
+#include "base/rich_text.h"
 
 namespace kovrel {
 

@@ -1,7 +1,7 @@
 #include "training/instructions.h"
 
-#include "catalogue/command_matching.h"
-#include "console/simulator.h"
+#include "base/command_matching.h"
+#include "base/simulator.h"
 
 namespace kovrel {
 namespace {

@@ -2,13 +2,13 @@
 
 #include <charconv>
 
+#include "base/activity_listener.h"
+#include "base/error_log.h"
 #include "config/saved_config.h"
-#include "console/error_log.h"
 #include "console/session.h"
 #include "network/network_view.h"
-#include "network/router_switch.h"
-#include "training/activity_listener.h"
 #include "training/instructions.h"
+#include "training/router_switch.h"
 #include "training/scenarios_addresses.h"
 #include "training/scenarios_presets.h"
 

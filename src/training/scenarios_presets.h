@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "config/router_records.h"
-#include "console/simulator.h"
+#include "base/router_records.h"
+#include "base/simulator.h"
 
 namespace kovrel {
 

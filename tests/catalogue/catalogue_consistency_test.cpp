@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
+#include "base/command_matching.h"
 #include "catalogue/catalogue_check.h"
 #include "catalogue/catalogue_modes.h"
-#include "catalogue/command_matching.h"
 #include "catalogue/help_case_table.h"
 #include "console/dispatch.h"
 

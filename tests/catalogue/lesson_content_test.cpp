@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <set>
 
-#include "catalogue/lesson_database.h"
+#include "base/lesson_database.h"
 
 namespace kovrel {
 namespace {

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "catalogue/lesson_database.h"
+#include "base/lesson_database.h"
 #include "catalogue/scratch_database.h"
 
 namespace kovrel {

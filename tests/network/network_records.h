@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "config/router_records.h"
+#include "base/router_records.h"
 #include "network/network_view.h"
 #include "training/scenarios_addresses.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "console/platform.h"
-#include "console/simulator.h"
+#include "base/platform.h"
+#include "base/simulator.h"
 
 namespace kovrel::testing {
 

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "network/router_switch.h"
+#include "base/activity_listener.h"
 #include "support/fake_platform.h"
-#include "training/activity_listener.h"
+#include "training/router_switch.h"
 #include "training/scenarios_addresses.h"
 #include "training/scenarios_presets.h"
 

@@ -1,6 +1,6 @@
 #include "shell/terminal/batch_runner.h"
 
-#include "console/simulator.h"
+#include "base/simulator.h"
 #include "shell/terminal/platform_adapters.h"
 #include "shell/terminal/program_commands.h"
 #include "shell/terminal/rich_text_renderer.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "console/platform.h"
+#include "base/platform.h"
 #include "shell/terminal/key_reader.h"
 #include "shell/terminal/line_endings.h"
 #include "shell/terminal/options.h"

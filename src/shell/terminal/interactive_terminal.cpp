@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "console/simulator.h"
+#include "base/simulator.h"
 #include "shell/terminal/key_reader.h"
 #include "shell/terminal/platform_adapters.h"
 #include "shell/terminal/program_commands.h"

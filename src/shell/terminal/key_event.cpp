@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "console/error_log.h"
+#include "base/error_log.h"
 #include "console/keyboard.h"
 
 namespace kovrel::terminal {

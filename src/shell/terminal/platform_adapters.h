@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "console/platform.h"
+#include "base/platform.h"
 
 namespace kovrel::terminal {
 

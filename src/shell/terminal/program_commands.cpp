@@ -4,9 +4,9 @@
 #include <sstream>
 #include <utility>
 
-#include "console/error_log.h"
+#include "base/error_log.h"
+#include "base/simulator.h"
 #include "console/keyboard.h"
-#include "console/simulator.h"
 #include "shell/terminal/scenario_commands.h"
 #include "shell/terminal/training_commands.h"
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/rich_text.h"
 #include "shell/terminal/key_event.h"
-#include "training/rich_text.h"
 
 namespace kovrel {
 class Simulator;

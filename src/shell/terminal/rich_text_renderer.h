@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "training/rich_text.h"
+#include "base/rich_text.h"
 
 namespace kovrel::terminal {
 

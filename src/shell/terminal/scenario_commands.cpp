@@ -2,9 +2,9 @@
 
 #include <charconv>
 
-#include "console/simulator.h"
-#include "network/router_switch.h"
+#include "base/simulator.h"
 #include "training/instructions.h"
+#include "training/router_switch.h"
 #include "training/scenarios.h"
 
 namespace kovrel::terminal {

@@ -1,8 +1,8 @@
 #include "shell/terminal/session_start.h"
 
-#include "console/error_log.h"
+#include "base/error_log.h"
+#include "base/simulator.h"
 #include "console/session.h"
-#include "console/simulator.h"
 #include "shell/terminal/platform_adapters.h"
 #include "shell/terminal/scenario_commands.h"
 

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "console/platform.h"
+#include "base/platform.h"
+#include "base/rich_text.h"
 #include "shell/terminal/line_endings.h"
-#include "training/rich_text.h"
 
 namespace kovrel::terminal {
 

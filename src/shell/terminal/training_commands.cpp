@@ -1,6 +1,6 @@
 #include "shell/terminal/training_commands.h"
 
-#include "console/simulator.h"
+#include "base/simulator.h"
 #include "training/answer_text.h"
 #include "training/flash_cards.h"
 #include "training/grading.h"

@@ -1,9 +1,9 @@
-#include "network/router_switch.h"
+#include "training/router_switch.h"
 
+#include "base/activity_listener.h"
 #include "config/saved_config.h"
 #include "console/session.h"
 #include "network/network_view.h"
-#include "training/activity_listener.h"
 #include "training/scenarios_presets.h"
 
 namespace kovrel {

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "console/simulator.h"
+#include "base/simulator.h"
 
 namespace kovrel {
 

@@ -1,4 +1,4 @@
-#include "config/router_records.h"
+#include "base/router_records.h"
 
 namespace kovrel {
 

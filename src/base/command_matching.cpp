@@ -1,4 +1,4 @@
-#include "catalogue/command_matching.h"
+#include "base/command_matching.h"
 
 #include <cctype>
 

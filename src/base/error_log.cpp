@@ -1,4 +1,4 @@
-#include "console/error_log.h"
+#include "base/error_log.h"
 
 #include <ctime>
 #include <vector>

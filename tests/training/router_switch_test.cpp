@@ -1,4 +1,4 @@
-#include "network/router_switch.h"
+#include "training/router_switch.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "config/ip_arithmetic.h"
+#include "base/ip_arithmetic.h"
 
 #include <arpa/inet.h>
 

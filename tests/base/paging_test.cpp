@@ -1,4 +1,4 @@
-#include "console/paging.h"
+#include "base/paging.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "console/paging.h"
+#include "base/paging.h"
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
-#include "console/output.h"
+#include "base/output.h"
 
 namespace kovrel {
 namespace {

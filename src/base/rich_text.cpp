@@ -1,4 +1,4 @@
-#include "training/rich_text.h"
+#include "base/rich_text.h"
 
 namespace kovrel {
 

@@ -1,22 +1,6 @@
-#include "console/output.h"
-
-#include "catalogue/catalogue_check.h"
-#include "catalogue/command_matching.h"
+#include "base/output.h"
 
 namespace kovrel {
-namespace {
-
-// During a help listing a plain line is emphasised when its first word, put in place of the "?"
-// the student typed, names an implemented command.
-bool emphasisFromCatalogue(Simulator& sim, std::string_view text) {
-  const std::string lowered = toLower(trimBlanks(text));
-  const auto blank = lowered.find(' ');
-  if (blank == std::string::npos) return false;
-  const std::string word = lowered.substr(0, blank + 1);
-  return checkIfCommandImplemented(sim, replaceAll(sim.state.console.helpTemplate, "?", word));
-}
-
-}  // namespace
 
 void appendConsoleLine(Simulator& sim, std::string_view text, bool helpLine) {
   if (text.empty()) return;
@@ -26,7 +10,8 @@ void appendConsoleLine(Simulator& sim, std::string_view text, bool helpLine) {
       emphasised = text.front() == '$';
       if (emphasised) text.remove_prefix(1);
     } else {
-      emphasised = emphasisFromCatalogue(sim, text);
+      const auto& lookup = sim.state.console.helpEmphasis;
+      emphasised = lookup && lookup(text);
     }
   }
   sim.console.appendOutput("\r\n");

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "training/flash_card_deck.h"
-#include "training/rich_text.h"
+#include "base/flash_card_deck.h"
+#include "base/rich_text.h"
 
 namespace kovrel {
 
@@ -18,6 +18,11 @@ enum class Activity {
   testReport = 4,
   troubleshooting = 5
 };
+
+inline constexpr int kLabTopology = 1;
+inline constexpr int kTwoRouterTopology = 2;
+inline constexpr int kRouterA = 0;
+inline constexpr int kRouterB = 1;
 
 /// The addresses of the current scenario's surroundings: the hosts and networks the reachability
 /// rules compare the routers' configurations with. Empty until a scenario sets them.

@@ -1,12 +1,14 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 
-#include "catalogue/lesson_database.h"
-#include "config/router_records.h"
-#include "console/console_buffer.h"
-#include "console/platform.h"
-#include "training/training_state.h"
+#include "base/console_buffer.h"
+#include "base/lesson_database.h"
+#include "base/platform.h"
+#include "base/router_records.h"
+#include "base/training_state.h"
 
 namespace kovrel {
 
@@ -38,7 +40,9 @@ struct ConsoleFields {
   std::string bannerDelimiter;
   std::string bannerText;
   bool helpListingActive = false;
-  std::string helpTemplate;
+  // Whether a plain line of the open help listing names an implemented command; set by context
+  // help, which knows the catalogue, for the output path, which does not.
+  std::function<bool(std::string_view line)> helpEmphasis;
   bool escapePending = false;
   int pageLength = 24;
 };

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "console/simulator.h"
+#include "base/simulator.h"
 
 namespace kovrel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "training/training_state.h"
+#include "base/training_state.h"
 
 namespace kovrel {
 

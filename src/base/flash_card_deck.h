@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "catalogue/lesson_database.h"
+#include "base/lesson_database.h"
 
 namespace kovrel {
 

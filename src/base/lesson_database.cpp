@@ -1,4 +1,4 @@
-#include "catalogue/lesson_database.h"
+#include "base/lesson_database.h"
 
 #include <sqlite3.h>
 

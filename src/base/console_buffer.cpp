@@ -1,4 +1,4 @@
-#include "console/console_buffer.h"
+#include "base/console_buffer.h"
 
 #include <algorithm>
 
