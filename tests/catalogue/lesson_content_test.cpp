@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <set>
 
 #include "base/lesson_database.h"
@@ -60,6 +61,41 @@ TEST_F(LessonContentTest, EveryCatalogueListsShortRowsFirstAndNoRowTwice) {
         EXPECT_FALSE(rows[j].cmd.starts_with(rows[i].cmd))
             << catalogueTableName(table) << ": " << rows[i].cmd << " after " << rows[j].cmd;
       }
+    }
+  }
+}
+
+// The viewer shows one card in two boxes about a screen high; a longer text would scroll out of
+// sight. A question asked twice, even with other capitals or blanks, would be a wasted card.
+TEST_F(LessonContentTest, FlashCardDeckIsLargeAsksEachQuestionOnceAndFitsTheViewer) {
+  struct Bounds {
+    const char* column;
+    std::size_t shortest;
+    std::size_t longest;
+    long lines;
+  };
+  constexpr Bounds kQuestion = {"question", 15, 160, 1};
+  constexpr Bounds kAnswer = {"answer", 2, 320, 6};
+  const std::vector<FlashCard> deck = database.flashCardsShuffled();
+  EXPECT_GE(deck.size(), 150u);
+  std::set<std::string> asked;
+  for (const FlashCard& card : deck) {
+    std::string folded;
+    for (const char c : card.question) {
+      if (!std::isspace(static_cast<unsigned char>(c))) {
+        folded += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      } else if (!folded.empty() && folded.back() != ' ') {
+        folded += ' ';
+      }
+    }
+    if (!folded.empty() && folded.back() == ' ') folded.pop_back();
+    EXPECT_TRUE(asked.insert(folded).second) << "asked twice: " << card.question;
+    for (const auto& [text, bounds] :
+         {std::pair{&card.question, kQuestion}, {&card.answer, kAnswer}}) {
+      EXPECT_GE(text->size(), bounds.shortest) << bounds.column << ": " << *text;
+      EXPECT_LE(text->size(), bounds.longest) << bounds.column << ": " << *text;
+      EXPECT_LE(std::count(text->begin(), text->end(), '\n') + 1, bounds.lines)
+          << bounds.column << ": " << *text;
     }
   }
 }
