@@ -1,30 +1,39 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds with warnings as errors and runs every test twice: a
-# normal build (build/) and an AddressSanitizer + UndefinedBehaviorSanitizer build (build-asan/).
-# Ends with a short run of the benchmarks. Any failure stops it with a non-zero status.
+# Installs what is missing, then checks the project the way CI does:
+#   1. the formatting of every source (clang-format);
+#   2. the programs and benchmarks, optimised, with warnings as errors (build/, tests not built);
+#   3. every test, once, in an AddressSanitizer + UndefinedBehaviorSanitizer build at -O1
+#      (build-asan/), the desktop window's tests on Qt's offscreen platform;
+#   4. a short run of the console fuzzer, where clang is installed.
+# The benchmarks are compiled here but run on demand: scripts/bench.sh. Any failure stops it with
+# a non-zero status.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
 
 kovrel_install_packages
 jobs="$(kovrel_jobs)"
+started=$SECONDS
 
-build_and_test() {
-  local dir="$1"
-  shift
-  echo "== Building $dir"
-  cmake -S . -B "$dir" -G Ninja -DKOVREL_WERROR=ON "$@" >/dev/null
-  cmake --build "$dir" --parallel "$jobs"
-  echo "== Testing $dir"
-  ctest --test-dir "$dir" --output-on-failure --parallel "$jobs"
-}
+echo "== Formatting"
+git ls-files -- 'src/*.h' 'src/*.cpp' 'tests/*.h' 'tests/*.cpp' 'bench/*.h' 'bench/*.cpp' \
+  'tools/*.h' 'tools/*.cpp' 'fuzz/*.cpp' 'fuzz/*.h' | xargs -r clang-format --dry-run -Werror
 
-build_and_test build
+echo "== Building the programs (build/)"
+cmake -S . -B build -G Ninja -DKOVREL_WERROR=ON -DKOVREL_TESTS=OFF >/dev/null
+cmake --build build --parallel "$jobs"
+
+echo "== Building the tests with the sanitizers (build-asan/)"
+cmake -S . -B build-asan -G Ninja -DKOVREL_WERROR=ON -DKOVREL_SANITIZE=ON \
+  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" >/dev/null
+cmake --build build-asan --parallel "$jobs"
+
+echo "== Testing"
 ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1}" \
-  build_and_test build-asan -DKOVREL_SANITIZE=ON
+  ctest --test-dir build-asan --output-on-failure --parallel "$jobs"
 
-if [ -x build/bin/kovrel_bench ]; then
-  echo "== Benchmarks (a short run)"
-  build/bin/kovrel_bench --benchmark_min_time=0.01
+if [ -x scripts/fuzz.sh ]; then
+  echo "== Fuzzing the console (60 s)"
+  scripts/fuzz.sh 60
 fi
-echo "== All tests passed"
+echo "== All checks passed in $((SECONDS - started)) s"

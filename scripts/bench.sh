@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds the optimised programs and runs the benchmarks. Arguments go to the benchmark runner
+# (for example --benchmark_filter=Ping).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/setup.sh
+
+kovrel_install_packages
+cmake -S . -B build -G Ninja >/dev/null
+cmake --build build --target kovrel_bench --parallel "$(kovrel_jobs)"
+exec build/bin/kovrel_bench "$@"
