@@ -35,7 +35,4 @@ void loadInstruction(Simulator& sim, const std::string& labName);
 void loadTestInstruction(Simulator& sim, const std::string& testName);
 void loadTroubleshootingInstruction(Simulator& sim, const std::string& name);
 
-/// The file name of the current scenario's network picture, in the application folder.
-std::string networkPictureFile(const TrainingState& training, int currentRouter);
-
 }  // namespace kovrel

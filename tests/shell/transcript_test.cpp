@@ -30,6 +30,7 @@ struct RunResult {
 struct Transcript {
   std::vector<std::string> arguments{"--batch", "--db", KOVREL_TRANSCRIPT_DATABASE, "--seed", "1"};
   std::string input;
+  std::string locale = "C";  // LC_ALL of the run, so that no tester's locale changes the output
   RunResult expected;
 };
 
@@ -95,6 +96,8 @@ void readHeaderLine(std::string_view line, Transcript& transcript) {
   } else if (const auto database = value("# DATABASE: ")) {
     if (*database != "lessons") throw std::runtime_error("DATABASE must be 'lessons'");
     transcript.arguments[2] = KOVREL_TEST_DATABASE;
+  } else if (const auto locale = value("# LOCALE: ")) {
+    transcript.locale = *locale;
   } else if (const auto error = value("# STDERR: ")) {
     transcript.expected.errors += *error + "\n";
   } else if (const auto status = value("# STATUS: ")) {
@@ -128,11 +131,12 @@ std::vector<fs::path> transcriptFiles(const fs::path& folder) {
 }
 
 // Files rather than pipes: the whole input is there from the start, so nothing can deadlock.
-RunResult runTerm(const std::vector<std::string>& arguments, const std::string& input) {
+RunResult runTerm(const std::vector<std::string>& arguments, const std::string& input,
+                  const std::string& locale = "C") {
   std::string folder = (fs::temp_directory_path() / "kovrel-transcript-XXXXXX").string();
   if (mkdtemp(folder.data()) == nullptr) throw std::runtime_error("no scratch folder");
   std::ofstream(folder + "/in", std::ios::binary) << input;
-  std::string command = "'" KOVREL_TERM_BINARY "'";
+  std::string command = "LC_ALL='" + locale + "' '" KOVREL_TERM_BINARY "'";
   for (const std::string& argument : arguments) command += " '" + argument + "'";
   command += " <" + folder + "/in >" + folder + "/out 2>" + folder + "/err";
   const int status = std::system(command.c_str());
@@ -147,7 +151,7 @@ class TranscriptTest : public ::testing::TestWithParam<fs::path> {};
 
 TEST_P(TranscriptTest, WritesExactlyTheExpectedOutput) {
   const Transcript transcript = readTranscript(GetParam());
-  const RunResult result = runTerm(transcript.arguments, transcript.input);
+  const RunResult result = runTerm(transcript.arguments, transcript.input, transcript.locale);
   EXPECT_EQ(result.status, transcript.expected.status);
   EXPECT_EQ(renderOutput(result.output), transcript.expected.output) << "transcript " << GetParam();
   EXPECT_EQ(result.errors, transcript.expected.errors);

@@ -222,16 +222,5 @@ TEST_F(ScenariosTest, TwoRouterAddressSetsKeepTheLabOnlyAddresses) {
   EXPECT_EQ(addresses.remoteLanNetwork, "208.109.1.0");  // unchanged
 }
 
-TEST(NetworkPicture, ChosenByScenarioAndRouter) {
-  TrainingState training;
-  training.currentActivity = Activity::troubleshooting;
-  training.currentTroubleshooting = 6;
-  EXPECT_EQ(networkPictureFile(training, 1), "twoRouterTopologyB_RouterB.jpg");
-  training.currentTroubleshooting = 3;
-  EXPECT_EQ(networkPictureFile(training, 0), "troubleShooting2.jpg");
-  training.currentActivity = Activity::lab;
-  EXPECT_EQ(networkPictureFile(training, 1), "ActivityNetworkDiagram.jpg");
-}
-
 }  // namespace
 }  // namespace kovrel::testing

@@ -74,7 +74,7 @@ std::span<const ProgramCommand> programCommands() {
        troubleshootingCommand},
       {"router a", {}, "bring RouterA to the console (troubleshooting 4 to 6)", routerACommand},
       {"router b", {}, "bring RouterB to the console (troubleshooting 4 to 6)", routerBCommand},
-      {"network", {}, "name the picture of the current scenario's network", networkCommand},
+      {"network", {}, "draw the current scenario's network", networkCommand},
       {"instructions", {}, "show the current instructions", showInstructionsCommand},
       {"mode learn", {}, "Learn Mode: show every step of the instructions", learnModeCommand},
       {"mode test", {}, "Test Mode: show the step headings only", testModeCommand},

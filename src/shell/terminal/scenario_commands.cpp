@@ -1,8 +1,11 @@
 #include "shell/terminal/scenario_commands.h"
 
+#include <cctype>
 #include <charconv>
+#include <cstdlib>
 
 #include "base/simulator.h"
+#include "network/topology_diagram.h"
 #include "training/instructions.h"
 #include "training/router_switch.h"
 #include "training/scenarios.h"
@@ -42,7 +45,22 @@ void switchTo(Simulator& sim, int router, ProgramCommandResult& result) {
   }
 }
 
+constexpr int kDiagramWidth = 80;
+
 }  // namespace
+
+bool localeIsUtf8(const char* lcAll, const char* lcCtype, const char* lang) {
+  // The first variable that is set decides, as it does for the C library.
+  for (const char* value : {lcAll, lcCtype, lang}) {
+    if (value == nullptr || *value == '\0') continue;
+    std::string lower;
+    for (const char* c = value; *c != '\0'; ++c) {
+      if (*c != '-') lower += static_cast<char>(std::tolower(static_cast<unsigned char>(*c)));
+    }
+    return lower.find("utf8") != std::string::npos;
+  }
+  return false;
+}
 
 void labCommand(Simulator& sim, Arguments arguments, ProgramCommandResult& result) {
   initLabs(sim, arguments[0]);
@@ -78,7 +96,14 @@ void routerBCommand(Simulator& sim, Arguments, ProgramCommandResult& result) {
 }
 
 void networkCommand(Simulator& sim, Arguments, ProgramCommandResult& result) {
-  result.lines.push_back(networkPictureFile(sim.state.training, sim.state.currentRouter));
+  const bool unicode =
+      localeIsUtf8(std::getenv("LC_ALL"), std::getenv("LC_CTYPE"), std::getenv("LANG"));
+  const std::string text = renderDiagramText(diagramFor(sim), kDiagramWidth, unicode);
+  std::size_t start = 0;
+  for (std::size_t end = text.find('\n'); end != std::string::npos; end = text.find('\n', start)) {
+    result.lines.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
 }
 
 void startFirstActivity(Simulator& sim, const Options& options) {

@@ -25,9 +25,13 @@ void routerACommand(Simulator& sim, std::span<const std::string> arguments,
                     ProgramCommandResult& result);
 void routerBCommand(Simulator& sim, std::span<const std::string> arguments,
                     ProgramCommandResult& result);
-/// `network`: the file name of the current scenario's network picture.
+/// `network`: draws the current scenario's network, in box-drawing characters when the locale
+/// is UTF-8.
 void networkCommand(Simulator& sim, std::span<const std::string> arguments,
                     ProgramCommandResult& result);
+
+/// Whether the locale variables (LC_ALL, LC_CTYPE, LANG; null when unset) choose UTF-8.
+bool localeIsUtf8(const char* lcAll, const char* lcCtype, const char* lang);
 
 /// Starts the activity the options name (`--lab`, `--test`, `--troubleshooting`); by default the
 /// lab "aboutTheLabs".

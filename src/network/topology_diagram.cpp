@@ -1,0 +1,165 @@
+#include "network/topology_diagram.h"
+
+#include <algorithm>
+
+#include "base/ip_arithmetic.h"
+#include "network/interface_status.h"
+#include "network/network_picture.h"
+#include "network/network_view.h"
+
+namespace kovrel {
+namespace {
+
+// Read from the status texts themselves, so that the picture says what the status line says.
+DiagramState interfaceState(const NetworkView& net, int interfaceNumber) {
+  const std::string admin = interfaceAdminStatus(net, interfaceNumber);
+  if (admin.empty() || admin.find("down") != std::string::npos) {
+    return DiagramState::administrativelyDown;
+  }
+  if (interfaceLineProtocol(net, interfaceNumber).find("down") != std::string::npos) {
+    return DiagramState::down;
+  }
+  return DiagramState::up;
+}
+
+std::string addressWithPrefix(const std::string& address, const std::string& mask) {
+  if (address.empty()) return {};
+  return address + "/" + std::to_string(countOneBits(mask));
+}
+
+// The router's interfaces in the order of `show ip interface`: Ethernet0 first.
+DiagramNode configuredRouter(const NetworkView& net, DiagramPlace place, std::string label,
+                             bool atConsole) {
+  DiagramNode router{place, DiagramNodeKind::router, std::move(label), "", atConsole, {}};
+  for (const int number : {kEthernet0, kSerial0, kSerial1}) {
+    const InterfaceConfig& interface = net.own.interface(number);
+    router.interfaces.push_back({interfaceName(number),
+                                 addressWithPrefix(interface.ipAddress, interface.subnetMask),
+                                 interfaceState(net, number)});
+  }
+  return router;
+}
+
+// The other router as it would see itself at the console: its parked record is then the live
+// one, and the router at the console the parked one.
+NetworkView otherSideView(const NetworkView& net) {
+  return NetworkView{net.other, net.own, net.addresses, net.topologyKind,
+                     net.currentRouter == kRouterB ? kRouterA : kRouterB};
+}
+
+void addLan(TopologyDiagram& diagram, bool left, std::string label, std::string network,
+            const std::string& host1, const std::string& host2) {
+  const DiagramPlace lan = left ? DiagramPlace::leftNetwork : DiagramPlace::rightNetwork;
+  diagram.nodes.push_back(
+      {lan, DiagramNodeKind::network, std::move(label), std::move(network), false, {}});
+  const DiagramPlace host1Place = left ? DiagramPlace::leftHost1 : DiagramPlace::rightHost1;
+  const DiagramPlace host2Place = left ? DiagramPlace::leftHost2 : DiagramPlace::rightHost2;
+  diagram.nodes.push_back({host1Place, DiagramNodeKind::host, "host", host1, false, {}});
+  diagram.nodes.push_back({host2Place, DiagramNodeKind::host, "host", host2, false, {}});
+  diagram.links.push_back({host1Place, lan, "", "", "", DiagramState::plain});
+  diagram.links.push_back({host2Place, lan, "", "", "", DiagramState::plain});
+}
+
+DiagramState stateOf(const DiagramNode& router, std::string_view name) {
+  for (const DiagramInterface& interface : router.interfaces) {
+    if (interface.name == name) return interface.state;
+  }
+  return DiagramState::plain;
+}
+
+// The one router of the lab topology and its imaginary neighbour, which always runs and whose
+// addresses are the scenario's.
+void labTopology(const NetworkView& net, const std::string& hostname, TopologyDiagram& diagram) {
+  const AddressSet& set = net.addresses;
+  const DiagramNode router = configuredRouter(net, DiagramPlace::leftRouter, hostname, true);
+  DiagramNode neighbour{
+      DiagramPlace::rightRouter, DiagramNodeKind::router, "neighbour router", "", false, {}};
+  neighbour.interfaces.push_back({"serial", set.neighbourSerialAddress, DiagramState::plain});
+  neighbour.interfaces.push_back(
+      {"LAN", addressWithPrefix(set.remoteGateway, set.remoteMask), DiagramState::plain});
+  addLan(diagram, true, "LAN", set.lanNetwork, set.lanHost1, set.lanHost2);
+  diagram.links.push_back({DiagramPlace::leftNetwork, DiagramPlace::leftRouter, "", "Ethernet0", "",
+                           stateOf(router, "Ethernet0")});
+  diagram.links.push_back({DiagramPlace::leftRouter, DiagramPlace::rightRouter, "Serial0", "serial",
+                           "serial link " + set.serialNetwork, stateOf(router, "Serial0")});
+  diagram.links.push_back(
+      {DiagramPlace::rightRouter, DiagramPlace::rightNetwork, "LAN", "", "", DiagramState::plain});
+  addLan(diagram, false, "remote LAN", "", set.remoteHost1, set.remoteHost2);
+  diagram.nodes.push_back(router);
+  diagram.nodes.push_back(neighbour);
+}
+
+// A link is as good as its worse end: shut down beats down, down beats up.
+DiagramState worse(DiagramState a, DiagramState b) {
+  const auto rank = [](DiagramState state) {
+    return state == DiagramState::administrativelyDown ? 2 : state == DiagramState::down ? 1 : 0;
+  };
+  return rank(a) >= rank(b) ? a : b;
+}
+
+void twoRouterTopology(const NetworkView& net, TopologyDiagram& diagram) {
+  const bool aAtConsole = net.currentRouter == kRouterA;
+  const NetworkView otherSide = otherSideView(net);
+  const DiagramNode routerA = configuredRouter(aAtConsole ? net : otherSide,
+                                               DiagramPlace::leftRouter, "RouterA", aAtConsole);
+  const DiagramNode routerB = configuredRouter(aAtConsole ? otherSide : net,
+                                               DiagramPlace::rightRouter, "RouterB", !aAtConsole);
+  const AddressSet& set = net.addresses;
+  addLan(diagram, true, "LAN", set.lanNetwork, set.lanHost1, set.lanHost2);
+  diagram.links.push_back({DiagramPlace::leftNetwork, DiagramPlace::leftRouter, "", "Ethernet0", "",
+                           stateOf(routerA, "Ethernet0")});
+  diagram.links.push_back({DiagramPlace::leftRouter, DiagramPlace::rightRouter, "Serial0",
+                           "Serial1", "serial link",
+                           worse(stateOf(routerA, "Serial0"), stateOf(routerB, "Serial1"))});
+  diagram.links.push_back({DiagramPlace::rightRouter, DiagramPlace::rightNetwork, "Ethernet0", "",
+                           "", stateOf(routerB, "Ethernet0")});
+  addLan(diagram, false, "LAN", set.remoteLanNetwork, set.remoteHost1, set.remoteHost2);
+  diagram.nodes.push_back(routerA);
+  diagram.nodes.push_back(routerB);
+}
+
+}  // namespace
+
+std::string_view diagramStateText(DiagramState state) {
+  switch (state) {
+    case DiagramState::up:
+      return "up";
+    case DiagramState::down:
+      return "down";
+    case DiagramState::administrativelyDown:
+      return "administratively down";
+    case DiagramState::plain:
+      break;
+  }
+  return "";
+}
+
+const DiagramNode& TopologyDiagram::node(DiagramPlace place) const {
+  static const DiagramNode kNothing{};  // a diagram built by hand may leave a place empty
+  const auto found = std::find_if(nodes.begin(), nodes.end(),
+                                  [place](const DiagramNode& node) { return node.place == place; });
+  return found == nodes.end() ? kNothing : *found;
+}
+
+const DiagramInterface* TopologyDiagram::interface(DiagramPlace place,
+                                                   std::string_view name) const {
+  for (const DiagramInterface& candidate : node(place).interfaces) {
+    if (candidate.name == name) return &candidate;
+  }
+  return nullptr;
+}
+
+TopologyDiagram diagramFor(const Simulator& sim) {
+  const NetworkPicture picture = networkPicture(sim.state.training, sim.state.currentRouter);
+  TopologyDiagram diagram{picture.name, picture.title, {}, {}};
+  const NetworkView net = networkView(sim);
+  if (net.topologyKind == kTwoRouterTopology) {
+    twoRouterTopology(net, diagram);
+  } else {
+    const std::string& hostname = sim.state.current.config.hostname;
+    labTopology(net, hostname.empty() ? "Router" : hostname, diagram);
+  }
+  return diagram;
+}
+
+}  // namespace kovrel
