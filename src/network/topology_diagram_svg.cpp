@@ -37,9 +37,9 @@ Point centreOf(DiagramPlace place) {
     case DiagramPlace::leftNetwork:
       return {130, kChainY};
     case DiagramPlace::leftRouter:
-      return {450, kChainY};
+      return {440, kChainY};
     case DiagramPlace::rightRouter:
-      return {870, kChainY};
+      return {880, kChainY};
     case DiagramPlace::rightNetwork:
       return {1190, kChainY};
     case DiagramPlace::rightHost1:
@@ -212,7 +212,7 @@ class SvgPainter {
   void paintInterfaceTable(int x, const std::vector<DiagramInterface>& interfaces) {
     const int rows = static_cast<int>(interfaces.size());
     svg_ += "<rect x=\"" + num(x - 12) + "\" y=\"" + num(kTableTop - 22) + "\" width=\"" +
-            num(2 * kTableHalfWidth + 24) + "\" height=\"" + num(rows * kTableRow + 12) +
+            num(2 * kTableHalfWidth + 30) + "\" height=\"" + num(rows * kTableRow + 12) +
             "\" rx=\"6\" " + fillAttribute(colours_.fill) + "/>\n";
     int y = kTableTop;
     for (const DiagramInterface& interface : interfaces) {

@@ -164,7 +164,7 @@ TEST(TopologyDiagram, TheRouterAtTheConsoleIsMarked) {
   EXPECT_FALSE(diagram.node(DiagramPlace::leftRouter).atConsole);
   EXPECT_TRUE(diagram.node(DiagramPlace::rightRouter).atConsole);
   const std::string text = renderDiagramText(diagram, 80, true);
-  EXPECT_NE(text.find("║ RouterB                                    at the console ║"),
+  EXPECT_NE(text.find("║ RouterB                                 at the console ║"),
             std::string::npos);
   EXPECT_NE(text.find("│ RouterA   "), std::string::npos);
 }
