@@ -17,7 +17,7 @@ TEST(Options, ReadsEveryOptionInBothSpellings) {
   EXPECT_EQ(parsed.options.firstActivity, FirstActivity::test);
   EXPECT_EQ(parsed.options.firstActivityKey, "2");
   EXPECT_EQ(parseOptions({"--db=x.db"}).options.databasePath, "x.db");
-  EXPECT_EQ(parseOptions({"--lab=routerModes"}).options.firstActivityKey, "routerModes");
+  EXPECT_EQ(parseOptions({"--lab=ROUTERmodes"}).options.firstActivityKey, "routerModes");
 }
 
 TEST(Options, HelpAndVersionPrintAndEndWithStatusZero) {
@@ -40,7 +40,9 @@ TEST(Options, BadOptionsEndWithStatusTwoAndSayWhy) {
       {{"--batch", "--page-length"}, "--page-length needs a value (N)"},
       {{"--test", "4"}, "--test needs a number from 1 to 3, not '4'"},
       {{"--troubleshooting", "0"}, "--troubleshooting needs a number from 1 to 6, not '0'"},
-      {{"--lab="}, "--lab needs a lab key"},
+      {{"--lab="}, "--lab needs a lab's key, number or caption, not ''"},
+      {{"--lab", "35"}, "not '35'"},
+      {{"--columns", "19"}, "--columns needs a whole number from 20 to 1000, not '19'"},
   };
   for (const auto& [arguments, message] : cases) {
     const ParsedOptions parsed = parseOptions(arguments);

@@ -23,10 +23,25 @@ TEST(RichTextRenderer, AParagraphIsAlignedByItsFirstVisibleText) {
             (Lines{"         Report", "", "body", "   Solution To Test 1"}));
 }
 
-TEST(RichTextRenderer, LongTitlesAreNotPaddedAndControlCharactersCannotSteerTheTerminal) {
-  const std::vector<StyledRun> runs{{"A long title", kTitleStyle}, {"\nx\x1b[2Jy\tz", kBodyStyle}};
-  EXPECT_EQ(renderRichTextLines(runs, {true, 5}),
-            (Lines{"\x1b[1mA long title\x1b[0m", "x?[2Jy z"}));
+TEST(RichTextRenderer, WrapsAtBlanksKeepingIndentAndStylesAndCutsOnlyOverlongWords) {
+  TextStyle bold;
+  bold.bold = true;
+  const std::vector<StyledRun> runs{{"A long title", kTitleStyle},
+                                    {"\nType ", kBodyStyle},
+                                    {"show version", bold},
+                                    {" now\n   3a> Setting timeout\nabcdefghijkl", kBodyStyle}};
+  EXPECT_EQ(renderRichTextLines(runs, {true, 10}),
+            (Lines{"  \x1b[1mA long\x1b[0m", "  \x1b[1mtitle\x1b[0m", "Type \x1b[1mshow\x1b[0m",
+                   "\x1b[1mversion\x1b[0m", "now", "   3a>", "   Setting", "   timeout",
+                   "abcdefghij", "kl"}));
+}
+
+TEST(RichTextRenderer, ControlCharactersCannotSteerTheTerminalAndUtf8TakesOneColumn) {
+  const std::vector<StyledRun> runs{{"x\x1b[2Jy\tz", kBodyStyle}};
+  EXPECT_EQ(renderRichTextLines(runs, {true, 80}), (Lines{"x?[2Jy z"}));
+  // A diagram line of box-drawing characters fits the width it was drawn for.
+  EXPECT_EQ(renderRichTextLines({{"\u250c\u2500\u2500 x", kBodyStyle}}, {false, 5}),
+            (Lines{"\u250c\u2500\u2500 x"}));
   EXPECT_TRUE(renderRichTextLines({}, {}).empty());
 }
 

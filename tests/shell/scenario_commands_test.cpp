@@ -18,12 +18,15 @@ class ScenarioCommandsTest : public ::testing::Test {
 };
 
 TEST_F(ScenarioCommandsTest, StartScenariosByMenuNumberOrKey) {
-  EXPECT_TRUE(run("troubleshooting 5").empty());
+  EXPECT_EQ(run("troubleshooting 5").size(), 1U);  // the study mode
   EXPECT_EQ(training().currentTroubleshooting, 5);
   EXPECT_EQ(training().topologyKind, 2);
   EXPECT_FALSE(runProgramCommand(fixture.sim, "test 3").richText.empty());
   EXPECT_EQ(training().currentTest, 3);
-  run("lab routerModes");
+  run("lab ROUTERMODES");
+  EXPECT_EQ(training().currentLabName, "routerModes");
+  EXPECT_EQ(run("lab foo"), Lines{"No lab named 'foo'; type labs for the list"});
+  EXPECT_EQ(run("lab"), run("labs"));
   EXPECT_EQ(training().currentLabName, "routerModes");
 }
 

@@ -1,10 +1,11 @@
 #include "shell/terminal/batch_runner.h"
 
 #include "base/simulator.h"
+#include "shell/terminal/card_viewer.h"
 #include "shell/terminal/platform_adapters.h"
 #include "shell/terminal/program_commands.h"
-#include "shell/terminal/rich_text_renderer.h"
 #include "shell/terminal/session_start.h"
+#include "shell/terminal/text_pager.h"
 
 namespace kovrel::terminal {
 namespace {
@@ -12,18 +13,61 @@ namespace {
 constexpr std::string_view kBoldOn = "\x1b[1m";
 constexpr std::string_view kBoldOff = "\x1b[0m";
 constexpr char kFormFeed = '\x0c';
-// Lesson texts are laid out for a terminal of the usual width; their titles are centred in it.
-constexpr std::size_t kBatchColumns = 80;
+// Lesson texts are laid out for a terminal of the usual width unless --columns says otherwise.
+constexpr int kBatchColumns = 80;
 
-// Runs the program command typed after Ctrl-]; returns whether the program should end.
-bool runTypedProgramCommand(Simulator& sim, BatchView& view, const std::string& line, bool ansi) {
-  const ProgramCommandResult result = runProgramCommand(sim, line);
-  for (const std::string& reply : result.lines) view.writeOwn("\n" + reply);
-  for (const std::string& reply : renderRichTextLines(result.richText, {ansi, kBatchColumns})) {
-    view.writeOwn("\n" + reply);
+/// The front-end's part of a batch run: the program command line, the flash-card viewer, and
+/// the paging of their replies.
+class BatchFrontEnd {
+ public:
+  BatchFrontEnd(Simulator& sim, BatchView& view, BatchKeyWaiter& keyWaiter,
+                RichTextRendering rendering)
+      : sim_(sim), view_(view), keyWaiter_(keyWaiter), rendering_(rendering) {}
+
+  // Handles one key; returns whether the program should end.
+  bool handle(const KeyEvent& event) {
+    if (programLine_.active()) return handleProgramKey(event);
+    if (event.kind == KeyEventKind::programCommand) {
+      cards_.close();
+      programLine_.start();
+    } else if (cards_.active()) {
+      show(cards_.feed(sim_, event));
+    } else {
+      deliverKey(sim_, event);
+    }
+    return false;
   }
-  return result.quit;
-}
+
+ private:
+  bool handleProgramKey(const KeyEvent& event) {
+    const std::optional<std::string> line = programLine_.feed(event);
+    std::string candidates;
+    for (const std::string& name : programLine_.candidates()) candidates += "  " + name;
+    if (!candidates.empty()) view_.writeOwn("\n" + candidates.substr(2));
+    if (!line) return false;
+    const ProgramCommandResult result = runProgramCommand(sim_, *line);
+    show(result);
+    if (result.openCardViewer) cards_.open();
+    return result.quit;
+  }
+
+  void show(const ProgramCommandResult& result) {
+    const auto pageLength = static_cast<std::size_t>(sim_.state.console.pageLength);
+    pageText(
+        layOut(result, rendering_), pageLength,
+        [this](std::span<const std::string> lines) {
+          for (const std::string& line : lines) view_.writeOwn("\n" + line);
+        },
+        [this] { return keyWaiter_.waitForKey(); });
+  }
+
+  Simulator& sim_;
+  BatchView& view_;
+  BatchKeyWaiter& keyWaiter_;
+  RichTextRendering rendering_;
+  ProgramCommandLine programLine_;
+  CardViewer cards_;
+};
 
 }  // namespace
 
@@ -56,8 +100,7 @@ void BatchView::writeOwn(std::string_view text) {
 int BatchKeyWaiter::waitForKey() {
   view_.writeOwn("\n --More--");
   view_.refresh();
-  const std::optional<KeyEvent> event = keys_.next();
-  return event ? pagingCode(*event) : 'q';
+  return keys_.answerMore();
 }
 
 void StreamMessageBox::show(const std::string& text) {
@@ -89,16 +132,10 @@ int runBatch(const Options& options, int inputFd, std::FILE* out, std::FILE* err
   sim.state.console.pageLength = options.pageLength.value_or(kDefaultBatchPageLength);
 
   startProgram(sim, options);
-  ProgramCommandLine programLine;
+  const std::size_t columns = static_cast<std::size_t>(options.columns.value_or(kBatchColumns));
+  BatchFrontEnd frontEnd(sim, view, keyWaiter, {options.ansi, columns});
   while (const std::optional<KeyEvent> event = keys.next()) {
-    if (programLine.active()) {
-      const std::optional<std::string> line = programLine.feed(*event);
-      if (line && runTypedProgramCommand(sim, view, *line, options.ansi)) break;
-    } else if (event->kind == KeyEventKind::programCommand) {
-      programLine.start();
-    } else {
-      deliverKey(sim, *event);
-    }
+    if (frontEnd.handle(*event)) break;
   }
   view.writeOwn("\n" + sim.console.input() + "\n");
   std::fflush(out);

@@ -154,6 +154,10 @@ void ByteDecoder::feedSingleShift(unsigned char byte, std::vector<KeyEvent>& eve
 
 void ByteDecoder::finishSequence(std::vector<KeyEvent>& events) {
   state_ = State::ground;
+  if (sequence_ == "[200~" || sequence_ == "[201~") {
+    events.push_back(pasteMark(sequence_ == "[200~"));
+    return;
+  }
   for (const SequenceKey& entry : kSequenceKeys) {
     if (entry.sequence == sequence_) {
       events.push_back(pressOf(entry.keyCode, false, 0));

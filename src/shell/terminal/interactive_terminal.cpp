@@ -9,13 +9,16 @@
 #include <utility>
 #include <vector>
 
+#include "base/paging.h"
 #include "base/simulator.h"
+#include "shell/terminal/card_viewer.h"
 #include "shell/terminal/key_reader.h"
 #include "shell/terminal/platform_adapters.h"
 #include "shell/terminal/program_commands.h"
 #include "shell/terminal/raw_mode.h"
 #include "shell/terminal/session_start.h"
 #include "shell/terminal/terminal_screen.h"
+#include "shell/terminal/text_pager.h"
 
 namespace kovrel::terminal {
 namespace {
@@ -62,10 +65,7 @@ class TerminalMessageBox : public MessageBox {
 class TerminalKeyWaiter : public KeyWaiter {
  public:
   explicit TerminalKeyWaiter(KeyReader& keys) : keys_(keys) {}
-  int waitForKey() override {
-    const std::optional<KeyEvent> event = keys_.next();
-    return event ? pagingCode(*event) : 'q';
-  }
+  int waitForKey() override { return keys_.answerMore(); }
 
  private:
   KeyReader& keys_;
@@ -92,6 +92,8 @@ class InteractiveSession {
   void followResize();
   void applySize();
   bool handleProgramKey(const KeyEvent& event);
+  void show(const ProgramCommandResult& result);
+  void showCardViewer();
 
   const Options& options_;
   int outputFd_;
@@ -106,6 +108,7 @@ class InteractiveSession {
   FileErrorLog errorLog_;
   Simulator sim_;
   ProgramCommandLine programLine_;
+  CardViewer cards_;
 };
 
 void InteractiveSession::applySize() {
@@ -121,15 +124,41 @@ void InteractiveSession::followResize() {
 // Returns whether the program should end.
 bool InteractiveSession::handleProgramKey(const KeyEvent& event) {
   const std::optional<std::string> line = programLine_.feed(event);
+  std::string candidates;
+  for (const std::string& name : programLine_.candidates()) candidates += "  " + name;
+  if (!candidates.empty()) screen_.showNotice({candidates.substr(2)}, false);
   if (!line) {
     screen_.showProgramLine(std::string(ProgramCommandLine::kPrompt) + programLine_.text());
     return false;
   }
   screen_.showProgramLine(std::nullopt);
   const ProgramCommandResult result = runProgramCommand(sim_, *line);
-  if (!result.lines.empty()) screen_.showNotice(result.lines, false);
-  if (!result.richText.empty()) screen_.showStyledText(result.richText);
+  show(result);
+  if (result.openCardViewer) cards_.open();
+  showCardViewer();
   return result.quit;
+}
+
+// Program command replies page like the router's long displays, the pause in the input line.
+void InteractiveSession::show(const ProgramCommandResult& result) {
+  const std::size_t columns =
+      options_.columns ? static_cast<std::size_t>(*options_.columns) : screen_.columns();
+  pageText(
+      layOut(result, {true, std::min(columns, screen_.columns())}),
+      static_cast<std::size_t>(sim_.state.console.pageLength),
+      [this](std::span<const std::string> lines) { screen_.showRenderedLines(lines); },
+      [this] {
+        screen_.showProgramLine(std::string(kMorePrompt));
+        const int answer = keys_.answerMore();
+        screen_.showProgramLine(std::nullopt);
+        return answer;
+      });
+}
+
+// While the viewer has the keys, the input line says so; when it closes, the prompt comes back.
+void InteractiveSession::showCardViewer() {
+  screen_.showProgramLine(cards_.active() ? std::optional(CardViewer::statusLine(sim_))
+                                          : std::nullopt);
 }
 
 void InteractiveSession::run() {
@@ -139,8 +168,12 @@ void InteractiveSession::run() {
     if (programLine_.active()) {
       if (handleProgramKey(*event)) break;
     } else if (event->kind == KeyEventKind::programCommand) {
+      cards_.close();
       programLine_.start();
       screen_.showProgramLine(std::string(ProgramCommandLine::kPrompt));
+    } else if (cards_.active()) {
+      show(cards_.feed(sim_, *event));
+      showCardViewer();
     } else {
       deliverKey(sim_, *event);
     }
@@ -153,7 +186,7 @@ void InteractiveSession::run() {
 int pageLengthForRows(int rows) { return std::max(rows - 1, 1); }
 
 int runInteractive(const Options& options, int inputFd, int outputFd) {
-  RawMode raw(inputFd);
+  RawMode raw(inputFd, outputFd);
   InteractiveSession session(options, inputFd, outputFd);
   session.run();
   return 0;

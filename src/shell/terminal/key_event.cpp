@@ -18,10 +18,18 @@ KeyEvent escapeChordOf(char letter) {
 
 KeyEvent programCommandKey() { return KeyEvent{KeyEventKind::programCommand, 0, false, 0}; }
 
+KeyEvent pasteMark(bool start) {
+  return KeyEvent{start ? KeyEventKind::pasteStart : KeyEventKind::pasteEnd, 0, false, 0};
+}
+
 std::string describeKey(const KeyEvent& event) {
   switch (event.kind) {
     case KeyEventKind::programCommand:
       return "Ctrl-]";
+    case KeyEventKind::pasteStart:
+      return "paste start";
+    case KeyEventKind::pasteEnd:
+      return "paste end";
     case KeyEventKind::escapeChord:
       return std::string("Esc+") + static_cast<char>(event.character);
     case KeyEventKind::press:
@@ -64,6 +72,9 @@ int pagingCode(const KeyEvent& event) {
       return 0x1D;
     case KeyEventKind::escapeChord:
       return event.character;
+    case KeyEventKind::pasteStart:
+    case KeyEventKind::pasteEnd:
+      return 0;
     case KeyEventKind::press:
       break;
   }
@@ -85,6 +96,8 @@ void deliverKey(Simulator& sim, const KeyEvent& event) {
       trapped(sim, "keyUp", [&] { keyUp(sim, key::kEscape); });
       return;
     case KeyEventKind::programCommand:
+    case KeyEventKind::pasteStart:
+    case KeyEventKind::pasteEnd:
       return;
   }
 }

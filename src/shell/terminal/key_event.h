@@ -9,8 +9,9 @@ class Simulator;
 namespace kovrel::terminal {
 
 /// What one key event asks of the program: an ordinary key press for the router console, a
-/// letter typed while Esc is held (word movement), or the start of a program command (Ctrl-]).
-enum class KeyEventKind { press, escapeChord, programCommand };
+/// letter typed while Esc is held (word movement), the start of a program command (Ctrl-]), or the
+/// terminal's marks around pasted text (bracketed paste).
+enum class KeyEventKind { press, escapeChord, programCommand, pasteStart, pasteEnd };
 
 /// One key as the terminal front-end hands it on: the desktop key code (letters 'A'..'Z'), whether
 /// Ctrl is held, and the typed character (0 for keys that type nothing).
@@ -26,6 +27,7 @@ struct KeyEvent {
 KeyEvent pressOf(int keyCode, bool ctrl, int character);
 KeyEvent escapeChordOf(char letter);
 KeyEvent programCommandKey();
+KeyEvent pasteMark(bool start);
 
 /// A readable name for test failures and debugging ("Enter", "Ctrl-Z", "'a'", "Esc+f").
 std::string describeKey(const KeyEvent& event);

@@ -55,6 +55,36 @@ ByteSource::Status StringByteSource::read(char* buffer, std::size_t size, std::s
 }
 
 std::optional<KeyEvent> KeyReader::next() {
+  while (std::optional<KeyEvent> event = nextEvent()) {
+    if (event->kind == KeyEventKind::pasteStart) {
+      pasting_ = true;
+    } else if (event->kind == KeyEventKind::pasteEnd) {
+      pasting_ = false;
+    } else {
+      return event;
+    }
+  }
+  return std::nullopt;
+}
+
+int KeyReader::answerMore() {
+  if (pasting_) {
+    // Only keys still to come make a paste: after the last pasted key the reader answers.
+    const std::optional<KeyEvent> ahead = nextEvent();
+    if (ahead && ahead->kind != KeyEventKind::pasteEnd) {
+      queue_.push_front(*ahead);
+      return ' ';
+    }
+    pasting_ = false;
+  }
+  const std::optional<KeyEvent> event = next();
+  if (!event) return 'q';
+  if (!pasting_) return pagingCode(*event);
+  queue_.push_front(*event);  // a paste began while the pause waited: its first key is its own
+  return ' ';
+}
+
+std::optional<KeyEvent> KeyReader::nextEvent() {
   std::vector<KeyEvent> events;
   while (queue_.empty() && !ended_) {
     char buffer[256];

@@ -51,7 +51,8 @@ class StringByteSource : public ByteSource {
 };
 
 /// The one queue of key events that both the main loop and a " --More--" pause take from, so
-/// keys typed ahead are never lost or read twice.
+/// keys typed ahead are never lost or read twice. The marks around pasted text are taken here:
+/// they are no keys, but they tell whether the keys come from a paste.
 class KeyReader {
  public:
   explicit KeyReader(ByteSource& source) : source_(source) {}
@@ -59,12 +60,22 @@ class KeyReader {
   /// The next key event, or nothing once input has ended.
   std::optional<KeyEvent> next();
   bool ended() const { return ended_ && queue_.empty(); }
+  /// Whether the last key came from pasted text whose end has not been read yet.
+  bool pasting() const { return pasting_; }
+
+  /// The answer to a " --More--" pause, as a character code: the next key's, or 'q' once input
+  /// has ended. A pause that opens while pasted text is still arriving is answered with Space, and
+  /// the pasted keys stay queued for the console, so the paste loses none of its letters.
+  int answerMore();
 
  private:
+  std::optional<KeyEvent> nextEvent();
+
   ByteSource& source_;
   ByteDecoder decoder_;
   std::deque<KeyEvent> queue_;
   bool ended_ = false;
+  bool pasting_ = false;
 };
 
 }  // namespace kovrel::terminal

@@ -5,6 +5,8 @@
 #include <charconv>
 #include <string_view>
 
+#include "training/activity_menu.h"
+
 #ifndef KOVREL_VERSION
 #define KOVREL_VERSION "unknown"
 #endif
@@ -50,6 +52,15 @@ std::string setPageLength(Options& options, std::string_view value) {
   return "";
 }
 
+std::string setColumns(Options& options, std::string_view value) {
+  const auto number = parseNumber<int>(value);
+  if (!number || *number < 20 || *number > 1000) {
+    return "--columns needs a whole number from 20 to 1000, not '" + std::string(value) + "'";
+  }
+  options.columns = *number;
+  return "";
+}
+
 std::string setSeed(Options& options, std::string_view value) {
   const auto number = parseNumber<std::uint32_t>(value);
   if (!number) {
@@ -64,7 +75,12 @@ std::string setFirstActivity(Options& options, FirstActivity activity, std::stri
                              int last) {
   options.firstActivity = activity;
   options.firstActivityKey = value;
-  if (activity == FirstActivity::lab) return value.empty() ? "--lab needs a lab key" : "";
+  if (activity == FirstActivity::lab) {
+    const std::optional<ActivityMenuItem> lab = findMenuItem(labMenu(), value);
+    if (!lab) return "--lab needs a lab's key, number or caption, not '" + std::string(value) + "'";
+    options.firstActivityKey = lab->key;
+    return "";
+  }
   const auto number = parseNumber<int>(value);
   if (number && *number >= 1 && *number <= last) return "";
   const char* name = activity == FirstActivity::test ? "--test" : "--troubleshooting";
@@ -72,11 +88,13 @@ std::string setFirstActivity(Options& options, FirstActivity activity, std::stri
          std::string(value) + "'";
 }
 
-constexpr std::array<OptionSpec, 10> kOptions = {{
+constexpr std::array<OptionSpec, 11> kOptions = {{
     {"--db", "PATH", "lesson database to use (default: DataStore.db beside the program)",
      setDatabase},
     {"--page-length", "N",
      "lines per page before \" --More--\" (default: terminal rows, 24 in batch)", setPageLength},
+    {"--columns", "N", "width that lesson texts wrap to (default: terminal columns, 80 in batch)",
+     setColumns},
     {"--seed", "N", "seed of the random numbers (timers, ping times) for repeatable runs", setSeed},
     {"--ansi", "", "batch mode: show emphasised text bold with ANSI escapes",
      [](Options& options, std::string_view) -> std::string {
@@ -88,7 +106,7 @@ constexpr std::array<OptionSpec, 10> kOptions = {{
        options.batch = true;
        return "";
      }},
-    {"--lab", "KEY", "start with the lab KEY (default: aboutTheLabs)",
+    {"--lab", "NAME", "start with a lab: its key, number or caption (default: aboutTheLabs)",
      [](Options& options, std::string_view value) {
        return setFirstActivity(options, FirstActivity::lab, value, 0);
      }},
@@ -132,12 +150,20 @@ std::string usageText() {
   std::string text = "Usage: " + std::string(kProgramName) +
                      " [OPTION]...\n"
                      "The console of the Kovrel Router Simulator in a terminal. Interactive when\n"
-                     "standard input is a terminal; Ctrl-] then 'quit' ends the program.\n\n";
+                     "standard input is a terminal; Ctrl-] then 'quit' ends the program.\n"
+                     "Ctrl-] then 'labs', 'tests' or 'troubleshootings' lists the activities,\n"
+                     "and 'help' every program command.\n\n";
+  auto left = [](const OptionSpec& spec) {
+    std::string usage = "  " + std::string(spec.name);
+    if (!spec.valueName.empty()) usage += " " + std::string(spec.valueName);
+    return usage;
+  };
+  std::size_t width = 0;
+  for (const OptionSpec& spec : kOptions) width = std::max(width, left(spec).size());
   for (const OptionSpec& spec : kOptions) {
-    std::string left = "  " + std::string(spec.name);
-    if (!spec.valueName.empty()) left += " " + std::string(spec.valueName);
-    left.resize(std::max<std::size_t>(left.size() + 2, 22), ' ');
-    text += left + std::string(spec.help) + "\n";
+    std::string usage = left(spec);
+    usage.resize(width + 2, ' ');
+    text += usage + std::string(spec.help) + "\n";
   }
   return text;
 }

@@ -14,6 +14,7 @@ enum class FirstActivity { lab, test, troubleshooting };
 struct Options {
   std::string databasePath;       // empty: DataStore.db in the application folder
   std::optional<int> pageLength;  // empty: the terminal's rows, or 24 in batch mode
+  std::optional<int> columns;     // empty: the terminal's columns, or 80 in batch mode
   std::optional<std::uint32_t> seed;
   bool ansi = false;
   bool batch = false;

@@ -35,11 +35,35 @@ std::string usageOf(const ProgramCommand& command) {
   return usage;
 }
 
+// The usages of every row that shares the line's first word, so that "mode frobnicate" names
+// "mode", "mode learn" and "mode test".
+std::string usagesFor(std::string_view firstWord) {
+  std::string usages;
+  for (const ProgramCommand& command : programCommands()) {
+    if (nameWords(command).front() != firstWord) continue;
+    usages += (usages.empty() ? "Usage: " : ", ") + usageOf(command);
+  }
+  return usages;
+}
+
+bool argumentsFit(const ProgramCommand& command, std::size_t count) {
+  std::size_t required = 0;
+  for (const std::string_view argument : command.argumentNames) {
+    if (!argument.starts_with('[')) ++required;
+    if (argument.ends_with("...]") || argument.ends_with("...")) return count >= required;
+  }
+  return count >= required && count <= command.argumentNames.size();
+}
+
 void help(Simulator&, std::span<const std::string>, ProgramCommandResult& result) {
-  result.lines.push_back("Program commands (after Ctrl-], ended by Enter):");
+  result.lines.push_back("Program commands (after Ctrl-], ended by Enter; Tab completes a name):");
+  std::size_t width = 0;
+  for (const ProgramCommand& command : programCommands()) {
+    width = std::max(width, usageOf(command).size());
+  }
   for (const ProgramCommand& command : programCommands()) {
     std::string usage = "  " + usageOf(command);
-    usage.resize(std::max<std::size_t>(usage.size() + 2, 22), ' ');
+    usage.resize(width + 4, ' ');
     result.lines.push_back(usage + std::string(command.summary));
   }
 }
@@ -62,24 +86,32 @@ const ProgramCommand* findCommand(const std::vector<std::string>& words) {
 }  // namespace
 
 std::span<const ProgramCommand> programCommands() {
-  // Later front-end commands (labs, tests, router switch, instructions, flash cards) are rows here.
   static const std::vector<ProgramCommand> kCommands = {
       {"quit", {}, "end the program", quit},
       {"help", {}, "list the program commands", help},
-      {"lab", {"KEY"}, "start the lab KEY (aboutTheLabs, routerModes, ...)", labCommand},
-      {"test", {"N"}, "start test N (1 to 3) from a fresh router", testCommand},
+      {"labs", {}, "list the labs by group, with their numbers and keys", labsCommand},
+      {"lab", {"[NAME...]"}, "start a lab by its key, number or caption; alone, list", labCommand},
+      {"tests", {}, "list the tests", testsCommand},
+      {"test", {"[N]"}, "start test N (1 to 3) from a fresh router", testCommand},
+      {"troubleshootings", {}, "list the troubleshooting scenarios", troubleshootingsCommand},
       {"troubleshooting",
-       {"N"},
+       {"[N]"},
        "start troubleshooting scenario N (1 to 6)",
        troubleshootingCommand},
       {"router a", {}, "bring RouterA to the console (troubleshooting 4 to 6)", routerACommand},
       {"router b", {}, "bring RouterB to the console (troubleshooting 4 to 6)", routerBCommand},
       {"network", {}, "draw the current scenario's network", networkCommand},
-      {"instructions", {}, "show the current instructions", showInstructionsCommand},
+      {"instructions", {}, "show the current instructions again", showInstructionsCommand},
+      {"steps", {}, "list the step headings of the instructions", stepsCommand},
+      {"step", {"N"}, "show step N of the instructions alone", stepCommand},
+      {"mode", {}, "name the study mode in use", modeCommand},
       {"mode learn", {}, "Learn Mode: show every step of the instructions", learnModeCommand},
       {"mode test", {}, "Test Mode: show the step headings only", testModeCommand},
       {"report", {}, "grade the current test and show the report", reportCommand},
-      {"cards", {}, "open the flash cards, freshly shuffled", cardsCommand},
+      {"cards",
+       {},
+       "open the flash cards, freshly shuffled (then single keys, q leaves)",
+       cardsCommand},
       {"card next", {}, "the next flash card", cardNextCommand},
       {"card back", {}, "the previous flash card", cardBackCommand},
       {"card answer", {}, "reveal the answer of the flash card", cardAnswerCommand},
@@ -96,35 +128,22 @@ ProgramCommandResult runProgramCommand(Simulator& sim, std::string_view line) {
   if (words.empty()) return result;
   const ProgramCommand* command = findCommand(words);
   if (command == nullptr) {
+    const std::string usages = usagesFor(words.front());
     // The reply names no commands, so it stays the same as rows are added.
-    result.lines.push_back("Unknown program command \"" + std::string(words.front()) +
-                           "\". Type help for the list.");
+    result.lines.push_back(!usages.empty() ? usages
+                                           : "Unknown program command \"" + words.front() +
+                                                 "\". Type help for the list.");
     return result;
   }
   const std::size_t nameLength = nameWords(*command).size();
   const std::span<const std::string> arguments(words.data() + nameLength,
                                                words.size() - nameLength);
-  if (arguments.size() != command->argumentNames.size()) {
-    result.lines.push_back("Usage: " + usageOf(*command));
+  if (!argumentsFit(*command, arguments.size())) {
+    result.lines.push_back(usagesFor(words.front()));
     return result;
   }
   trapped(sim, "programCommand", [&] { command->run(sim, arguments, result); });
   return result;
-}
-
-std::optional<std::string> ProgramCommandLine::feed(const KeyEvent& event) {
-  if (!active_ || event.kind != KeyEventKind::press) return std::nullopt;
-  const bool abandoned = event.keyCode == key::kEscape || (event.ctrl && event.keyCode == 'C');
-  if (event.keyCode == key::kEnter || abandoned) {
-    active_ = false;
-    return abandoned ? std::string() : std::exchange(text_, {});
-  }
-  if (event.keyCode == key::kBackspace) {
-    if (!text_.empty()) text_.pop_back();
-  } else if (!event.ctrl && event.character >= 0x20 && event.character < 0x7F) {
-    text_.push_back(static_cast<char>(event.character));
-  }
-  return std::nullopt;
 }
 
 }  // namespace kovrel::terminal

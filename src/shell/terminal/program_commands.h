@@ -20,7 +20,11 @@ namespace kovrel::terminal {
 struct ProgramCommandResult {
   std::vector<std::string> lines;
   std::vector<StyledRun> richText;  // lesson text after the lines, drawn as the terminal can
+  // Lesson text shown only after a " --More--" pause, so that the reader can stop before it (a
+  // troubleshooting solution).
+  std::vector<StyledRun> afterPause;
   bool quit = false;
+  bool openCardViewer = false;  // the flash cards opened: the next keys are the viewer's
 };
 
 /// A program command's action. `arguments` are the words after the command's name.
@@ -28,7 +32,8 @@ using ProgramCommandAction = void (*)(Simulator& sim, std::span<const std::strin
                                       ProgramCommandResult& result);
 
 /// One row of the program command table: the command's words ("quit", "router a"), the names of
-/// its arguments ("KEY"), a one-line summary, and its action.
+/// its arguments ("N"), a one-line summary, and its action. An argument name in brackets
+/// ("[NAME...]") may be left out; one ending in "..." takes the rest of the line, blanks and all.
 struct ProgramCommand {
   std::string_view name;
   std::vector<std::string_view> argumentNames;
@@ -44,24 +49,35 @@ std::span<const ProgramCommand> programCommands();
 ProgramCommandResult runProgramCommand(Simulator& sim, std::string_view line);
 
 /// The line typed after Ctrl-], edited apart from the router's input line so that the router
-/// console keeps what was typed there.
+/// console keeps what was typed there. It keeps its own history (Up and Down) and completes
+/// command names with Tab.
 class ProgramCommandLine {
  public:
   static constexpr std::string_view kPrompt = "program> ";
 
-  void start() {
-    active_ = true;
-    text_.clear();
-  }
+  void start();
   bool active() const { return active_; }
   const std::string& text() const { return text_; }
+  /// The command names a Tab could not choose between, for the front-end to list; cleared by the
+  /// next key.
+  const std::vector<std::string>& candidates() const { return candidates_; }
   /// Applies one key; returns the finished line on Enter. Esc or Ctrl-C abandon the line (an empty
   /// result, which runs nothing).
   std::optional<std::string> feed(const KeyEvent& event);
 
  private:
+  void browseHistory(int step);
+  void complete();
+
   bool active_ = false;
   std::string text_;
+  std::vector<std::string> history_;
+  std::size_t historyIndex_ = 0;  // history_.size() while editing a new line
+  std::string draft_;             // the new line, kept while the history is browsed
+  std::vector<std::string> candidates_;
 };
+
+/// The names of the program commands that begin with `text`, in table order, each once.
+std::vector<std::string> completionsOf(std::string_view text);
 
 }  // namespace kovrel::terminal

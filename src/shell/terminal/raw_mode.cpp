@@ -13,6 +13,7 @@ namespace {
 // resize flag live here, written only before the handlers are armed and by the handlers.
 struct SavedTerminal {
   int fd = -1;
+  int outputFd = -1;
   termios settings{};
 };
 SavedTerminal savedTerminal;
@@ -20,13 +21,22 @@ volatile std::sig_atomic_t resizePending = 0;
 
 constexpr std::array<int, 8> kEndingSignals = {SIGTERM, SIGHUP,  SIGINT, SIGQUIT,
                                                SIGABRT, SIGSEGV, SIGBUS, SIGFPE};
+// Pasted text arrives between ESC [ 200 ~ and ESC [ 201 ~ while bracketed paste is on, so the
+// front-end can tell it from typing. A shell after us must not get the marks, so every way out
+// switches it off.
+constexpr char kBracketedPasteOn[] = "\x1b[?2004h";
+constexpr char kBracketedPasteOff[] = "\x1b[?2004l";
 constexpr char kResetAttributes[] = "\x1b[0m\r\n";
+
+void writeRaw(int fd, const char* text, std::size_t size) {
+  [[maybe_unused]] const ssize_t ignored = write(fd, text, size);
+}
 
 void restoreAndReraise(int signalNumber) {
   // Only async-signal-safe calls here.
   tcsetattr(savedTerminal.fd, TCSAFLUSH, &savedTerminal.settings);
-  [[maybe_unused]] const ssize_t ignored =
-      write(STDOUT_FILENO, kResetAttributes, sizeof kResetAttributes - 1);
+  writeRaw(savedTerminal.outputFd, kBracketedPasteOff, sizeof kBracketedPasteOff - 1);
+  writeRaw(savedTerminal.outputFd, kResetAttributes, sizeof kResetAttributes - 1);
   signal(signalNumber, SIG_DFL);
   raise(signalNumber);
 }
@@ -43,10 +53,10 @@ void installHandler(int signalNumber, void (*handler)(int)) {
 
 }  // namespace
 
-RawMode::RawMode(int fd) : fd_(fd) {
+RawMode::RawMode(int fd, int outputFd) : fd_(fd), outputFd_(outputFd) {
   termios settings{};
   if (tcgetattr(fd_, &settings) != 0) return;
-  savedTerminal = SavedTerminal{fd_, settings};
+  savedTerminal = SavedTerminal{fd_, outputFd_, settings};
   settings.c_iflag &= ~static_cast<tcflag_t>(BRKINT | ICRNL | INPCK | ISTRIP | IXON);
   settings.c_cflag |= CS8;
   settings.c_lflag &= ~static_cast<tcflag_t>(ECHO | ICANON | IEXTEN | ISIG);
@@ -55,10 +65,12 @@ RawMode::RawMode(int fd) : fd_(fd) {
   for (const int signalNumber : kEndingSignals) installHandler(signalNumber, restoreAndReraise);
   installHandler(SIGWINCH, noteResize);
   active_ = tcsetattr(fd_, TCSAFLUSH, &settings) == 0;
+  if (active_) writeRaw(outputFd_, kBracketedPasteOn, sizeof kBracketedPasteOn - 1);
 }
 
 RawMode::~RawMode() {
   if (!active_) return;
+  writeRaw(outputFd_, kBracketedPasteOff, sizeof kBracketedPasteOff - 1);
   tcsetattr(fd_, TCSAFLUSH, &savedTerminal.settings);
   for (const int signalNumber : kEndingSignals) signal(signalNumber, SIG_DFL);
   signal(SIGWINCH, SIG_DFL);

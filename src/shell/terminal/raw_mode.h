@@ -4,12 +4,14 @@
 
 namespace kovrel::terminal {
 
-/// Puts a terminal in raw mode for the life of the object and restores it on every way out: the
-/// destructor, and the signals that end the program (the handler restores, then lets the signal
-/// take its course). Ctrl-C and Ctrl-Z reach the router as keys, as on the real console.
+/// Puts a terminal in raw mode with bracketed paste for the life of the object and restores it on
+/// every way out: the destructor, and the signals that end the program (the handler restores,
+/// then lets the signal take its course). Ctrl-C and Ctrl-Z reach the router as keys, as on the
+/// real console.
 class RawMode {
  public:
-  explicit RawMode(int fd);
+  /// `fd` is the terminal's input; the switches of bracketed paste go to `outputFd`.
+  RawMode(int fd, int outputFd);
   ~RawMode();
   RawMode(const RawMode&) = delete;
   RawMode& operator=(const RawMode&) = delete;
@@ -21,6 +23,7 @@ class RawMode {
 
  private:
   int fd_;
+  int outputFd_;
   bool active_ = false;
 };
 

@@ -1,12 +1,13 @@
 #include "shell/terminal/scenario_commands.h"
 
+#include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cstdlib>
 
 #include "base/simulator.h"
 #include "network/topology_diagram.h"
-#include "training/instructions.h"
+#include "shell/terminal/training_commands.h"
+#include "training/activity_menu.h"
 #include "training/router_switch.h"
 #include "training/scenarios.h"
 
@@ -15,19 +16,55 @@ namespace {
 
 using Arguments = std::span<const std::string>;
 
-std::optional<int> numberFrom(const std::string& text, int last) {
-  int number = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-  if (error != std::errc() || end != text.data() + text.size() || number < 1 || number > last) {
-    return std::nullopt;
+// The menu as a list: a heading line per group, then each item's number, caption and key, in
+// columns so that the keys line up.
+void listMenu(std::span<const ActivityMenuItem> menu, std::string_view heading, bool withGroups,
+              ProgramCommandResult& result) {
+  result.lines.emplace_back(heading);
+  std::size_t width = 0;
+  for (const ActivityMenuItem& item : menu) width = std::max(width, item.caption.size());
+  std::string_view group;
+  for (std::size_t i = 0; i < menu.size(); ++i) {
+    if (withGroups && menu[i].group != group) {
+      group = menu[i].group;
+      result.lines.emplace_back(group);
+    }
+    std::string number = std::to_string(i + 1);
+    std::string line = std::string(4 - std::min<std::size_t>(number.size(), 3), ' ') + number;
+    std::string caption(menu[i].caption);
+    caption.resize(width, ' ');
+    result.lines.push_back(line + "  " + caption + "  " + std::string(menu[i].key));
   }
-  return number;
 }
 
-void showInstructions(Simulator& sim, ProgramCommandResult& result) {
-  for (const StyledRun& run : instructionPaneRuns(sim.state.training)) {
-    appendRun(result.richText, run.text, run.style);
-  }
+void listLabs(ProgramCommandResult& result) {
+  listMenu(labMenu(), "Labs (lab and a number, a key or a caption starts one):", true, result);
+}
+
+void listTests(ProgramCommandResult& result) {
+  listMenu(testMenu(), "Tests (test and a number starts one):", false, result);
+}
+
+void listTroubleshootings(ProgramCommandResult& result) {
+  listMenu(troubleshootingMenu(),
+           "Troubleshooting scenarios (troubleshooting and a number starts one):", false, result);
+}
+
+// Starts an activity and shows what the student needs first: the study mode, then the
+// instructions. A start that put Test Mode back to Learn Mode says so.
+template <typename Start>
+void startActivity(Simulator& sim, ProgramCommandResult& result, Start start) {
+  const bool wasLearnMode = sim.state.training.learnMode;
+  start();
+  const bool learnMode = sim.state.training.learnMode;
+  result.lines.push_back(studyModeLine(learnMode, learnMode && !wasLearnMode));
+  addInstructionPane(sim, result);
+}
+
+std::string joined(std::span<const std::string> words) {
+  std::string text;
+  for (const std::string& word : words) text += (text.empty() ? "" : " ") + word;
+  return text;
 }
 
 void switchTo(Simulator& sim, int router, ProgramCommandResult& result) {
@@ -62,29 +99,44 @@ bool localeIsUtf8(const char* lcAll, const char* lcCtype, const char* lang) {
   return false;
 }
 
+void labsCommand(Simulator&, Arguments, ProgramCommandResult& result) { listLabs(result); }
+
 void labCommand(Simulator& sim, Arguments arguments, ProgramCommandResult& result) {
-  initLabs(sim, arguments[0]);
-  showInstructions(sim, result);
+  if (arguments.empty()) return listLabs(result);
+  const std::string name = joined(arguments);
+  const std::optional<ActivityMenuItem> lab = findMenuItem(labMenu(), name);
+  if (!lab) {
+    result.lines.push_back("No lab named '" + name + "'; type labs for the list");
+    return;
+  }
+  startActivity(sim, result, [&] { initLabs(sim, std::string(lab->key)); });
 }
 
+void testsCommand(Simulator&, Arguments, ProgramCommandResult& result) { listTests(result); }
+
 void testCommand(Simulator& sim, Arguments arguments, ProgramCommandResult& result) {
-  const std::optional<int> test = numberFrom(arguments[0], 3);
+  if (arguments.empty()) return listTests(result);
+  const std::optional<ActivityMenuItem> test = findMenuItem(testMenu(), arguments[0]);
   if (!test) {
     result.lines.push_back("There are tests 1, 2 and 3.");
     return;
   }
-  initTests(sim, "test" + std::to_string(*test));
-  showInstructions(sim, result);
+  startActivity(sim, result, [&] { initTests(sim, std::string(test->key)); });
+}
+
+void troubleshootingsCommand(Simulator&, Arguments, ProgramCommandResult& result) {
+  listTroubleshootings(result);
 }
 
 void troubleshootingCommand(Simulator& sim, Arguments arguments, ProgramCommandResult& result) {
-  const std::optional<int> scenario = numberFrom(arguments[0], 6);
+  if (arguments.empty()) return listTroubleshootings(result);
+  const std::optional<ActivityMenuItem> scenario =
+      findMenuItem(troubleshootingMenu(), arguments[0]);
   if (!scenario) {
     result.lines.push_back("There are troubleshooting scenarios 1 to 6.");
     return;
   }
-  inittroubleshooting(sim, "troubleshooting" + std::to_string(*scenario));
-  showInstructions(sim, result);
+  startActivity(sim, result, [&] { inittroubleshooting(sim, std::string(scenario->key)); });
 }
 
 void routerACommand(Simulator& sim, Arguments, ProgramCommandResult& result) {

@@ -11,13 +11,22 @@ namespace kovrel::terminal {
 // The scenario program commands: the Labs, Tests and Troubleshooting menus, the RouterA and
 // RouterB buttons of the two-router pane, and "Show Network" of the side panel.
 
-/// `lab KEY`: starts the lab and shows its instructions.
+/// `labs`, `tests`, `troubleshootings`: the menus as numbered lists with their keys.
+void labsCommand(Simulator& sim, std::span<const std::string> arguments,
+                 ProgramCommandResult& result);
+void testsCommand(Simulator& sim, std::span<const std::string> arguments,
+                  ProgramCommandResult& result);
+void troubleshootingsCommand(Simulator& sim, std::span<const std::string> arguments,
+                             ProgramCommandResult& result);
+/// `lab NAME`: starts the lab named by its key, number or caption and shows the study mode and
+/// the instructions; an unknown name changes nothing. Alone, lists the labs.
 void labCommand(Simulator& sim, std::span<const std::string> arguments,
                 ProgramCommandResult& result);
-/// `test N`: starts test 1, 2 or 3 from a fresh router and shows its tasks.
+/// `test N`: starts test 1, 2 or 3 from a fresh router and shows its tasks. Alone, lists them.
 void testCommand(Simulator& sim, std::span<const std::string> arguments,
                  ProgramCommandResult& result);
-/// `troubleshooting N`: starts scenario 1 to 6 with its faults and shows its task.
+/// `troubleshooting N`: starts scenario 1 to 6 with its faults and shows its task. Alone, lists
+/// them.
 void troubleshootingCommand(Simulator& sim, std::span<const std::string> arguments,
                             ProgramCommandResult& result);
 /// `router a`, `router b`: the router buttons. Refused while the console waits for an answer.

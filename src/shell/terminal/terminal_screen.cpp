@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/terminal/rich_text_renderer.h"
+#include "shell/terminal/line_endings.h"
 
 namespace kovrel::terminal {
 namespace {
@@ -105,9 +105,9 @@ void TerminalScreen::showNotice(const std::vector<std::string>& lines, bool high
   write_(out);
 }
 
-void TerminalScreen::showStyledText(const std::vector<StyledRun>& runs) {
+void TerminalScreen::showRenderedLines(std::span<const std::string> lines) {
   std::string out = clearInput();
-  for (const std::string& line : renderRichTextLines(runs, {true, columns_})) out += line + "\r\n";
+  for (const std::string& line : lines) out += line + "\r\n";
   detached_ = true;
   out += drawInput();
   write_(out);

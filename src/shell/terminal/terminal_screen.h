@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,9 +37,11 @@ class TerminalScreen : public ConsoleView {
   /// Lines of the front-end's own (program command replies, message boxes), shown under the
   /// output; `highlighted` draws them in reverse video.
   void showNotice(const std::vector<std::string>& lines, bool highlighted);
-  /// Lesson text (instructions, a test report, an information text) drawn with its attributes
-  /// under the output, titles centred in the terminal's width.
-  void showStyledText(const std::vector<StyledRun>& runs);
+  /// Lines already laid out for the terminal (lesson text with its attributes), shown under the
+  /// output as they are.
+  void showRenderedLines(std::span<const std::string> lines);
+  /// The terminal's width in columns.
+  std::size_t columns() const { return columns_; }
   /// Leaves the cursor on a fresh line under the input line, for the shell that follows.
   void finish();
 

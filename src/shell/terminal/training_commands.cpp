@@ -1,11 +1,14 @@
 #include "shell/terminal/training_commands.h"
 
+#include <algorithm>
+
 #include "base/simulator.h"
 #include "training/answer_text.h"
 #include "training/flash_cards.h"
 #include "training/grading.h"
 #include "training/information.h"
 #include "training/instructions.h"
+#include "training/lesson_steps.h"
 
 namespace kovrel::terminal {
 namespace {
@@ -16,22 +19,25 @@ void addRichText(ProgramCommandResult& result, const std::vector<StyledRun>& run
   for (const StyledRun& run : runs) appendRun(result.richText, run.text, run.style);
 }
 
-void showInstructionPane(Simulator& sim, ProgramCommandResult& result) {
-  if (sim.state.training.instructionText.empty()) {
-    result.lines.push_back("There are no instructions to show.");
-    return;
-  }
-  addRichText(result, instructionPaneRuns(sim.state.training));
+constexpr std::string_view kSolutionNotice = "(the solution follows; choose mode test to hide it)";
+
+bool hasInstructions(Simulator& sim, ProgramCommandResult& result) {
+  if (!sim.state.training.instructionText.empty()) return true;
+  result.lines.push_back("There are no instructions to show.");
+  return false;
+}
+
+// The steps of the current instructions, or a line saying why there are none.
+std::vector<LessonStep> currentSteps(Simulator& sim, ProgramCommandResult& result) {
+  if (!hasInstructions(sim, result)) return {};
+  std::vector<LessonStep> steps = lessonSteps(sim.state.training.instructionText);
+  if (steps.empty()) result.lines.push_back("These instructions have no steps.");
+  return steps;
 }
 
 // A text box of the viewer, CR LF between its lines.
 void addBox(ProgramCommandResult& result, const std::string& box) {
   for (const std::string& line : splitLessonLines(box)) result.lines.push_back(line);
-}
-
-void showCard(ProgramCommandResult& result, const FlashCardView& view) {
-  addBox(result, view.questionBox);
-  addBox(result, view.answerBox);
 }
 
 bool viewerOpen(Simulator& sim, ProgramCommandResult& result) {
@@ -53,18 +59,76 @@ void showInformation(Simulator& sim, std::string_view id, ProgramCommandResult& 
 
 }  // namespace
 
+void addInstructionPane(Simulator& sim, ProgramCommandResult& result) {
+  if (!hasInstructions(sim, result)) return;
+  const TrainingState& training = sim.state.training;
+  addRichText(result, renderInstructions(training.instructionText, training.learnMode));
+  if (!training.learnMode || training.currentActivity != Activity::troubleshooting) return;
+  std::vector<StyledRun> solution = solutionRuns(training);
+  if (solution.empty()) return;
+  // The solution starts on the page after the pause, with no blank lines above it.
+  solution.front().text.erase(0, solution.front().text.find_first_not_of('\n'));
+  appendRun(result.richText, "\n\n" + std::string(kSolutionNotice), kBodyStyle);
+  for (const StyledRun& run : solution) appendRun(result.afterPause, run.text, run.style);
+}
+
+std::string studyModeLine(bool learnMode, bool reset) {
+  if (reset) return "Study mode: back to Learn Mode for the new activity (mode test to return).";
+  if (learnMode) return "Study mode: Learn Mode, every step in full (mode test: headings only).";
+  return "Study mode: Test Mode, step headings only (mode learn: every step in full).";
+}
+
+void addFlashCard(Simulator& sim, ProgramCommandResult& result) {
+  const FlashCardDeck& deck = sim.state.training.flashCards;
+  const FlashCardView view = flashCardView(deck);
+  if (!view.showAnswerEnabled) return;
+  result.lines.push_back("card " + std::to_string(deck.position + 1) + " of " +
+                         std::to_string(deck.cards.size()));
+  addBox(result, view.questionBox);
+  addBox(result, view.answerBox);
+}
+
 void showInstructionsCommand(Simulator& sim, Arguments, ProgramCommandResult& result) {
-  showInstructionPane(sim, result);
+  addInstructionPane(sim, result);
+}
+
+void stepsCommand(Simulator& sim, Arguments, ProgramCommandResult& result) {
+  for (const LessonStep& step : currentSteps(sim, result)) {
+    if (!result.richText.empty()) appendRun(result.richText, "\n", kBodyStyle);
+    addRichText(result, stepRuns(step, false));
+  }
+}
+
+void stepCommand(Simulator& sim, Arguments arguments, ProgramCommandResult& result) {
+  const std::vector<LessonStep> steps = currentSteps(sim, result);
+  if (steps.empty()) return;
+  const std::string& wanted = arguments[0];
+  const auto step = std::ranges::find_if(
+      steps, [&](const LessonStep& each) { return std::to_string(each.number) == wanted; });
+  if (step == steps.end()) {
+    result.lines.push_back("There are steps 1 to " + std::to_string(steps.size()) + ".");
+    return;
+  }
+  const bool learnMode = sim.state.training.learnMode;
+  addRichText(result, stepRuns(*step, learnMode));
+  if (!learnMode) {
+    appendRun(result.richText, "\n(Test Mode shows the heading only; mode learn shows the step.)",
+              kBodyStyle);
+  }
+}
+
+void modeCommand(Simulator& sim, Arguments, ProgramCommandResult& result) {
+  result.lines.push_back(studyModeLine(sim.state.training.learnMode, false));
 }
 
 void learnModeCommand(Simulator& sim, Arguments, ProgramCommandResult& result) {
   selectStudyMode(sim, true);
-  showInstructionPane(sim, result);
+  addInstructionPane(sim, result);
 }
 
 void testModeCommand(Simulator& sim, Arguments, ProgramCommandResult& result) {
   selectStudyMode(sim, false);
-  showInstructionPane(sim, result);
+  addInstructionPane(sim, result);
 }
 
 void reportCommand(Simulator& sim, Arguments, ProgramCommandResult& result) {
@@ -82,7 +146,9 @@ void cardsCommand(Simulator& sim, Arguments, ProgramCommandResult& result) {
     result.lines.push_back("There are no flash cards to show.");
     return;
   }
-  showCard(result, view);
+  result.openCardViewer = true;
+  result.lines.emplace_back(kCardKeys);
+  addFlashCard(sim, result);
 }
 
 void cardNextCommand(Simulator& sim, Arguments, ProgramCommandResult& result) {
@@ -93,7 +159,8 @@ void cardNextCommand(Simulator& sim, Arguments, ProgramCommandResult& result) {
     result.lines.push_back("The forward button is disabled: this is the last card.");
     return;
   }
-  showCard(result, flashCardForward(sim));
+  flashCardForward(sim);
+  addFlashCard(sim, result);
 }
 
 void cardBackCommand(Simulator& sim, Arguments, ProgramCommandResult& result) {
@@ -104,7 +171,8 @@ void cardBackCommand(Simulator& sim, Arguments, ProgramCommandResult& result) {
     result.lines.push_back("The back button is disabled: this is the first card.");
     return;
   }
-  showCard(result, flashCardBack(sim));
+  flashCardBack(sim);
+  addFlashCard(sim, result);
 }
 
 void cardAnswerCommand(Simulator& sim, Arguments, ProgramCommandResult& result) {
@@ -112,7 +180,8 @@ void cardAnswerCommand(Simulator& sim, Arguments, ProgramCommandResult& result) 
   if (!flashCardView(sim.state.training.flashCards).showAnswerEnabled) {
     return noCards(result, "Show Answer");
   }
-  showCard(result, flashCardShowAnswer(sim));
+  flashCardShowAnswer(sim);
+  addFlashCard(sim, result);
 }
 
 void infoWelcomeCommand(Simulator& sim, Arguments, ProgramCommandResult& result) {

@@ -2,6 +2,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "shell/terminal/program_commands.h"
 
@@ -10,9 +11,32 @@ namespace kovrel::terminal {
 // The training program commands: the side panel, the report window, the flash-card viewer and the
 // information window of the desktop program, each answering with the text its window shows.
 
+/// The instructions of the current activity as the study mode shows them. In a troubleshooting
+/// scenario in Learn Mode the solution follows after a notice and a pause.
+void addInstructionPane(Simulator& sim, ProgramCommandResult& result);
+
+/// The one line that names the study mode; `reset` says that a start put Test Mode back to Learn
+/// Mode.
+std::string studyModeLine(bool learnMode, bool reset);
+
+/// The keys of the flash-card viewer, as one line of help.
+inline constexpr std::string_view kCardKeys =
+    "Keys: Space or Enter answer, n or Right next, b or Left back, q or Esc leave.";
+
+/// The card under the viewer's cursor: "card k of n", the question and the answer box.
+void addFlashCard(Simulator& sim, ProgramCommandResult& result);
+
 /// `instructions`: the instruction pane of the current activity.
 void showInstructionsCommand(Simulator& sim, std::span<const std::string> arguments,
                              ProgramCommandResult& result);
+/// `steps`: the step headings of the instructions; `step N`: step N alone.
+void stepsCommand(Simulator& sim, std::span<const std::string> arguments,
+                  ProgramCommandResult& result);
+void stepCommand(Simulator& sim, std::span<const std::string> arguments,
+                 ProgramCommandResult& result);
+/// `mode`: names the study mode.
+void modeCommand(Simulator& sim, std::span<const std::string> arguments,
+                 ProgramCommandResult& result);
 /// `mode learn`, `mode test`: selects the study mode and shows the instructions again.
 void learnModeCommand(Simulator& sim, std::span<const std::string> arguments,
                       ProgramCommandResult& result);
@@ -21,7 +45,8 @@ void testModeCommand(Simulator& sim, std::span<const std::string> arguments,
 /// `report`: grades the current test ("Show Answer/ Submit").
 void reportCommand(Simulator& sim, std::span<const std::string> arguments,
                    ProgramCommandResult& result);
-/// `cards`, `card next`, `card back`, `card answer`: the flash-card viewer and its buttons.
+/// `cards`, `card next`, `card back`, `card answer`: the flash-card viewer and its buttons. After
+/// `cards` the front-end hands the viewer single keys (`openCardViewer`).
 void cardsCommand(Simulator& sim, std::span<const std::string> arguments,
                   ProgramCommandResult& result);
 void cardNextCommand(Simulator& sim, std::span<const std::string> arguments,

@@ -1,0 +1,96 @@
+#include "shell/terminal/card_viewer.h"
+
+#include <cctype>
+
+#include "base/simulator.h"
+#include "console/keyboard.h"
+#include "shell/terminal/training_commands.h"
+#include "training/flash_cards.h"
+#include "training/instructions.h"
+
+namespace kovrel::terminal {
+namespace {
+
+enum class CardKey { reveal, next, back, leave, other };
+
+CardKey cardKeyOf(const KeyEvent& event) {
+  if (event.kind != KeyEventKind::press || event.ctrl) return CardKey::other;
+  switch (event.keyCode) {
+    case key::kSpace:
+    case key::kEnter:
+      return CardKey::reveal;
+    case key::kRight:
+      return CardKey::next;
+    case key::kLeft:
+      return CardKey::back;
+    case key::kEscape:
+      return CardKey::leave;
+    default:
+      break;
+  }
+  switch (std::tolower(event.character)) {
+    case 'n':
+      return CardKey::next;
+    case 'b':
+      return CardKey::back;
+    case 'q':
+      return CardKey::leave;
+    default:
+      return CardKey::other;
+  }
+}
+
+void addAnswer(Simulator& sim, ProgramCommandResult& result) {
+  for (const std::string& line : splitLessonLines(flashCardShowAnswer(sim).answerBox)) {
+    result.lines.push_back(line);
+  }
+}
+
+}  // namespace
+
+ProgramCommandResult CardViewer::feed(Simulator& sim, const KeyEvent& event) {
+  ProgramCommandResult result;
+  const FlashCardView view = flashCardView(sim.state.training.flashCards);
+  // The deck may have been closed by a program command since the viewer opened.
+  if (!view.showAnswerEnabled || sim.state.training.currentActivity != Activity::flashCards) {
+    active_ = false;
+    return result;
+  }
+  switch (cardKeyOf(event)) {
+    case CardKey::reveal:
+      addAnswer(sim, result);
+      break;
+    case CardKey::next:
+      if (!view.forwardEnabled) {
+        result.lines.emplace_back("This is the last card.");
+      } else {
+        flashCardForward(sim);
+        addFlashCard(sim, result);
+      }
+      break;
+    case CardKey::back:
+      if (!view.backEnabled) {
+        result.lines.emplace_back("This is the first card.");
+      } else {
+        flashCardBack(sim);
+        addFlashCard(sim, result);
+      }
+      break;
+    case CardKey::leave:
+      active_ = false;
+      result.lines.emplace_back("Flash cards left; Ctrl-] cards opens them again.");
+      break;
+    case CardKey::other:
+      result.lines.emplace_back(kCardKeys);
+      break;
+  }
+  return result;
+}
+
+std::string CardViewer::statusLine(const Simulator& sim) {
+  const FlashCardDeck& deck = sim.state.training.flashCards;
+  return "card " + std::to_string(deck.position + 1) + " of " + std::to_string(deck.cards.size()) +
+         " [Space answer, n next, b back, q leave]";
+}
+
+}  // namespace kovrel::terminal
