@@ -149,6 +149,12 @@ const DiagramInterface* TopologyDiagram::interface(DiagramPlace place,
   return nullptr;
 }
 
+DiagramState TopologyDiagram::endState(const DiagramLink& link, bool fromEnd) const {
+  const DiagramInterface* end =
+      fromEnd ? interface(link.from, link.fromInterface) : interface(link.to, link.toInterface);
+  return end == nullptr || end->state == DiagramState::plain ? link.state : end->state;
+}
+
 TopologyDiagram diagramFor(const Simulator& sim) {
   const NetworkPicture picture = networkPicture(sim.state.training, sim.state.currentRouter);
   TopologyDiagram diagram{picture.name, picture.title, {}, {}};

@@ -73,6 +73,9 @@ struct TopologyDiagram {
   const DiagramNode& node(DiagramPlace place) const;
   /// The interface of the router at `place` with that name; nullptr when there is none.
   const DiagramInterface* interface(DiagramPlace place, std::string_view name) const;
+  /// The state of one end of a link: its router interface's, or the link's where the end has
+  /// none (a host, a LAN, the lab's neighbour). The two ends of the serial link may differ.
+  DiagramState endState(const DiagramLink& link, bool fromEnd) const;
 };
 
 /// The picture of the current scenario as the records are now.

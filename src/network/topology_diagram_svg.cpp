@@ -137,16 +137,14 @@ class SvgPainter {
   }
 
  private:
-  // Links run between the edges of their nodes; host links rise from the host to its LAN.
+  // Links run from centre to centre, hidden under the nodes drawn over them; each half takes
+  // the state of its own end, so a serial link can show which side is shut.
   void paintLink(const DiagramLink& link) {
     const Point from = centreOf(link.from);
     const Point to = centreOf(link.to);
-    const bool plain = link.state == DiagramState::plain;
-    std::string style = std::string("stroke=\"") + stateColour(colours_, link.state) +
-                        "\" stroke-width=\"" + (plain ? "2" : "6") + "\"";
-    if (plain) style += " stroke-dasharray=\"7 5\"";
-    svg_ += "<line x1=\"" + num(from.x) + "\" y1=\"" + num(from.y) + "\" x2=\"" + num(to.x) +
-            "\" y2=\"" + num(to.y) + "\" " + style + "/>\n";
+    const Point middle{(from.x + to.x) / 2, (from.y + to.y) / 2};
+    paintLine(from, middle, diagram_.endState(link, true));
+    paintLine(middle, to, diagram_.endState(link, false));
     const std::string small = "font-size=\"13\" " + fillAttribute(colours_.text);
     if (!link.fromInterface.empty()) {
       text(svg_, from.x + kRouterHalfWidth + 8, from.y - 12, link.fromInterface, small);
@@ -159,6 +157,15 @@ class SvgPainter {
       text(svg_, (from.x + to.x) / 2, from.y + 26, link.label,
            "text-anchor=\"middle\" font-size=\"13\" " + fillAttribute(colours_.muted));
     }
+  }
+
+  void paintLine(Point from, Point to, DiagramState state) {
+    const bool plain = state == DiagramState::plain;
+    std::string style = std::string("stroke=\"") + stateColour(colours_, state) +
+                        "\" stroke-width=\"" + (plain ? "2" : "6") + "\"";
+    if (plain) style += " stroke-dasharray=\"7 5\"";
+    svg_ += "<line x1=\"" + num(from.x) + "\" y1=\"" + num(from.y) + "\" x2=\"" + num(to.x) +
+            "\" y2=\"" + num(to.y) + "\" " + style + "/>\n";
   }
 
   void paintNode(const DiagramNode& node) {

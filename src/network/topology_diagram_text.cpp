@@ -1,4 +1,5 @@
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "network/topology_diagram.h"
@@ -122,16 +123,21 @@ class TextPainter {
     lines_.push_back(line);
   }
 
-  // One row of the link per text beside it; a link with no names still gets one row.
+  // One row of the link per text beside it, each end's row in that end's state; a link with no
+  // names still gets one row.
   void paintLink(const DiagramLink& link) {
-    std::vector<std::string> texts;
-    for (const std::string* text : {&link.fromInterface, &link.label, &link.toInterface}) {
-      if (!text->empty()) texts.push_back(*text);
+    std::vector<std::pair<std::string, DiagramState>> rows;
+    if (!link.fromInterface.empty()) {
+      rows.emplace_back(link.fromInterface, diagram_.endState(link, true));
     }
-    if (texts.empty()) texts.emplace_back();
+    if (!link.label.empty()) rows.emplace_back(link.label, link.state);
+    if (!link.toInterface.empty()) {
+      rows.emplace_back(link.toInterface, diagram_.endState(link, false));
+    }
+    if (rows.empty()) rows.emplace_back("", link.state);
     const std::string column = margin() + std::string(kLinkColumn - kIndent, ' ');
-    for (const std::string& text : texts) {
-      std::string row = column + linkGlyph(link.state);
+    for (const auto& [text, state] : rows) {
+      std::string row = column + linkGlyph(state);
       if (!text.empty()) row += " " + text;
       lines_.push_back(row);
     }
