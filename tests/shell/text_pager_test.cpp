@@ -37,9 +37,9 @@ TEST(TextPager, PagesAsTheConsoleDoesAndStopsWhereTheTextAsks) {
 }
 
 // A pause that opens while pasted keys are still queued is answered by the reader, and the
-// pasted keys stay for the console.
+// pasted keys stay for the console; so does Ctrl-] for the program line.
 TEST(KeyReader, AnswersAPauseInsideAPasteAndKeepsThePastedKeys) {
-  StringByteSource source("\x1b[200~ab\x1b[201~c\x1b[200~xy\x1b[201~");
+  StringByteSource source("\x1b[200~ab\x1b[201~c\x1b[200~xy\x1b[201~\x1d");
   KeyReader keys(source);
   EXPECT_EQ(keys.next()->character, 'a');
   EXPECT_EQ(keys.answerMore(), ' ');
@@ -48,6 +48,8 @@ TEST(KeyReader, AnswersAPauseInsideAPasteAndKeepsThePastedKeys) {
   EXPECT_EQ(keys.answerMore(), ' ');  // a paste began during the pause
   EXPECT_EQ(keys.next()->character, 'x');
   EXPECT_EQ(keys.next()->character, 'y');
+  EXPECT_EQ(keys.answerMore(), 'q');  // Ctrl-] ends the display and opens the program line
+  EXPECT_EQ(keys.next()->kind, KeyEventKind::programCommand);
   EXPECT_EQ(keys.answerMore(), 'q');
 }
 

@@ -79,6 +79,11 @@ int KeyReader::answerMore() {
   }
   const std::optional<KeyEvent> event = next();
   if (!event) return 'q';
+  if (event->kind == KeyEventKind::programCommand) {
+    // Ctrl-] is the front-end's own key: it ends the display and still opens the program line.
+    queue_.push_front(*event);
+    return 'q';
+  }
   if (!pasting_) return pagingCode(*event);
   queue_.push_front(*event);  // a paste began while the pause waited: its first key is its own
   return ' ';

@@ -64,8 +64,9 @@ class KeyReader {
   bool pasting() const { return pasting_; }
 
   /// The answer to a " --More--" pause, as a character code: the next key's, or 'q' once input
-  /// has ended. A pause that opens while pasted text is still arriving is answered with Space, and
-  /// the pasted keys stay queued for the console, so the paste loses none of its letters.
+  /// has ended. Ctrl-] ends the display ('q') and stays queued for the program line. A pause that
+  /// opens while pasted text is still arriving is answered with Space, and the pasted keys stay
+  /// queued for the console, so the paste loses none of its letters.
   int answerMore();
 
  private:
