@@ -23,7 +23,18 @@ TEST(Options, ReadsEveryOptionInBothSpellings) {
 TEST(Options, HelpAndVersionPrintAndEndWithStatusZero) {
   const ParsedOptions help = parseOptions({"--batch", "--help"});
   EXPECT_EQ(help.exitStatus, 0);
-  EXPECT_NE(help.standardOutput.find("--troubleshooting N"), std::string::npos);
+  // Every description starts in one column and every line fits 80 columns.
+  const std::string& text = help.standardOutput;
+  const std::size_t column =
+      text.find("start with test") - text.rfind('\n', text.find("start with test")) - 1;
+  for (std::size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos;
+       start = end + 1) {
+    const std::string line = text.substr(start, end - start);
+    EXPECT_LE(line.size(), 80U) << line;
+    if (line.starts_with("  ")) {
+      EXPECT_TRUE(line[column - 1] == ' ' && line[column] != ' ') << line;
+    }
+  }
   EXPECT_TRUE(parseOptions({"--version"}).standardOutput.starts_with("kovrel-term "));
 }
 

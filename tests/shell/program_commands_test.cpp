@@ -27,7 +27,7 @@ TEST(ProgramCommands, NamesAreExactAndBlankLinesSayNothing) {
   const Lines help = runProgramCommand(fixture.sim, "help").lines;
   ASSERT_EQ(help.size(), programCommands().size() + 1);
   EXPECT_EQ(help[4],
-            "  lab [NAME...]        start a lab by its key, number or caption; alone, list");
+            "  lab [NAME...]        start a lab by key, number or caption; alone, list them");
   EXPECT_EQ(runProgramCommand(fixture.sim, "mode x").lines,
             Lines{"Usage: mode, mode learn, mode test"});
   EXPECT_EQ(runProgramCommand(fixture.sim, "card").lines,

@@ -144,6 +144,30 @@ ParsedOptions finish(int status, std::string text) {
   return result;
 }
 
+// The --help text fits a terminal of the usual width: a description that does not fit goes on
+// under itself, its column kept.
+constexpr std::size_t kHelpWidth = 80;
+
+std::string wrappedDescription(std::string_view text, std::size_t column) {
+  std::string wrapped;
+  std::size_t lineLength = column;
+  while (!text.empty()) {
+    const std::size_t blank = text.find(' ');
+    const std::string_view word = text.substr(0, blank);
+    text = blank == std::string_view::npos ? std::string_view() : text.substr(blank + 1);
+    if (lineLength > column && lineLength + 1 + word.size() > kHelpWidth) {
+      wrapped += "\n" + std::string(column, ' ');
+      lineLength = column;
+    } else if (lineLength > column) {
+      wrapped += ' ';
+      ++lineLength;
+    }
+    wrapped += word;
+    lineLength += word.size();
+  }
+  return wrapped;
+}
+
 }  // namespace
 
 std::string usageText() {
@@ -163,7 +187,7 @@ std::string usageText() {
   for (const OptionSpec& spec : kOptions) {
     std::string usage = left(spec);
     usage.resize(width + 2, ' ');
-    text += usage + std::string(spec.help) + "\n";
+    text += usage + wrappedDescription(spec.help, usage.size()) + "\n";
   }
   return text;
 }
