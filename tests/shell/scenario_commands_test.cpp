@@ -41,6 +41,25 @@ TEST_F(ScenarioCommandsTest, RefusalsChangeNothing) {
   EXPECT_EQ(run("network").front(), "Troubleshooting 4 and 5, RouterA at the console");
 }
 
+// The first locale variable that is set decides, as in the C library.
+TEST(NetworkCommand, BoxDrawingOnlyInAUtf8Locale) {
+  struct Case {
+    const char* lcAll;
+    const char* lcCtype;
+    const char* lang;
+    bool utf8;
+  };
+  const Case cases[] = {
+      {nullptr, nullptr, "en_GB.UTF-8", true},
+      {"C", nullptr, "en_GB.UTF-8", false},
+      {"", "de_DE.utf8", "C", true},
+      {nullptr, nullptr, nullptr, false},
+  };
+  for (const Case& row : cases) {
+    EXPECT_EQ(localeIsUtf8(row.lcAll, row.lcCtype, row.lang), row.utf8);
+  }
+}
+
 TEST_F(ScenarioCommandsTest, SwitchRefusedWhileTheRouterAsks) {
   run("troubleshooting 6");
   fixture.startSession(CliMode::priv);
