@@ -27,18 +27,21 @@ struct GlyphSet {
   const char* up;
   const char* down;
   const char* administrativelyDown;
+  const char* markedNote;  // how the legend names the frame of the router at the console
 };
 
 constexpr GlyphSet kUnicode{{"─", "│", "┌", "┐", "└", "┘", "┴", "┬"},
                             {"═", "║", "╔", "╗", "╚", "╝", "╧", "╤"},
                             "│",
                             "┆",
-                            "╳"};
+                            "╳",
+                            "The router with the double frame is at the console."};
 constexpr GlyphSet kAscii{{"-", "|", "+", "+", "+", "+", "+", "+"},
                           {"=", "|", "+", "+", "+", "+", "+", "+"},
                           "|",
                           ":",
-                          "x"};
+                          "x",
+                          "The router framed with = is at the console."};
 
 constexpr int kIndent = 2;
 constexpr int kLinkColumn = 6;  // where the links run, counted from the left margin
@@ -173,7 +176,7 @@ class TextPainter {
     lines_.emplace_back();
     lines_.push_back(margin() + "Links: " + glyphs_.up + " up   " + glyphs_.down + " down   " +
                      glyphs_.administrativelyDown + " administratively down");
-    lines_.push_back(margin() + "The router with the double frame is at the console.");
+    lines_.push_back(margin() + glyphs_.markedNote);
   }
 
   const TopologyDiagram& diagram_;
