@@ -14,7 +14,9 @@ namespace {
 enum class CardKey { reveal, next, back, leave, other };
 
 CardKey cardKeyOf(const KeyEvent& event) {
-  if (event.kind != KeyEventKind::press || event.ctrl) return CardKey::other;
+  if (event.kind != KeyEventKind::press) return CardKey::other;
+  // Ctrl-C is how a terminal user gets out of things.
+  if (event.ctrl) return event.keyCode == 'C' ? CardKey::leave : CardKey::other;
   switch (event.keyCode) {
     case key::kSpace:
     case key::kEnter:
@@ -40,10 +42,10 @@ CardKey cardKeyOf(const KeyEvent& event) {
   }
 }
 
+// The card on the screen ends with the answer box's caption, so only the answer follows it.
 void addAnswer(Simulator& sim, ProgramCommandResult& result) {
-  for (const std::string& line : splitLessonLines(flashCardShowAnswer(sim).answerBox)) {
-    result.lines.push_back(line);
-  }
+  const std::vector<std::string> box = splitLessonLines(flashCardShowAnswer(sim).answerBox);
+  result.lines.insert(result.lines.end(), box.begin() + 1, box.end());
 }
 
 }  // namespace

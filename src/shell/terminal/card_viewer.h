@@ -8,8 +8,8 @@
 namespace kovrel::terminal {
 
 /// The flash-card viewer on single keys, as its buttons are on the desktop: after `cards` the
-/// front-end hands it every key until Esc or q. Space or Enter reveals the answer, n or Right
-/// goes to the next card, b or Left back; any other key shows the keys again.
+/// front-end hands it every key until Esc, q or Ctrl-C. Space or Enter reveals the answer, n or
+/// Right goes to the next card, b or Left back; any other key shows the keys again.
 class CardViewer {
  public:
   void open() { active_ = true; }

@@ -24,7 +24,7 @@ namespace kovrel::terminal {
 namespace {
 
 constexpr const char* kHeader =
-    " Kovrel Router Simulator - Ctrl-] for program commands, 'quit' ends the program ";
+    " Kovrel Router Simulator - Ctrl-] then: labs, instructions, cards, help or quit ";
 
 void writeAll(int fd, std::string_view text) {
   while (!text.empty()) {
