@@ -188,5 +188,18 @@ TEST(TopologyDiagram, TheRouterAtTheConsoleIsMarked) {
   EXPECT_NE(text.find("│ RouterA   "), std::string::npos);
 }
 
+// A typed hostname reaches the SVG as text, and a diagram built by hand with nothing in it still
+// draws.
+TEST(TopologyDiagram, SvgStaysWellFormedWhateverItHolds) {
+  SimulatorFixture fixture;
+  initLabs(fixture.sim, "aboutTheLabs");
+  fixture.running().hostname = "r&d<1>\"";
+  const std::string svg = renderDiagramSvg(diagramFor(fixture.sim), DiagramPalette::dark);
+  EXPECT_TRUE(wellFormedXml(svg));
+  EXPECT_NE(svg.find(">r&amp;d&lt;1&gt;&quot;<"), std::string::npos);
+  EXPECT_TRUE(wellFormedXml(renderDiagramSvg(TopologyDiagram{}, DiagramPalette::light)));
+  EXPECT_FALSE(renderDiagramText(TopologyDiagram{}, 80, true).empty());
+}
+
 }  // namespace
 }  // namespace kovrel::testing
