@@ -81,8 +81,9 @@ TEST(ProgramCommandLine, BrowsesItsHistoryAndCompletesCommandNames) {
   line.feed(up);
   EXPECT_EQ(line.text(), "steps");
   const std::vector<std::pair<std::string_view, std::string_view>> completions = {
-      {"ins", "instructions "}, {"tr", "troubleshooting"}, {"mode l", "mode learn "},
-      {"xyz", "xyz"},           {"mode", "mode"},
+      {"ins", "instructions "}, {"tr", "troubleshooting"},           {"mode l", "mode learn "},
+      {"xyz", "xyz"},           {"lab ROUTERM", "lab routerModes "}, {"lab rou", "lab router"},
+      {"mode", "mode"},
   };
   for (const auto& [typed, completed] : completions) {
     typeLine(typed);

@@ -50,7 +50,7 @@ ProgramCommandResult runProgramCommand(Simulator& sim, std::string_view line);
 
 /// The line typed after Ctrl-], edited apart from the router's input line so that the router
 /// console keeps what was typed there. It keeps its own history (Up and Down) and completes
-/// command names with Tab.
+/// command names (and lab keys) with Tab.
 class ProgramCommandLine {
  public:
   static constexpr std::string_view kPrompt = "program> ";
@@ -77,7 +77,8 @@ class ProgramCommandLine {
   std::vector<std::string> candidates_;
 };
 
-/// The names of the program commands that begin with `text`, in table order, each once.
+/// The names of the program commands that begin with `text`, in table order, each once; after
+/// "lab " the lines that name a lab by its key.
 std::vector<std::string> completionsOf(std::string_view text);
 
 }  // namespace kovrel::terminal

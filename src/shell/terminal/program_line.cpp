@@ -1,8 +1,10 @@
 #include <algorithm>
+#include <cctype>
 #include <utility>
 
 #include "console/keyboard.h"
 #include "shell/terminal/program_commands.h"
+#include "training/activity_menu.h"
 
 namespace kovrel::terminal {
 namespace {
@@ -19,9 +21,28 @@ std::size_t commonPrefixLength(const std::vector<std::string>& names) {
   return length;
 }
 
+bool startsWithFolded(std::string_view text, std::string_view start) {
+  return text.size() >= start.size() &&
+         std::ranges::equal(text.substr(0, start.size()), start, [](char a, char b) {
+           return std::tolower(static_cast<unsigned char>(a)) ==
+                  std::tolower(static_cast<unsigned char>(b));
+         });
+}
+
 }  // namespace
 
 std::vector<std::string> completionsOf(std::string_view text) {
+  // After "lab " the names are the labs' keys, whose letter case the command ignores too.
+  constexpr std::string_view kLab = "lab ";
+  if (text.starts_with(kLab)) {
+    const std::string_view typed = text.substr(kLab.size());
+    std::vector<std::string> keys;
+    for (const ActivityMenuItem& lab : labMenu()) {
+      if (startsWithFolded(lab.key, typed))
+        keys.push_back(std::string(kLab) + std::string(lab.key));
+    }
+    return keys;
+  }
   std::vector<std::string> names;
   for (const ProgramCommand& command : programCommands()) {
     const std::string name(command.name);
