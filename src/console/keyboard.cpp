@@ -61,6 +61,8 @@ bool onKeyChar(Simulator& sim, int code) {
   return false;
 }
 
+}  // namespace
+
 int keyCodeOf(char character) {
   if (character >= 'a' && character <= 'z') return character - 'a' + 'A';
   switch (character) {
@@ -80,8 +82,6 @@ int keyCodeOf(char character) {
                       (character >= 'A' && character <= 'Z');
   return ownKey ? static_cast<unsigned char>(character) : 0;
 }
-
-}  // namespace
 
 bool keyDown(Simulator& sim, int keyCode, bool ctrl) {
   if (!sessionStarted(sim)) return true;
@@ -107,6 +107,12 @@ void pressKey(Simulator& sim, int keyCode, bool ctrl, int character) {
     if (character != 0) keyChar(sim, character);
     keyUp(sim, keyCode);
   });
+}
+
+int pagingKey(int keyCode, bool ctrl, int character) {
+  if (character != 0) return character;
+  if (ctrl && keyCode >= 'A' && keyCode <= 'Z') return keyCode - 'A' + 1;
+  return keyCode;
 }
 
 void typeCharacter(Simulator& sim, char character) {

@@ -34,6 +34,15 @@ void keyUp(Simulator& sim, int keyCode);
 /// key-down consumed it, key up. Every failure inside is trapped and logged.
 void pressKey(Simulator& sim, int keyCode, bool ctrl, int character);
 
+/// The key code of the key that types a character: letters as capitals, digits and Space as
+/// themselves, Enter, Tab and Backspace; 0 for punctuation, whose desktop codes the console would
+/// take for arrows or Delete.
+int keyCodeOf(char character);
+
+/// The character code a " --More--" pause receives for a key press: the typed character, the
+/// control code of a Ctrl letter, or the key code of a key that types nothing.
+int pagingKey(int keyCode, bool ctrl, int character);
+
 /// Convenience for front-ends and tests: a printable character, Enter or Backspace.
 void typeCharacter(Simulator& sim, char character);
 /// Types each character of `text`.

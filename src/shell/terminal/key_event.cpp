@@ -78,9 +78,7 @@ int pagingCode(const KeyEvent& event) {
     case KeyEventKind::press:
       break;
   }
-  if (event.character != 0) return event.character;
-  if (event.ctrl) return event.keyCode - 'A' + 1;
-  return event.keyCode;
+  return pagingKey(event.keyCode, event.ctrl, event.character);
 }
 
 void deliverKey(Simulator& sim, const KeyEvent& event) {

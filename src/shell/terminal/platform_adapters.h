@@ -1,38 +1,18 @@
 #pragma once
 
-#include <cstdint>
 #include <filesystem>
-#include <optional>
-#include <random>
-#include <string>
-#include <vector>
 
-#include "base/platform.h"
+#include "base/standard_services.h"
 
 namespace kovrel::terminal {
 
-/// The folder of the running executable: the lesson database and the error log live beside it.
+/// The folder of the running executable: the error log lives beside it, and the lesson database
+/// beside it or under its prefix (`findDataFolder`).
 std::filesystem::path applicationFolder();
 
 /// Where the error log goes when the application folder cannot be written:
 /// $XDG_STATE_HOME/kovrel, by default ~/.local/state/kovrel.
 std::filesystem::path stateFolder();
-
-/// The wall clock.
-class SystemClock : public Clock {
- public:
-  std::chrono::system_clock::time_point now() override { return std::chrono::system_clock::now(); }
-};
-
-/// Random numbers from a Mersenne twister; a given seed repeats a run's cosmetic numbers exactly.
-class SeededRandom : public RandomSource {
- public:
-  explicit SeededRandom(std::optional<std::uint32_t> seed);
-  double nextUnit() override;
-
- private:
-  std::mt19937 generator_;
-};
 
 /// The interactive pause: the router's imitated delays really pass.
 class SleepingPauser : public Pauser {
@@ -45,29 +25,5 @@ class SkippingPauser : public Pauser {
  public:
   void pause(int) override {}
 };
-
-/// ErrorLog.txt in the application folder, truncated at the first error of a run and appended
-/// afterwards. When that folder cannot be written, the log goes to the fallback folder instead, so
-/// that no report is lost without a trace.
-class FileErrorLog : public ErrorLogSink {
- public:
-  FileErrorLog(std::filesystem::path applicationFolder, std::filesystem::path fallbackFolder)
-      : applicationFolder_(std::move(applicationFolder)),
-        fallbackFolder_(std::move(fallbackFolder)) {}
-
-  /// Writes the lines; returns the log's full path. Throws when neither folder can be written.
-  std::string write(const std::vector<std::string>& lines, bool truncate) override;
-
- private:
-  bool tryWrite(const std::filesystem::path& path, const std::vector<std::string>& lines,
-                bool truncate);
-
-  std::filesystem::path applicationFolder_;
-  std::filesystem::path fallbackFolder_;
-  std::filesystem::path chosen_;  // the log of this run, once the first report found a place
-};
-
-inline constexpr const char* kErrorLogName = "ErrorLog.txt";
-inline constexpr const char* kDatabaseName = "DataStore.db";
 
 }  // namespace kovrel::terminal

@@ -10,7 +10,7 @@ namespace kovrel::terminal {
 
 std::string databasePathFor(const Options& options) {
   if (!options.databasePath.empty()) return options.databasePath;
-  return (applicationFolder() / kDatabaseName).string();
+  return (findDataFolder(applicationFolder()) / kDatabaseName).string();
 }
 
 void startProgram(Simulator& sim, const Options& options) {
