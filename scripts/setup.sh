@@ -2,7 +2,7 @@
 # missing (so it works offline on a prepared machine), using sudo only when not root.
 
 KOVREL_PACKAGES=(cmake ninja-build g++ libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
-  libncurses-dev clang-format)
+  libncurses-dev clang-format qt6-base-dev qt6-svg-dev)
 
 kovrel_install_packages() {
   local missing=()

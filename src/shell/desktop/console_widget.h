@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QWidget>
+
+#include "base/platform.h"
+#include "shell/desktop/console_input_line.h"
+
+namespace kovrel::desktop {
+
+/// The console window: a read-only output pane over the one-line input box. It renders what the
+/// engine tells it and hands on keys, pastes and its page length; it knows nothing of the engine.
+class ConsoleWidget : public QWidget, public ConsoleView {
+  Q_OBJECT
+
+ public:
+  explicit ConsoleWidget(QWidget* parent = nullptr);
+
+  void outputAppended(const std::string& text, bool emphasised) override;
+  void outputReplaced(const std::string& text) override;
+  void inputChanged(const std::string& text, std::size_t caret) override;
+  void refresh() override;
+
+  /// The text lines the output pane shows at its present height, at least 1.
+  int pageLength() const;
+  void setFontPointSize(double points);
+  void focusInput() { input_->setFocus(Qt::OtherFocusReason); }
+
+  QPlainTextEdit* output() const { return output_; }
+  ConsoleInputLine* input() const { return input_; }
+
+ signals:
+  void keyPressed(kovrel::desktop::ConsoleKey key);
+  void keyReleased(int keyCode);
+  /// The clipboard text to type, key by key.
+  void pasteRequested(const QString& text);
+  void pageLengthChanged(int lines);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void copySelection();
+  void paste();
+  void showOutputMenu(const QPoint& position);
+  void scrollToEnd();
+
+  QPlainTextEdit* output_;
+  ConsoleInputLine* input_;
+  int pageLength_ = 0;
+};
+
+}  // namespace kovrel::desktop

@@ -1,0 +1,44 @@
+#include "shell/desktop/desktop_services.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QTimer>
+
+namespace kovrel::desktop {
+
+void WindowPauser::pause(int milliseconds) {
+  if (instant_ || milliseconds <= 0) return;
+  QEventLoop loop;
+  QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+  // Keys typed meanwhile wait in the queue, as they would in the router's own buffer.
+  loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+int WindowKeyWaiter::waitForKey() {
+  constexpr int kSpace = 32;
+  constexpr int kQuit = 'q';
+  if (pasting_) return kSpace;
+  QEventLoop loop;
+  key_.reset();
+  loop_ = &loop;
+  loop.exec();
+  loop_ = nullptr;
+  // A loop left without a key means the program is closing: the display stops.
+  return key_.value_or(kQuit);
+}
+
+bool WindowKeyWaiter::answer(int code) {
+  if (loop_ == nullptr) return false;
+  key_ = code;
+  loop_->quit();
+  return true;
+}
+
+void WindowMessageBox::show(const std::string& text) {
+  lastMessage_ = QString::fromStdString(text);
+  if (!modal_) return;
+  QMessageBox::information(parent_, QCoreApplication::applicationName(), lastMessage_);
+}
+
+}  // namespace kovrel::desktop

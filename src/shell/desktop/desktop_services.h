@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <optional>
+#include <string>
+
+#include "base/platform.h"
+
+class QEventLoop;
+
+namespace kovrel::desktop {
+
+/// The router's imitated delays in a window: the window is repainted, then time passes in a local
+/// event loop that takes no user input, so the display scrolls visibly and nothing else starts.
+/// "Router speed: Instant" makes every pause return at once; the engine and the paging are the
+/// same.
+class WindowPauser : public Pauser {
+ public:
+  void pause(int milliseconds) override;
+  void setInstant(bool instant) { instant_ = instant; }
+  bool instant() const { return instant_; }
+
+ private:
+  bool instant_ = false;
+};
+
+/// The " --More--" wait: a local event loop that ends on the next key the console hands it. While
+/// a paste is being typed the display goes on by itself, so no pasted line is lost.
+class WindowKeyWaiter : public KeyWaiter {
+ public:
+  int waitForKey() override;
+  /// Answers the open wait; false when nothing waits (the key then goes to the console).
+  bool answer(int code);
+  bool waiting() const { return loop_ != nullptr; }
+  void setPasting(bool pasting) { pasting_ = pasting; }
+
+ private:
+  QEventLoop* loop_ = nullptr;
+  std::optional<int> key_;
+  bool pasting_ = false;
+};
+
+/// Message boxes over the main window. Tests turn the modal box off and read the last message.
+class WindowMessageBox : public MessageBox {
+ public:
+  explicit WindowMessageBox(QWidget* parent) : parent_(parent) {}
+  void show(const std::string& text) override;
+  void setModal(bool modal) { modal_ = modal; }
+  const QString& lastMessage() const { return lastMessage_; }
+
+ private:
+  QPointer<QWidget> parent_;
+  bool modal_ = true;
+  QString lastMessage_;
+};
+
+}  // namespace kovrel::desktop

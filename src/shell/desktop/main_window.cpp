@@ -1,0 +1,250 @@
+#include "shell/desktop/main_window.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QMenuBar>
+#include <QStackedWidget>
+
+#include "base/error_log.h"
+#include "console/session.h"
+#include "shell/desktop/about_box.h"
+#include "shell/desktop/activity_menus.h"
+#include "shell/desktop/console_widget.h"
+#include "shell/desktop/flash_card_viewer.h"
+#include "shell/desktop/network_picture.h"
+#include "shell/desktop/picture_viewer.h"
+#include "shell/desktop/rich_text_pane.h"
+#include "shell/desktop/side_panel.h"
+#include "shell/desktop/topology_window.h"
+#include "shell/desktop/view_settings.h"
+#include "training/flash_cards.h"
+#include "training/grading.h"
+#include "training/information.h"
+#include "training/instructions.h"
+#include "training/router_switch.h"
+#include "training/scenarios.h"
+
+namespace kovrel::desktop {
+namespace {
+
+QString pictureFile(const SessionFolders& folders, const char* name) {
+  return QString::fromStdString((folders.dataFolder / "pictures" / name).string());
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const SessionFolders& folders, QWidget* parent)
+    : QMainWindow(parent), folders_(folders) {
+  setWindowTitle(QStringLiteral("Kovrel Router Simulator"));
+  setWindowIcon(QIcon(pictureFile(folders_, "kovrel-icon.svg")));
+  view_ = new ViewSettings(this);
+  setCentralWidget(buildCentre());
+  picture_ = new PictureViewer(this);
+  picture_->setWindowFlag(Qt::Window);
+  picture_->setWindowTitle(tr("Network"));
+  picture_->resize(720, 420);
+
+  engine_ = std::make_unique<EngineSession>(*topology_->console(), this, folders_);
+  TrainingState& training = engine_->simulator().state.training;
+  training.listener = this;
+  training.panes = {topology_->instructions(), information_, report_};
+  engine_->pauser().setInstant(view_->instant());
+
+  buildMenus();
+  connectConsole();
+  connectPanels();
+  applyZoom(view_->zoomFactor());
+  resize(1120, 760);
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::buildCentre() {
+  auto* centre = new QWidget(this);
+  sidePanel_ = new SidePanel(centre);
+  stack_ = new QStackedWidget(centre);
+  information_ = new RichTextPane(stack_);
+  topology_ = new TopologyWindow(stack_);
+  report_ = new RichTextPane(stack_);
+  flashCards_ = new FlashCardViewer(stack_);
+  for (QWidget* window : {static_cast<QWidget*>(information_), static_cast<QWidget*>(topology_),
+                          static_cast<QWidget*>(report_), static_cast<QWidget*>(flashCards_)}) {
+    stack_->addWidget(window);
+  }
+  sidePanel_->setFixedWidth(sidePanel_->sizeHint().width() + 16);
+  auto* layout = new QHBoxLayout(centre);
+  layout->setContentsMargins(8, 8, 8, 8);
+  layout->setSpacing(8);
+  layout->addWidget(sidePanel_);
+  layout->addWidget(stack_, 1);
+  return centre;
+}
+
+void MainWindow::buildMenus() {
+  MenuHandlers handlers;
+  handlers.lab = [this](const std::string& key) { startLab(key); };
+  handlers.test = [this](const std::string& key) { startTest(key); };
+  handlers.troubleshooting = [this](const std::string& key) { startTroubleshooting(key); };
+  handlers.flashCards = [this] { openFlashCards(); };
+  handlers.about = [this] { showAbout(); };
+  handlers.studyPlan = [this] { openInformation("studyPlan"); };
+  handlers.disclaimer = [this] { openInformation("disclaimer"); };
+  buildActivityMenus(menuBar(), handlers, view_->buildMenu(this));
+}
+
+void MainWindow::connectConsole() {
+  ConsoleWidget* console = topology_->console();
+  connect(console, &ConsoleWidget::keyPressed, this, [this](ConsoleKey key) {
+    engine_->pressKey(key);
+    // The picture follows the configuration: a command has just run.
+    if (key.character == '\r' && !engine_->busy()) redrawPicture();
+  });
+  connect(console, &ConsoleWidget::keyReleased, this,
+          [this](int keyCode) { engine_->releaseKey(keyCode); });
+  connect(console, &ConsoleWidget::pasteRequested, this, [this](const QString& text) {
+    engine_->paste(text);
+    redrawPicture();
+  });
+  connect(console, &ConsoleWidget::pageLengthChanged, this,
+          [this](int lines) { engine_->setPageLength(lines); });
+  connect(topology_, &TopologyWindow::routerRequested, this, [this](int router) {
+    engine_->run([this, router] { switchRouter(engine_->simulator(), router); });
+    topology_->console()->focusInput();
+  });
+}
+
+void MainWindow::connectPanels() {
+  connect(sidePanel_, &SidePanel::studyModeChosen, this, &MainWindow::chooseStudyMode);
+  connect(sidePanel_, &SidePanel::instructionsRequested, this,
+          &MainWindow::showInstructionsAndTerminal);
+  connect(sidePanel_, &SidePanel::networkRequested, this, &MainWindow::showNetwork);
+  connect(sidePanel_, &SidePanel::answerRequested, this, &MainWindow::showAnswer);
+  connect(flashCards_, &FlashCardViewer::forwardClicked, this, [this] {
+    engine_->run([this] { flashCards_->showCard(flashCardForward(engine_->simulator())); });
+  });
+  connect(flashCards_, &FlashCardViewer::backClicked, this, [this] {
+    engine_->run([this] { flashCards_->showCard(flashCardBack(engine_->simulator())); });
+  });
+  connect(flashCards_, &FlashCardViewer::showAnswerClicked, this, [this] {
+    engine_->run([this] { flashCards_->showCard(flashCardShowAnswer(engine_->simulator())); });
+  });
+  connect(view_, &ViewSettings::zoomChanged, this, &MainWindow::applyZoom);
+  connect(view_, &ViewSettings::instantChanged, this,
+          [this](bool instant) { engine_->pauser().setInstant(instant); });
+  connect(view_, &ViewSettings::paletteChanged, this, [this] { redrawPicture(); });
+}
+
+void MainWindow::start() {
+  Simulator& sim = engine_->simulator();
+  const std::string database = (folders_.dataFolder / kDatabaseName).string();
+  engine_->run([&] {
+    trapped(sim, "setWelcomeText", [&] { setWelcomeText(sim, database); });
+    kovrel::openInformation(sim, "welcomeText");
+  });
+  sidePanel_->reset();
+  showWindow(information_);
+}
+
+QWidget* MainWindow::currentWindow() const { return stack_->currentWidget(); }
+
+void MainWindow::showWindow(QWidget* window) {
+  stack_->setCurrentWidget(window);
+  if (window == topology_) topology_->console()->focusInput();
+}
+
+void MainWindow::activityStarted(const ActivityPanes& panes) {
+  if (panes.closeNetworkPicture) picture_->hide();
+  topology_->setTwoRouters(panes.topology == TopologyPane::twoRouter);
+  sidePanel_->reset();
+  sidePanel_->offerScenario(panes.showAnswerAndSubmit);
+  if (panes.focusLearnMode) sidePanel_->focusLearnMode();
+  showWindow(topology_);
+}
+
+void MainWindow::routerSwitched(int currentRouter) {
+  topology_->setCurrentRouter(currentRouter);
+  redrawPicture();
+}
+
+void MainWindow::startActivity(const std::function<void()>& launcher) {
+  if (!engine_->run(launcher)) return;
+  sidePanel_->setLearnMode(engine_->simulator().state.training.learnMode);
+  // The student types next: the console has the keyboard once the router has booted.
+  topology_->console()->focusInput();
+  redrawPicture();
+}
+
+void MainWindow::startLab(const std::string& labName) {
+  startActivity([this, labName] { initLabs(engine_->simulator(), labName); });
+}
+
+void MainWindow::startTest(const std::string& testName) {
+  startActivity([this, testName] { initTests(engine_->simulator(), testName); });
+}
+
+void MainWindow::startTroubleshooting(const std::string& name) {
+  startActivity([this, name] { inittroubleshooting(engine_->simulator(), name); });
+}
+
+void MainWindow::openFlashCards() {
+  engine_->run([this] { flashCards_->showCard(kovrel::openFlashCards(engine_->simulator())); });
+  showWindow(flashCards_);
+}
+
+void MainWindow::openInformation(const std::string& id) {
+  if (!engine_->run([this, id] { kovrel::openInformation(engine_->simulator(), id); })) return;
+  sidePanel_->reset();
+  showWindow(information_);
+}
+
+void MainWindow::showAbout() {
+  AboutBox box(pictureFile(folders_, "kovrel-logo.svg"), this);
+  box.exec();
+}
+
+void MainWindow::chooseStudyMode(bool learnMode) {
+  engine_->run([this, learnMode] { selectStudyMode(engine_->simulator(), learnMode); });
+  sidePanel_->setLearnMode(engine_->simulator().state.training.learnMode);
+}
+
+void MainWindow::showInstructionsAndTerminal() {
+  showWindow(topology_);
+  raise();
+  activateWindow();
+}
+
+void MainWindow::showNetwork() {
+  picture_->show();
+  redrawPicture();
+  picture_->raise();
+}
+
+void MainWindow::showAnswer() {
+  if (!engine_->run([this] { openTestReport(engine_->simulator()); })) return;
+  showWindow(report_);
+}
+
+void MainWindow::redrawPicture() {
+  if (!picture_->isVisible()) return;
+  picture_->showSvg(networkPictureSvg(engine_->simulator(), view_->dark()));
+}
+
+void MainWindow::applyZoom(double factor) {
+  const double consolePoints = 11.0 * factor;
+  topology_->console()->setFontPointSize(consolePoints);
+  flashCards_->setFontPointSize(12.0 * factor);
+  for (RichTextPane* pane : {topology_->instructions(), information_, report_}) {
+    pane->setZoom(factor);
+  }
+  picture_->setZoom(factor);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // Closing ends the program; nothing is saved, and no open wait may hold it.
+  engine_->abandonWaits();
+  picture_->close();
+  event->accept();
+}
+
+}  // namespace kovrel::desktop

@@ -1,0 +1,65 @@
+#include "shell/desktop/side_panel.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace kovrel::desktop {
+
+SidePanel::SidePanel(QWidget* parent)
+    : QWidget(parent),
+      studyModes_(new QGroupBox(tr("Instruction Mode"), this)),
+      learnMode_(new QRadioButton(tr("Learn Mode"), studyModes_)),
+      testMode_(new QRadioButton(tr("Test Mode"), studyModes_)),
+      showInstructions_(new QPushButton(tr("Show Instructions And Terminal"), this)),
+      showNetwork_(new QPushButton(tr("Show Network"), this)),
+      showAnswer_(new QPushButton(tr("Show Answer/ Submit"), this)) {
+  auto* modes = new QVBoxLayout(studyModes_);
+  modes->addWidget(learnMode_);
+  modes->addWidget(testMode_);
+  learnMode_->setChecked(true);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(studyModes_);
+  layout->addSpacing(8);
+  for (QPushButton* button : {showInstructions_, showNetwork_, showAnswer_}) {
+    button->setMinimumHeight(button->sizeHint().height() * 3 / 2);
+    layout->addWidget(button);
+  }
+  layout->addStretch(1);
+
+  // `clicked` only: the options also change when a scenario starts, which chooses nothing.
+  connect(learnMode_, &QRadioButton::clicked, this, [this] { emit studyModeChosen(true); });
+  connect(testMode_, &QRadioButton::clicked, this, [this] { emit studyModeChosen(false); });
+  connect(showInstructions_, &QPushButton::clicked, this, &SidePanel::instructionsRequested);
+  connect(showNetwork_, &QPushButton::clicked, this, &SidePanel::networkRequested);
+  connect(showAnswer_, &QPushButton::clicked, this, &SidePanel::answerRequested);
+  reset();
+}
+
+void SidePanel::reset() {
+  studyModes_->setVisible(false);
+  for (QPushButton* button : {showInstructions_, showNetwork_, showAnswer_}) {
+    button->setEnabled(false);
+  }
+}
+
+void SidePanel::offerScenario(bool showAnswerAndSubmit) {
+  studyModes_->setVisible(true);
+  showInstructions_->setEnabled(true);
+  showNetwork_->setEnabled(true);
+  showAnswer_->setEnabled(showAnswerAndSubmit);
+}
+
+void SidePanel::setLearnMode(bool learnMode) {
+  (learnMode ? learnMode_ : testMode_)->setChecked(true);
+}
+
+void SidePanel::focusLearnMode() {
+  learnMode_->setChecked(true);
+  learnMode_->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace kovrel::desktop

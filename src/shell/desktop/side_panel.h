@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QWidget>
+
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+
+namespace kovrel::desktop {
+
+/// The side panel: the study-mode options under "Instruction Mode" and the buttons that move
+/// between the instructions, the network picture and the test report.
+class SidePanel : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit SidePanel(QWidget* parent = nullptr);
+
+  /// Every command disabled and the study-mode options hidden.
+  void reset();
+  /// What a started scenario offers: the instructions and the network picture, and for a test
+  /// "Show Answer/ Submit"; the study-mode options are shown.
+  void offerScenario(bool showAnswerAndSubmit);
+  void setLearnMode(bool learnMode);
+  void focusLearnMode();
+
+  QRadioButton* learnMode() const { return learnMode_; }
+  QRadioButton* testMode() const { return testMode_; }
+  QPushButton* showInstructions() const { return showInstructions_; }
+  QPushButton* showNetwork() const { return showNetwork_; }
+  QPushButton* showAnswer() const { return showAnswer_; }
+
+ signals:
+  void studyModeChosen(bool learnMode);
+  void instructionsRequested();
+  void networkRequested();
+  void answerRequested();
+
+ private:
+  QGroupBox* studyModes_;
+  QRadioButton* learnMode_;
+  QRadioButton* testMode_;
+  QPushButton* showInstructions_;
+  QPushButton* showNetwork_;
+  QPushButton* showAnswer_;
+};
+
+}  // namespace kovrel::desktop

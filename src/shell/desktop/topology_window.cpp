@@ -1,0 +1,71 @@
+#include "shell/desktop/topology_window.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+#include "shell/desktop/console_widget.h"
+#include "shell/desktop/rich_text_pane.h"
+
+namespace kovrel::desktop {
+
+TopologyWindow::TopologyWindow(QWidget* parent)
+    : QWidget(parent),
+      instructions_(new RichTextPane(this)),
+      console_(new ConsoleWidget(this)),
+      splitter_(new QSplitter(Qt::Vertical, this)) {
+  instructions_->setFocusPolicy(Qt::ClickFocus);
+  splitter_->addWidget(instructions_);
+  splitter_->addWidget(console_);
+  splitter_->setChildrenCollapsible(false);
+  splitter_->setStretchFactor(0, 2);
+  splitter_->setStretchFactor(1, 3);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(buildRouterBar());
+  layout->addWidget(splitter_, 1);
+  setFocusProxy(console_);
+  setTwoRouters(false);
+}
+
+QWidget* TopologyWindow::buildRouterBar() {
+  routerBar_ = new QWidget(this);
+  routerLabel_ = new QLabel(tr("Router at the console:"), routerBar_);
+  routerA_ = new QPushButton(tr("RouterA"), routerBar_);
+  routerB_ = new QPushButton(tr("RouterB"), routerBar_);
+  auto* layout = new QHBoxLayout(routerBar_);
+  layout->setContentsMargins(0, 0, 0, 4);
+  layout->addWidget(routerLabel_);
+  for (QPushButton* button : {routerA_, routerB_}) {
+    button->setCheckable(true);
+    // The button marks the router at the console; only the engine's switch changes that.
+    button->setFocusPolicy(Qt::TabFocus);
+    layout->addWidget(button);
+  }
+  layout->addStretch(1);
+  connect(routerA_, &QPushButton::clicked, this, [this] {
+    setCurrentRouter(routerB_->isChecked() ? 1 : 0);
+    emit routerRequested(0);
+  });
+  connect(routerB_, &QPushButton::clicked, this, [this] {
+    setCurrentRouter(routerA_->isChecked() ? 0 : 1);
+    emit routerRequested(1);
+  });
+  return routerBar_;
+}
+
+void TopologyWindow::setTwoRouters(bool twoRouters) {
+  twoRouters_ = twoRouters;
+  routerBar_->setVisible(twoRouters);
+  setCurrentRouter(0);
+}
+
+void TopologyWindow::setCurrentRouter(int router) {
+  routerA_->setChecked(router == 0);
+  routerB_->setChecked(router == 1);
+}
+
+}  // namespace kovrel::desktop

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QSplitter;
+
+namespace kovrel::desktop {
+
+class ConsoleWidget;
+class RichTextPane;
+
+/// The topology window: the instruction pane above the console in a splitter the student can
+/// drag. In the two-router scenarios it carries the RouterA and RouterB buttons.
+class TopologyWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TopologyWindow(QWidget* parent = nullptr);
+
+  /// One router (labs, tests, troubleshooting 1 to 3) or two with their buttons.
+  void setTwoRouters(bool twoRouters);
+  bool twoRouters() const { return twoRouters_; }
+  /// Marks the router at the console (0 RouterA, 1 RouterB).
+  void setCurrentRouter(int router);
+
+  RichTextPane* instructions() const { return instructions_; }
+  ConsoleWidget* console() const { return console_; }
+  QPushButton* routerButton(int router) const { return router == 0 ? routerA_ : routerB_; }
+  QSplitter* splitter() const { return splitter_; }
+
+ signals:
+  void routerRequested(int router);
+
+ private:
+  QWidget* buildRouterBar();
+
+  RichTextPane* instructions_;
+  ConsoleWidget* console_;
+  QSplitter* splitter_;
+  QWidget* routerBar_ = nullptr;
+  QLabel* routerLabel_ = nullptr;
+  QPushButton* routerA_ = nullptr;
+  QPushButton* routerB_ = nullptr;
+  bool twoRouters_ = false;
+};
+
+}  // namespace kovrel::desktop
