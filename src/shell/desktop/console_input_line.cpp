@@ -50,12 +50,16 @@ void ConsoleInputLine::paintEvent(QPaintEvent*) {
   const int room = width() - 2 * kMargin - 2;
   const int shift = std::max(0, caretX - room);
   const int baseline = kMargin + metrics.ascent();
+  painter.setClipRect(rect().adjusted(1, 1, -1, -1));
   painter.setPen(palette().color(QPalette::Text));
   painter.drawText(kMargin - shift, baseline, text_);
   if (hasFocus()) {
     painter.fillRect(kMargin - shift + caretX, kMargin, 2, metrics.height(),
                      palette().color(QPalette::Text));
   }
+  painter.setClipping(false);
+  painter.setPen(palette().color(hasFocus() ? QPalette::Highlight : QPalette::Mid));
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void ConsoleInputLine::keyPressEvent(QKeyEvent* event) {

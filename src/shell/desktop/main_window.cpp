@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStackedWidget>
 
 #include "base/error_log.h"
@@ -55,14 +56,16 @@ MainWindow::MainWindow(const SessionFolders& folders, QWidget* parent)
   connectConsole();
   connectPanels();
   applyZoom(view_->zoomFactor());
-  resize(1120, 760);
+  // Roomy on a large screen, and never taller or wider than a small laptop's.
+  const QSize available = screen()->availableGeometry().size() * 0.92;
+  resize(QSize(1120, 760).boundedTo(available));
 }
 
 MainWindow::~MainWindow() = default;
 
 QWidget* MainWindow::buildCentre() {
   auto* centre = new QWidget(this);
-  sidePanel_ = new SidePanel(centre);
+  sidePanel_ = new SidePanel(pictureFile(folders_, "kovrel-logo.svg"), centre);
   stack_ = new QStackedWidget(centre);
   information_ = new RichTextPane(stack_);
   topology_ = new TopologyWindow(stack_);

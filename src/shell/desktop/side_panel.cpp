@@ -1,13 +1,16 @@
 #include "shell/desktop/side_panel.h"
 
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSvgRenderer>
+#include <QSvgWidget>
 #include <QVBoxLayout>
 
 namespace kovrel::desktop {
 
-SidePanel::SidePanel(QWidget* parent)
+SidePanel::SidePanel(const QString& logoFile, QWidget* parent)
     : QWidget(parent),
       studyModes_(new QGroupBox(tr("Instruction Mode"), this)),
       learnMode_(new QRadioButton(tr("Learn Mode"), studyModes_)),
@@ -22,6 +25,13 @@ SidePanel::SidePanel(QWidget* parent)
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
+  if (QFileInfo::exists(logoFile)) {
+    auto* logo = new QSvgWidget(logoFile, this);
+    const QSize natural = logo->renderer()->defaultSize();
+    logo->setFixedSize(natural.scaled(200, 56, Qt::KeepAspectRatio));
+    layout->addWidget(logo, 0, Qt::AlignHCenter);
+    layout->addSpacing(12);
+  }
   layout->addWidget(studyModes_);
   layout->addSpacing(8);
   for (QPushButton* button : {showInstructions_, showNetwork_, showAnswer_}) {

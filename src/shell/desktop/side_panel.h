@@ -14,7 +14,8 @@ class SidePanel : public QWidget {
   Q_OBJECT
 
  public:
-  explicit SidePanel(QWidget* parent = nullptr);
+  /// `logoFile`: the program's logo, shown above the options when the file is there.
+  explicit SidePanel(const QString& logoFile, QWidget* parent = nullptr);
 
   /// Every command disabled and the study-mode options hidden.
   void reset();
