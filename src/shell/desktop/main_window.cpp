@@ -6,14 +6,15 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QSvgWidget>
 
 #include "base/error_log.h"
 #include "console/session.h"
+#include "network/topology_diagram.h"
 #include "shell/desktop/about_box.h"
 #include "shell/desktop/activity_menus.h"
 #include "shell/desktop/console_widget.h"
 #include "shell/desktop/flash_card_viewer.h"
-#include "shell/desktop/network_picture.h"
 #include "shell/desktop/picture_viewer.h"
 #include "shell/desktop/rich_text_pane.h"
 #include "shell/desktop/side_panel.h"
@@ -44,7 +45,6 @@ MainWindow::MainWindow(const SessionFolders& folders, QWidget* parent)
   picture_ = new PictureViewer(this);
   picture_->setWindowFlag(Qt::Window);
   picture_->setWindowTitle(tr("Network"));
-  picture_->resize(720, 420);
 
   engine_ = std::make_unique<EngineSession>(*topology_->console(), this, folders_);
   TrainingState& training = engine_->simulator().state.training;
@@ -218,8 +218,14 @@ void MainWindow::showInstructionsAndTerminal() {
 }
 
 void MainWindow::showNetwork() {
+  const bool opening = !picture_->isVisible();
   picture_->show();
   redrawPicture();
+  if (opening) {
+    // The whole picture when the screen has room for it, else as much as fits.
+    const QSize room = screen()->availableGeometry().size() * 0.9;
+    picture_->resize((picture_->picture()->size() + QSize(24, 24)).boundedTo(room));
+  }
   picture_->raise();
 }
 
@@ -230,7 +236,10 @@ void MainWindow::showAnswer() {
 
 void MainWindow::redrawPicture() {
   if (!picture_->isVisible()) return;
-  picture_->showSvg(networkPictureSvg(engine_->simulator(), view_->dark()));
+  const TopologyDiagram diagram = diagramFor(engine_->simulator());
+  const DiagramPalette palette = view_->dark() ? DiagramPalette::dark : DiagramPalette::light;
+  picture_->setWindowTitle(QString::fromStdString(diagram.title));
+  picture_->showSvg(QByteArray::fromStdString(renderDiagramSvg(diagram, palette)));
 }
 
 void MainWindow::applyZoom(double factor) {
