@@ -57,6 +57,16 @@ MatchResult matchCommand(std::string_view line, std::string_view pattern, std::s
   return typed.size() < expected.size() ? MatchResult::incomplete : MatchResult::match;
 }
 
+std::size_t matchedWordCount(const std::vector<std::string>& words, std::string_view pattern) {
+  const auto expected = splitWords(pattern);
+  std::size_t count = 0;
+  while (count < words.size() && count < expected.size() &&
+         (expected[count] == "variable" || expected[count] == words[count])) {
+    ++count;
+  }
+  return count;
+}
+
 std::string replaceAll(std::string text, std::string_view from, std::string_view to) {
   if (from.empty()) return text;
   std::size_t position = 0;

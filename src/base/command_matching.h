@@ -16,6 +16,9 @@ std::string normalizeCommandLine(std::string_view line, std::string_view prompt)
 /// Compares the normalised words of `line` with `pattern`, whose word "variable" matches any word.
 MatchResult matchCommand(std::string_view line, std::string_view pattern, std::string_view prompt);
 
+/// How many leading `words` agree with the words of `pattern` ("variable" agrees with any word).
+std::size_t matchedWordCount(const std::vector<std::string>& words, std::string_view pattern);
+
 /// Splits a normalised text at single blanks; an empty text has no words.
 std::vector<std::string> splitWords(std::string_view text);
 

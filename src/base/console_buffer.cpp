@@ -51,6 +51,26 @@ void ConsoleBuffer::deleteAfterCaret() {
   inputChanged();
 }
 
+std::string_view ConsoleBuffer::shownInput() const {
+  return std::string_view(input_).substr(0, std::min(shownLength_, input_.size()));
+}
+
+void ConsoleBuffer::hideInputAfter(std::size_t shownLength) {
+  shownLength_ = shownLength;
+  inputChanged();
+}
+
+void ConsoleBuffer::showAllInput() {
+  if (shownLength_ == std::string::npos) return;
+  shownLength_ = std::string::npos;
+  inputChanged();
+}
+
+void ConsoleBuffer::inputChanged() {
+  const std::string_view shown = shownInput();
+  view_.inputChanged(std::string(shown), std::min(caret_, shown.size()));
+}
+
 void ConsoleBuffer::moveCaretLeft() {
   if (caret_ > 0) setCaret(caret_ - 1);
 }

@@ -20,6 +20,8 @@ class ConsoleBuffer {
   void replaceOutput(std::string text);
 
   const std::string& input() const { return input_; }
+  /// The input line as the student sees it: without the typed text of a password answer.
+  std::string_view shownInput() const;
   std::size_t caret() const { return caret_; }
   /// Replaces the input line and puts the caret at its end.
   void setInput(std::string text);
@@ -34,15 +36,21 @@ class ConsoleBuffer {
   void moveCaretRight();
   void moveCaretToEnd() { setCaret(input_.size()); }
 
+  /// Keeps what is typed after the first `shownLength` characters (the question) off the screen
+  /// and out of every echo, until `showAllInput`; editing works on the hidden text as usual.
+  void hideInputAfter(std::size_t shownLength);
+  void showAllInput();
+
   void refresh() { view_.refresh(); }
 
  private:
-  void inputChanged() { view_.inputChanged(input_, caret_); }
+  void inputChanged();
 
   ConsoleView& view_;
   std::string output_;
   std::string input_;
   std::size_t caret_ = 0;
+  std::size_t shownLength_ = std::string::npos;
 };
 
 }  // namespace kovrel

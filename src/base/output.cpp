@@ -1,6 +1,25 @@
 #include "base/output.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace kovrel {
+namespace {
+
+// The columns at which the typed words of an entered line begin.
+std::vector<std::size_t> typedWordStarts(const EnteredLine& entered) {
+  std::vector<std::size_t> starts;
+  const std::string& line = entered.text;
+  std::size_t at = std::min(entered.typedFrom, line.size());
+  while ((at = line.find_first_not_of(' ', at)) != std::string::npos) {
+    starts.push_back(at);
+    at = line.find(' ', at);
+    if (at == std::string::npos) break;
+  }
+  return starts;
+}
+
+}  // namespace
 
 void appendConsoleLine(Simulator& sim, std::string_view text, bool helpLine) {
   if (text.empty()) return;
@@ -51,13 +70,32 @@ void pauseConsole(Simulator& sim, int milliseconds) {
   sim.services.pauser.pause(milliseconds);
 }
 
+void noteEnteredLine(Simulator& sim, std::string_view line) {
+  const std::string& prompt = sim.router().prompt;
+  const std::size_t found = prompt.empty() ? std::string_view::npos : line.find(prompt);
+  sim.state.console.entered = EnteredLine{
+      std::string(line), found == std::string_view::npos ? 0 : found + prompt.size(), std::nullopt};
+}
+
+void markUnmatchedWord(Simulator& sim, std::size_t word, std::size_t wordCount) {
+  EnteredLine& entered = sim.state.console.entered;
+  const std::size_t typed = typedWordStarts(entered).size();
+  if (wordCount == typed && word < typed) entered.unmatchedWord = word;
+}
+
 void incompleteCommand(Simulator& sim) {
   writeConsoleLine(sim, "% Incomplete command.");
   writeConsoleLine(sim, " ");
 }
 
 void invalidInput(Simulator& sim) {
-  writeConsoleLine(sim, " ");
+  const EnteredLine& entered = sim.state.console.entered;
+  const std::vector<std::size_t> starts = typedWordStarts(entered);
+  std::size_t word = entered.unmatchedWord.value_or(1);
+  if (word >= starts.size())
+    word = starts.empty() ? 0 : std::min<std::size_t>(1, starts.size() - 1);
+  const std::size_t column = starts.empty() ? entered.typedFrom : starts[word];
+  writeConsoleLine(sim, std::string(column, ' ') + "^");
   writeConsoleLine(sim, "% Invalid input detected at '^' marker.");
 }
 

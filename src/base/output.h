@@ -31,7 +31,16 @@ void askQuestion(Simulator& sim, const std::string& question, Interaction intera
 /// A pause the router imitates: repaint, then sleep (skipped in batch runs).
 void pauseConsole(Simulator& sim, int milliseconds);
 
-// The router's standard answers to bad input.
+/// Remembers a line as it was echoed, typed after the current prompt, so that a later
+/// invalid-input reply can draw its marker under one of its words.
+void noteEnteredLine(Simulator& sim, std::string_view line);
+/// Tells the invalid-input reply which word (0 = the command word) none of the handler's forms
+/// takes. `wordCount` is how many words the handler saw; a handler that spelled out short forms
+/// saw other positions than were typed, and its mark is ignored.
+void markUnmatchedWord(Simulator& sim, std::size_t word, std::size_t wordCount);
+
+// The router's standard answers to bad input. The invalid-input reply draws "^" under the word
+// marked, else under the first word after the command word (the command word when it is alone).
 void incompleteCommand(Simulator& sim);
 void invalidInput(Simulator& sim);
 void unrecognizedCommand(Simulator& sim);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,15 @@ enum class Interaction {
   paging = 8,
 };
 
+/// The question of the console login and the enable secret; the enable password's first asking
+/// writes it in lower case, with the same length.
+inline constexpr std::string_view kPasswordQuestion = "Password: ";
+
+inline bool asksForPassword(Interaction value) {
+  return value == Interaction::enableSecret || value == Interaction::enablePassword ||
+         value == Interaction::consoleLogin;
+}
+
 /// The answers of the TFTP copy dialog.
 struct TftpRequest {
   std::string host;
@@ -34,8 +44,17 @@ struct TftpRequest {
 };
 
 /// Console-wide fields: one set for the program, not per router.
+/// The entered line that an invalid-input reply points into: the line as echoed, where its typed
+/// text starts, and the word that the handler's forms refused (none: no single word was).
+struct EnteredLine {
+  std::string text;
+  std::size_t typedFrom = 0;
+  std::optional<std::size_t> unmatchedWord;
+};
+
 struct ConsoleFields {
   Interaction interactionPending = Interaction::none;
+  EnteredLine entered;
   std::string bannerKind;  // "motd", "exec" or "login"
   std::string bannerDelimiter;
   std::string bannerText;
@@ -80,7 +99,15 @@ class Simulator {
   RouterState& router() { return state.current; }
   RouterConfig& running() { return state.current.config; }
   Interaction interactionPending() const { return state.console.interactionPending; }
-  void setInteraction(Interaction value) { state.console.interactionPending = value; }
+  /// Opens or closes a question; while a password is asked, what is typed stays off the screen.
+  void setInteraction(Interaction value) {
+    state.console.interactionPending = value;
+    if (asksForPassword(value)) {
+      console.hideInputAfter(kPasswordQuestion.size());
+    } else {
+      console.showAllInput();
+    }
+  }
 };
 
 }  // namespace kovrel

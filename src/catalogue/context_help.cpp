@@ -157,6 +157,7 @@ Words nextWordsOf(const std::vector<CatalogueRow>& rows, std::size_t position) {
 void processContextHelp(Simulator& sim, std::string_view line) {
   const std::string question(line);
   writeConsoleLine(sim, question);
+  noteEnteredLine(sim, question);
   HelpRequestScope scope(sim);
   const std::string text = normalizeCommandLine(question, sim.router().prompt);
   const Words words = splitWords(text);

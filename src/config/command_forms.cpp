@@ -45,7 +45,20 @@ bool applyFirstForm(Simulator& sim, const Words& words, std::span<const CommandF
   return false;
 }
 
+std::size_t formMatchedWords(const Words& words, std::string_view pattern) {
+  const bool open = pattern.ends_with(kAnyFurtherWords);
+  if (open) pattern.remove_suffix(kAnyFurtherWords.size());
+  const std::size_t count = matchedWordCount(words, pattern);
+  const bool allFixedWords = count == splitWords(pattern).size();
+  return open && allFixedWords ? words.size() : count;
+}
+
 void answerUnmatched(Simulator& sim, const Words& words, std::span<const CommandForm> forms) {
+  std::size_t furthest = 0;
+  for (const CommandForm& form : forms) {
+    furthest = std::max(furthest, formMatchedWords(words, form.pattern));
+  }
+  markUnmatchedWord(sim, furthest, words.size());
   const bool incomplete = std::ranges::any_of(forms, [&words](const CommandForm& form) {
     return form.prefix == Prefix::incomplete &&
            matchForm(words, form.pattern) == MatchResult::incomplete;

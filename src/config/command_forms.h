@@ -42,6 +42,9 @@ MatchResult matchForm(const Words& words, std::string_view pattern);
 /// Returns false, printing nothing, when none did.
 bool applyFirstForm(Simulator& sim, const Words& words, std::span<const CommandForm> forms);
 
+/// How many leading words agree with a form's pattern; all of them past an open pattern's end.
+std::size_t formMatchedWords(const Words& words, std::string_view pattern);
+
 /// The common answer to a line no form took: "% Incomplete command." when it is an unfinished
 /// prefix of a form marked so, otherwise the invalid-input reply.
 void answerUnmatched(Simulator& sim, const Words& words, std::span<const CommandForm> forms);

@@ -8,7 +8,6 @@ namespace kovrel {
 namespace {
 
 constexpr int kAllowedTries = 3;
-constexpr std::string_view kPasswordQuestion = "Password: ";
 
 void closeQuestion(Simulator& sim) {
   sim.setInteraction(Interaction::none);
@@ -53,10 +52,10 @@ void askConsoleLogin(Simulator& sim) {
   writeConsoleLine(sim, config.bannerLogin);
   writeConsoleLine(sim, " ");
   writeConsoleLine(sim, "User Access Verification");
-  sim.setInteraction(Interaction::consoleLogin);
   sim.router().prompt = std::string(kPasswordQuestion);
   sim.router().mode = CliMode::user;
   sim.console.setInput(std::string(kPasswordQuestion));
+  sim.setInteraction(Interaction::consoleLogin);
 }
 
 void checkEnableSecret(Simulator& sim, std::string_view line) {

@@ -40,16 +40,19 @@ void replyForOtherModes(Simulator& sim, OtherModes reply) {
 void doNothing(Simulator&, const CommandInput&) {}
 
 void dispatchCommand(Simulator& sim, std::string_view line) {
+  noteEnteredLine(sim, line);
   std::string text = normalizeCommandLine(line, sim.router().prompt);
   if (text.empty()) text = "blank_enter";
   const std::vector<std::string> words = splitWords(text);
   const DispatchRow* row = findRow(words.front());
   if (row == nullptr) {
+    markUnmatchedWord(sim, 0, words.size());
     unknownCommand(sim);
     return;
   }
   const ModeAction* action = findAction(*row, sim.router().mode);
   if (action == nullptr) {
+    markUnmatchedWord(sim, 0, words.size());
     replyForOtherModes(sim, row->otherModes);
     return;
   }

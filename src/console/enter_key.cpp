@@ -11,7 +11,12 @@
 namespace kovrel {
 namespace {
 
-void echoInput(Simulator& sim) { sim.console.appendOutput("\r\n" + sim.console.input()); }
+// A password answer is echoed as its question alone.
+void echoInput(Simulator& sim) {
+  const std::string shown(sim.console.shownInput());
+  sim.console.appendOutput("\r\n" + shown);
+  noteEnteredLine(sim, shown);
+}
 
 void commandLine(Simulator& sim) {
   echoInput(sim);

@@ -44,7 +44,7 @@ void defaultKeyChar(Simulator& sim, int code) {
 bool onKeyChar(Simulator& sim, int code) {
   if (code == kTabCharacter) return true;
   if (code == '?') {
-    processContextHelp(sim, sim.console.input() + "?");
+    processContextHelp(sim, std::string(sim.console.shownInput()) + "?");
     return true;
   }
   if (sim.interactionPending() == Interaction::reloadConfirm) {

@@ -39,7 +39,7 @@ void eraseTypedText(Simulator& sim) { resetInput(sim); }
 
 void redisplayLine(Simulator& sim) {
   const std::string line = sim.console.input();
-  writeConsoleLine(sim, line);
+  writeConsoleLine(sim, std::string(sim.console.shownInput()));
   sim.console.setInput(line);
 }
 

@@ -69,11 +69,12 @@ void enableCommand(Simulator& sim, const CommandInput& input) {
 }
 
 void endOfConfiguration(Simulator& sim) {
-  const std::string typed = sim.console.input() + "^Z";
+  const std::string typed = std::string(sim.console.shownInput()) + "^Z";
   // Whether something had been typed is judged against the prompt it was typed after.
   const bool somethingTyped = normalizeCommandLine(typed, sim.router().prompt).size() > 2;
   // An open question or banner entry keeps its mode: leaving it would strand the answer.
   const bool atCommandPrompt = sim.interactionPending() == Interaction::none;
+  noteEnteredLine(sim, typed);
   if (isConfigurationMode(sim.router().mode) && atCommandPrompt) {
     enterMode(sim, CliMode::priv);
     writeConsoleLine(sim, typed);

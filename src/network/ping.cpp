@@ -22,12 +22,14 @@ void pingOutput(Simulator& sim, std::string_view target, bool reachable) {
   writePaged(sim, "\r\nType escape sequence to abort.\r\nSending 5, 100-byte ICMP Echos to " +
                       std::string(target) + ", timeout is 2 seconds:");
   const std::string result = pingResultLine(reachable, sim.services.random);
-  writeConsoleLine(sim, ".");
+  // One mark per probe: "!" for an echo reply, "." for a probe that timed out.
+  const std::string_view probeMark = reachable ? "!" : ".";
+  writeConsoleLine(sim, probeMark);
   sim.console.setInput("");
   sim.console.refresh();
   for (int probe = 0; probe < 4; ++probe) {
     pauseConsole(sim, kPingProbePauseMs);
-    writeConsoleLine(sim, ".", false, true);
+    writeConsoleLine(sim, probeMark, false, true);
   }
   pauseConsole(sim, kPingProbePauseMs);
   writeConsoleLine(sim, result);
@@ -45,6 +47,8 @@ void pingCommand(Simulator& sim, const CommandInput& input) {
   } else if (match == MatchResult::incomplete) {
     incompleteCommand(sim);
   } else {
+    // A second argument is the word refused; a bad address is refused as the first.
+    markUnmatchedWord(sim, words.size() > 2 ? 2 : 1, words.size());
     invalidInput(sim);
   }
 }

@@ -1,5 +1,7 @@
 #include "network/show_commands.h"
 
+#include <algorithm>
+
 #include "base/command_matching.h"
 #include "base/output.h"
 #include "base/router_records.h"
@@ -94,6 +96,14 @@ void runShowTable(Simulator& sim, const std::string& text, std::span<const ShowR
       return;
     }
   }
+  const std::vector<std::string> words = splitWords(text);
+  std::size_t furthest = 0;
+  for (const ShowRow& row : table) {
+    for (std::string_view form : row.forms) {
+      furthest = std::max(furthest, matchedWordCount(words, form));
+    }
+  }
+  markUnmatchedWord(sim, furthest, words.size());
   invalidInput(sim);
 }
 

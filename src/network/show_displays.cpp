@@ -79,7 +79,7 @@ void igrpBlock(std::string& text, const RouterConfig& config, int asNumber, Rand
   }
   text += "\r\n  Routing Information Sources:";
   text += "\r\n    Gateway         Distance      Last Update";
-  text += "\r\n  Distance: (default is 120)";
+  text += "\r\n  Distance: (default is 100)";
 }
 
 // The texts of a few displays live in the lesson database; a missing row shows nothing.

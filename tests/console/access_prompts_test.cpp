@@ -22,7 +22,7 @@ TEST(EnableQuestion, PasswordIsAskedInLowerCaseThenRepeatedWithCapital) {
   EXPECT_EQ(f.input(), "password: ");
   f.enter("wrong");
   EXPECT_EQ(f.input(), "Password: ");
-  EXPECT_EQ(f.newOutput(), "\nRouter>enable\npassword: wrong");
+  EXPECT_EQ(f.newOutput(), "\nRouter>enable\npassword: ");
   f.enter("  DOOR7 ");
   EXPECT_EQ(f.prompt(), "Router#");
   EXPECT_EQ(f.sim.router().passwordTries, 0);
@@ -44,7 +44,7 @@ TEST(EnableQuestion, ThirdFailureClosesTheQuestionWithItsMessage) {
     for (const char* line : {"enable", c.answer.c_str(), c.answer.c_str()}) f.enter(line);
     f.newOutput();
     f.enter(c.answer);
-    EXPECT_EQ(f.newOutput(), "\nPassword: " + c.answer + c.message);
+    EXPECT_EQ(f.newOutput(), "\nPassword: " + c.message);
     EXPECT_EQ(f.prompt(), "Router>");
     EXPECT_EQ(f.mode(), CliMode::user);
     EXPECT_EQ(f.sim.interactionPending(), Interaction::none);
@@ -52,13 +52,41 @@ TEST(EnableQuestion, ThirdFailureClosesTheQuestionWithItsMessage) {
   }
 }
 
-TEST(EnableQuestion, HistoryNeverHoldsPasswords) {
-  SimulatorFixture f;
-  f.running().enableSecret = "topsecret";
-  f.startSession(CliMode::user);
-  f.enter("enable");
-  f.enter("topsecret");
-  EXPECT_EQ(f.sim.router().history, std::vector<std::string>{"enable"});
+// At every password question the window, the echo, Ctrl-R, Ctrl-Z and help show the question
+// alone, while the editing keys work on the hidden answer and the history never holds it.
+TEST(PasswordQuestions, AnswerStaysHiddenAndEditable) {
+  struct Case {
+    std::string secret, password, question;
+    bool login;
+  };
+  for (const Case& c : std::vector<Case>{{"zq9secret", "", "Password: ", false},
+                                         {"", "zq9secret", "password: ", false},
+                                         {"", "", "Password: ", true}}) {
+    SimulatorFixture f;
+    f.running().enableSecret = c.secret;
+    f.running().enablePassword = c.password;
+    f.running().conPassword = "zq9secret";
+    f.running().conLogin = c.login;
+    f.startSession(CliMode::user);
+    if (!c.login) f.enter("enable");
+    f.type("zq9secrxt");
+    EXPECT_EQ(f.platform.shownInput, c.question);
+    f.ctrl('R');
+    f.ctrl('Z');
+    f.type("?");
+    EXPECT_EQ(f.newOutput().find("zq9"), std::string::npos) << c.question;
+    f.type("zq9secrxtet");  // Backspace works on the hidden text
+    f.ctrl('B');
+    f.ctrl('D');  // deletes the "e" before the caret, unseen
+    EXPECT_EQ(f.platform.shownInput, "Password: ");
+    EXPECT_EQ(f.platform.shownCaret, 10u);
+    f.enter("e");
+    EXPECT_EQ(f.newOutput().find("zq9"), std::string::npos);
+    EXPECT_EQ(f.mode(), c.login ? CliMode::user : CliMode::priv) << c.question;
+    EXPECT_EQ(f.platform.shownInput, f.prompt());
+    f.enter("show history");
+    EXPECT_EQ(f.newOutput().find("zq9"), std::string::npos);
+  }
 }
 
 TEST(ConsoleLogin, AskedOnlyWithLoginAndPassword) {
@@ -80,7 +108,7 @@ TEST(ConsoleLogin, WritesBannersAndChecksThePassword) {
   EXPECT_EQ(f.input(), "Password: ");
   EXPECT_EQ(f.mode(), CliMode::user);
   f.enter("LetMeIn");
-  EXPECT_EQ(f.newOutput(), "\nPassword: LetMeIn\nExec banner");
+  EXPECT_EQ(f.newOutput(), "\nPassword: \nExec banner");
   EXPECT_EQ(f.input(), "Router>");
 }
 

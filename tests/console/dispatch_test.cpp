@@ -54,6 +54,42 @@ TEST(DispatchReplyTest, AnswersByMode) {
   }
 }
 
+// The marker stands under the first word that no accepted form takes at its position; where no
+// word can be picked out (a value refused, short forms spelled out), under the word after the
+// command word, or under the command word when it stands alone.
+TEST(InvalidInputMarker, PointsAtTheRefusedWord) {
+  struct Case {
+    CliMode mode;
+    std::string line;
+    std::size_t column;
+  };
+  const std::vector<Case> cases = {
+      {CliMode::conf, "ip adress 1.1.1.1", 18},  // Router(config)# is 15 columns
+      {CliMode::conf, "  ip   adress  x", 22},
+      {CliMode::conf, "hostname a b", 26},
+      {CliMode::conf, "router igrp 0", 22},         // a value refused
+      {CliMode::conf, "disable", 15},               // a command word this mode does not take
+      {CliMode::priv, "show ip rout", 15},          // Router# is 7 columns
+      {CliMode::priv, "show interfaces s0 x", 12},  // "s0" spelled out: no word can be picked
+      {CliMode::priv, "ping 1.1.1.1 2", 20},
+  };
+  for (const Case& c : cases) {
+    SimulatorFixture f;
+    f.startSession(c.mode);
+    f.enter(c.line);
+    EXPECT_EQ(f.newOutputWithMarkers(),
+              "\n" + std::string(c.mode == CliMode::conf ? "Router(config)#" : "Router#") + c.line +
+                  "\n" + std::string(c.column, ' ') + "^\n% Invalid input detected at '^' marker.")
+        << c.line;
+  }
+  SimulatorFixture f;  // Ctrl-Z after a lone word: under that word
+  f.startSession(CliMode::conf);
+  f.type("hostname");
+  f.ctrl('Z');
+  EXPECT_NE(f.newOutputWithMarkers().find("#hostname^Z\n               ^\n% Invalid"),
+            std::string::npos);
+}
+
 TEST(DispatchTable, FirstWordsAreUniqueAndLowerCase) {
   std::set<std::string_view> seen;
   for (const DispatchRow& row : dispatchTable()) {

@@ -24,15 +24,14 @@ class PingTest : public ::testing::Test {
   SimulatorFixture fixture;
 };
 
-const char* kHeader =
+const std::string kHeader =
     "\nRouter#ping 192.160.5.6"
     "\nType escape sequence to abort."
-    "\nSending 5, 100-byte ICMP Echos to 192.160.5.6, timeout is 2 seconds:"
-    "\n.....\n";
+    "\nSending 5, 100-byte ICMP Echos to 192.160.5.6, timeout is 2 seconds:";
 
 TEST_F(PingTest, UnreachableAddress) {
   fixture.enter("ping 192.160.5.6");
-  EXPECT_EQ(fixture.newOutput(), std::string(kHeader) + "Success rate is 0 percent (0/5)");
+  EXPECT_EQ(fixture.newOutput(), kHeader + "\n.....\nSuccess rate is 0 percent (0/5)");
   EXPECT_EQ(probePauses(), 5);
   EXPECT_EQ(fixture.input(), "Router#");
 }
@@ -42,7 +41,7 @@ TEST_F(PingTest, ReachableAddressWithFixedTimes) {
   fixture.platform.randomValues = {0.0, 0.5, 0.99};
   fixture.enter("ping 192.160.5.6");
   EXPECT_EQ(fixture.newOutput(),
-            std::string(kHeader) +
+            kHeader + "\n!!!!!\n" +
                 "Success rate is 100 percent (5/5), round-trip min/avg/max =  20,27,34 ms ");
   EXPECT_EQ(probePauses(), 5);
 }
@@ -67,14 +66,16 @@ TEST_F(PingTest, RoundTripTimesStayInRangeInUserModeToo) {
 TEST_F(PingTest, BadLinesAnswerWithoutProbing) {
   const std::pair<const char*, const char*> cases[] = {
       {"ping", "\nRouter#ping\n% Incomplete command.\n "},
-      {"ping 1.2.3", "\nRouter#ping 1.2.3\n \n% Invalid input detected at '^' marker."},
-      {"ping routerb", "\nRouter#ping routerb\n \n% Invalid input detected at '^' marker."},
+      {"ping 1.2.3", "\nRouter#ping 1.2.3\n            ^\n% Invalid input detected at '^' marker."},
+      {"ping  routerb",
+       "\nRouter#ping  routerb\n             ^\n% Invalid input detected at '^' marker."},
       {"ping 1.2.3.4 5.6.7.8",
-       "\nRouter#ping 1.2.3.4 5.6.7.8\n \n% Invalid input detected at '^' marker."},
+       "\nRouter#ping 1.2.3.4 5.6.7.8\n                    ^\n% Invalid input detected at '^' "
+       "marker."},
   };
   for (const auto& [line, expected] : cases) {
     fixture.enter(line);
-    EXPECT_EQ(fixture.newOutput(), expected) << line;
+    EXPECT_EQ(fixture.newOutputWithMarkers(), expected) << line;
   }
   EXPECT_EQ(probePauses(), 0);
 }

@@ -178,7 +178,10 @@ TEST(ShowIpProtocolsTest, RipThenOneIgrpBlockPerAutonomousSystem) {
   EXPECT_TRUE(
       text.ends_with("    10.0.0.0\n  Routing Information Sources:\n"
                      "    Gateway         Distance      Last Update\n"
-                     "  Distance: (default is 120)"));
+                     "  Distance: (default is 100)"));
+  // The RIP block keeps its own distance.
+  EXPECT_NE(text.find("Last Update\n  Distance: (default is 120)\n    \nRouting Protocol is 'igrp"),
+            std::string::npos);
 }
 
 TEST(ShowIpProtocolsTest, NothingWithoutRoutingOrStatements) {

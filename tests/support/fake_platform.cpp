@@ -58,6 +58,30 @@ void SimulatorFixture::enter(std::string_view line) {
 void SimulatorFixture::ctrl(char letter) { pressKey(sim, letter, true, 0); }
 
 std::string SimulatorFixture::newOutput() {
+  std::string output = newOutputWithMarkers();
+  static constexpr std::string_view kReply = "\n% Invalid input detected at '^' marker.";
+  for (std::size_t at = output.find(kReply); at != std::string::npos;
+       at = output.find(kReply, at + kReply.size())) {
+    const std::size_t markerStart = output.rfind('\n', at - 1);
+    if (markerStart == std::string::npos || markerStart == 0) continue;
+    const std::size_t lineStart = output.rfind('\n', markerStart - 1);
+    if (lineStart == std::string::npos) continue;
+    const std::string marker = output.substr(markerStart + 1, at - markerStart - 1);
+    const std::string line = output.substr(lineStart + 1, markerStart - lineStart - 1);
+    const std::size_t column = marker.size() - 1;
+    const auto wordStartsAt = [&line](std::size_t c) {
+      return c < line.size() && line[c] != ' ' &&
+             (c == 0 || std::string_view(" #>").find(line[c - 1]) != std::string_view::npos);
+    };
+    if (marker.ends_with('^') && marker.find_first_not_of(' ') == column && wordStartsAt(column)) {
+      output.replace(markerStart + 1, marker.size(), " ");
+      at = markerStart;
+    }
+  }
+  return output;
+}
+
+std::string SimulatorFixture::newOutputWithMarkers() {
   const std::string& all = sim.console.output();
   if (platform.replacements != replacementsSeen_) {  // the output was replaced as a whole
     replacementsSeen_ = platform.replacements;

@@ -23,7 +23,10 @@ class FakePlatform : public ConsoleView,
   // ConsoleView
   void outputAppended(const std::string& text, bool emphasised) override;
   void outputReplaced(const std::string& text) override;
-  void inputChanged(const std::string&, std::size_t) override {}
+  void inputChanged(const std::string& text, std::size_t caret) override {
+    shownInput = text;
+    shownCaret = caret;
+  }
   void refresh() override { ++refreshes; }
   // Pauser
   void pause(int milliseconds) override { pauses.push_back(milliseconds); }
@@ -40,6 +43,8 @@ class FakePlatform : public ConsoleView,
 
   Services services() { return Services{*this, *this, *this, *this, *this, *this, *this}; }
 
+  std::string shownInput;  // the input line as the window shows it
+  std::size_t shownCaret = 0;
   std::vector<int> pauses;
   std::deque<int> pagingKeys;
   int keysWaitedFor = 0;
@@ -67,8 +72,12 @@ class SimulatorFixture {
   void type(std::string_view text);
   /// Presses a key with Ctrl held (letter 'A'..'Z').
   void ctrl(char letter);
-  /// Output appended since the last call (or since the fixture was made), CR LF as "\n".
+  /// Output appended since the last call (or since the fixture was made), CR LF as "\n", with
+  /// each invalid-input marker that stands under the start of a word of the line above it
+  /// written as the blank line it replaced (markers anywhere else stay, and fail the comparison).
   std::string newOutput();
+  /// The same with the markers as drawn.
+  std::string newOutputWithMarkers();
   /// Boots a session: Return at "Press RETURN to get started.", then `enable` (and `configure
   /// terminal` when `mode` is conf).
   void startSession(CliMode mode = CliMode::user);

@@ -137,7 +137,7 @@ int runBatch(const Options& options, int inputFd, std::FILE* out, std::FILE* err
   while (const std::optional<KeyEvent> event = keys.next()) {
     if (frontEnd.handle(*event)) break;
   }
-  view.writeOwn("\n" + sim.console.input() + "\n");
+  view.writeOwn("\n" + std::string(sim.console.shownInput()) + "\n");
   std::fflush(out);
   return 0;
 }
