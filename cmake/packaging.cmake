@@ -23,16 +23,18 @@ set(CPACK_PACKAGE_NAME kovrel)
 set(CPACK_PACKAGE_VENDOR "Kovrel")
 set(CPACK_PACKAGE_CONTACT "Kovrel developers <kovrel@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Router console simulator for network-certification students")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Simulates the console of a small router, alone or as one of two linked routers, with guided\n labs, graded tests, troubleshooting scenarios and flash cards. kovrel is the desktop program,\n kovrel-term the same console in a terminal.")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+  "Simulates the console of a small router, alone or as one of two linked routers,
+with guided labs, graded tests, troubleshooting scenarios and flash cards.
+kovrel is the desktop program, kovrel-term the same console in a terminal.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY kovrel)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt loads its plugins at run time, where the library scan cannot see them: the SVG image plugin
-# draws the icon; the X11 platform plugin comes with libqt6gui6 and the Wayland one is optional.
+set(CPACK_STRIP_FILES ON)
+# The library scan finds every Qt library the program links, the SVG one (whose image plugin draws
+# the icon) and the X11 platform plugin's libqt6gui6 among them; Wayland's plugin is optional.
 if(KOVREL_DESKTOP)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
   set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 endif()
 include(CPack)
