@@ -54,6 +54,20 @@ class DesktopTest : public QObject {
     enter();
   }
 
+  void open(const char* dataFolder) {
+    SessionFolders folders;
+    folders.applicationFolder = KOVREL_TEST_BUILD_DIR "/desktop-test";  // its error log
+    folders.dataFolder = dataFolder;
+    folders.stateFolder = folders.applicationFolder;
+    folders.seed = 1;
+    window_ = std::make_unique<MainWindow>(folders);
+    window_->engine().messageBox().setModal(false);
+    window_->engine().pauser().setInstant(true);
+    window_->show();
+    window_->start();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  }
+
  private slots:
   void initTestCase() {
     QStandardPaths::setTestModeEnabled(true);
@@ -64,19 +78,7 @@ class DesktopTest : public QObject {
     });
   }
 
-  void init() {
-    SessionFolders folders;
-    folders.applicationFolder = KOVREL_TEST_APP_DIR;
-    folders.dataFolder = KOVREL_TEST_APP_DIR;
-    folders.stateFolder = KOVREL_TEST_APP_DIR;
-    folders.seed = 1;
-    window_ = std::make_unique<MainWindow>(folders);
-    window_->engine().messageBox().setModal(false);
-    window_->engine().pauser().setInstant(true);
-    window_->show();
-    window_->start();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-  }
+  void init() { open(KOVREL_TEST_APP_DIR); }
 
   void cleanup() {
     answerer_.stop();
@@ -88,6 +90,14 @@ class DesktopTest : public QObject {
     QVERIFY(window_->information()->toPlainText().contains("Kovrel"));
     QVERIFY(window_->engine().messageBox().lastMessage().isEmpty());
     QVERIFY(!window_->sidePanel()->showNetwork()->isEnabled());
+  }
+
+  void missingDatabaseIsReportedAndTheConsoleStillWorks() {
+    open(KOVREL_TEST_BUILD_DIR "/no-such-folder");
+    QCOMPARE(window_->engine().messageBox().lastMessage(),
+             QStringLiteral(" Not Able To Access DB. Please Check README."));
+    startSession("Router StartUp");
+    QCOMPARE(inputLine(), QStringLiteral("Router#"));
   }
 
   void labFromItsMenuBootsTheConsoleAndShowsItsInstructions() {

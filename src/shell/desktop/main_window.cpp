@@ -1,6 +1,7 @@
 #include "shell/desktop/main_window.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QMenuBar>
@@ -39,7 +40,8 @@ QString pictureFile(const SessionFolders& folders, const char* name) {
 MainWindow::MainWindow(const SessionFolders& folders, QWidget* parent)
     : QMainWindow(parent), folders_(folders) {
   setWindowTitle(QStringLiteral("Kovrel Router Simulator"));
-  setWindowIcon(QIcon(pictureFile(folders_, "kovrel-icon.svg")));
+  const QString icon = pictureFile(folders_, "kovrel-icon.svg");
+  if (QFileInfo::exists(icon)) setWindowIcon(QIcon(icon));
   view_ = new ViewSettings(this);
   setCentralWidget(buildCentre());
   picture_ = new PictureViewer(this);
