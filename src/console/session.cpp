@@ -78,7 +78,7 @@ void answerReloadConfirmation(Simulator& sim, int character) {
     writeConsoleLine(sim, ": %SYS-5-RELOAD: Reload requested");
     sim.console.setInput("");
     pauseConsole(sim, kReloadPauseMs);
-    resetStartupConfig(sim);
+    // A reload boots from the saved configuration: what the student saved survives it.
     loadStartupConfig(sim);
     loadRouter(sim);
     return;

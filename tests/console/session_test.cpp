@@ -42,7 +42,7 @@ TEST(Reload, AnyCharacterButYCancels) {
   }
 }
 
-TEST(Reload, YReturnsToTheFactoryConfigurationEvenAfterASave) {
+TEST(Reload, YBootsTheSavedConfiguration) {
   SimulatorFixture f;
   f.startSession(CliMode::priv);
   f.running().hostname = "edge";
@@ -56,10 +56,10 @@ TEST(Reload, YReturnsToTheFactoryConfigurationEvenAfterASave) {
                                        ": %SYS-5-RELOAD: Reload requested\f"),
             std::string::npos);
   EXPECT_EQ(f.platform.pauses, std::vector<int>{2000});
-  EXPECT_EQ(f.running().hostname, "Router");
+  EXPECT_EQ(f.running().hostname, "edge");
   EXPECT_EQ(f.running().serial0.ipAddress, "10.0.0.1") << "addresses survive a reload";
   EXPECT_EQ(f.mode(), CliMode::none);
-  EXPECT_NE(f.sim.console.output().find("Router con0 is now available"), std::string::npos);
+  EXPECT_NE(f.sim.console.output().find("edge con0 is now available"), std::string::npos);
 }
 
 TEST(ConfigureQuestion, TerminalAnswerEntersConfiguration) {
