@@ -38,6 +38,11 @@ void ConsoleInputLine::setLine(const QString& text, int caret) {
   update();
 }
 
+void ConsoleInputLine::setCaretShown(bool shown) {
+  caretShown_ = shown;
+  update();
+}
+
 QSize ConsoleInputLine::sizeHint() const {
   return {fontMetrics().averageCharWidth() * 40, fontMetrics().height() + 2 * kMargin};
 }
@@ -53,7 +58,7 @@ void ConsoleInputLine::paintEvent(QPaintEvent*) {
   painter.setClipRect(rect().adjusted(1, 1, -1, -1));
   painter.setPen(palette().color(QPalette::Text));
   painter.drawText(kMargin - shift, baseline, text_);
-  if (hasFocus()) {
+  if (hasFocus() && caretShown_) {
     painter.fillRect(kMargin - shift + caretX, kMargin, 2, metrics.height(),
                      palette().color(QPalette::Text));
   }

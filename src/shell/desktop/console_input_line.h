@@ -17,6 +17,8 @@ class ConsoleInputLine : public QWidget {
   explicit ConsoleInputLine(QWidget* parent = nullptr);
 
   void setLine(const QString& text, int caret);
+  /// The caret shows while the console takes keys and the line has the focus.
+  void setCaretShown(bool shown);
   const QString& text() const { return text_; }
   int caret() const { return caret_; }
   QSize sizeHint() const override;
@@ -41,6 +43,7 @@ class ConsoleInputLine : public QWidget {
  private:
   QString text_;
   int caret_ = 0;
+  bool caretShown_ = true;
 };
 
 }  // namespace kovrel::desktop

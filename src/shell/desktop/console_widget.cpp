@@ -86,6 +86,11 @@ void ConsoleWidget::setFontPointSize(double points) {
                           QFontMetrics(font).lineSpacing() * 4);
 }
 
+void ConsoleWidget::setTypingAccepted(bool accepted) {
+  input_->setCaretShown(accepted);
+  output_->verticalScrollBar()->setEnabled(accepted);
+}
+
 void ConsoleWidget::scrollToEnd() {
   QScrollBar* bar = output_->verticalScrollBar();
   bar->setValue(bar->maximum());

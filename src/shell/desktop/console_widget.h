@@ -25,6 +25,9 @@ class ConsoleWidget : public QWidget, public ConsoleView {
   int pageLength() const;
   void setFontPointSize(double points);
   void focusInput() { input_->setFocus(Qt::OtherFocusReason); }
+  /// While the router works the input line shows no caret and the output does not scroll back,
+  /// so that the lines arriving stay in view.
+  void setTypingAccepted(bool accepted);
 
   QPlainTextEdit* output() const { return output_; }
   ConsoleInputLine* input() const { return input_; }

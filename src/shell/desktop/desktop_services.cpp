@@ -22,7 +22,9 @@ int WindowKeyWaiter::waitForKey() {
   QEventLoop loop;
   key_.reset();
   loop_ = &loop;
+  if (waitListener_) waitListener_(true);
   loop.exec();
+  if (waitListener_) waitListener_(false);
   loop_ = nullptr;
   // A loop left without a key means the program is closing: the display stops.
   return key_.value_or(kQuit);

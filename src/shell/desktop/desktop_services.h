@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -35,11 +36,16 @@ class WindowKeyWaiter : public KeyWaiter {
   bool answer(int code);
   bool waiting() const { return loop_ != nullptr; }
   void setPasting(bool pasting) { pasting_ = pasting; }
+  /// Told true when a wait starts and false when it ends.
+  void setWaitListener(std::function<void(bool waiting)> listener) {
+    waitListener_ = std::move(listener);
+  }
 
  private:
   QEventLoop* loop_ = nullptr;
   std::optional<int> key_;
   bool pasting_ = false;
+  std::function<void(bool)> waitListener_;
 };
 
 /// Message boxes over the main window. Tests turn the modal box off and read the last message.

@@ -8,18 +8,6 @@
 namespace kovrel::desktop {
 namespace {
 
-/// Marks the engine busy for as long as one command or key runs, nested waits included.
-class BusyScope {
- public:
-  explicit BusyScope(int& depth) : depth_(depth) { ++depth_; }
-  ~BusyScope() { --depth_; }
-  BusyScope(const BusyScope&) = delete;
-  BusyScope& operator=(const BusyScope&) = delete;
-
- private:
-  int& depth_;
-};
-
 // The console takes ASCII only; a pasted CR LF, CR or LF is one Enter.
 std::string pastedKeys(const QString& text) {
   QString lines = text;
@@ -41,12 +29,26 @@ EngineSession::EngineSession(ConsoleView& view, QWidget* messageParent,
       errorLog_(folders.applicationFolder, folders.stateFolder),
       sim_(Services{view, pauser_, keyWaiter_, messageBox_, clock_, random_, errorLog_}) {}
 
+EngineSession::BusyScope::BusyScope(EngineSession& session) : session_(session) {
+  if (session_.depth_++ == 0 && session_.typingListener_) session_.typingListener_(false);
+}
+
+EngineSession::BusyScope::~BusyScope() {
+  if (--session_.depth_ == 0 && session_.typingListener_) session_.typingListener_(true);
+}
+
+void EngineSession::setListeners(std::function<void(bool accepted)> typing,
+                                 std::function<void(bool waiting)> waiting) {
+  typingListener_ = std::move(typing);
+  keyWaiter_.setWaitListener(std::move(waiting));
+}
+
 bool EngineSession::run(const std::function<void()>& command) {
   if (busy()) {
     QApplication::beep();
     return false;
   }
-  BusyScope scope(depth_);
+  BusyScope scope(*this);
   trapped(sim_, "menuCommand", command);
   return true;
 }
@@ -54,7 +56,7 @@ bool EngineSession::run(const std::function<void()>& command) {
 void EngineSession::pressKey(const ConsoleKey& pressed) {
   if (keyWaiter_.answer(pagingKey(pressed.keyCode, pressed.ctrl, pressed.character))) return;
   if (busy()) return;
-  BusyScope scope(depth_);
+  BusyScope scope(*this);
   if (pressed.keyCode == key::kEscape) {
     // Esc stays held until its key-up, so that a letter typed meanwhile moves by words.
     trapped(sim_, "keyPress", [&] {
@@ -74,7 +76,7 @@ void EngineSession::releaseKey(int keyCode) {
 
 void EngineSession::paste(const QString& text) {
   if (busy()) return;
-  BusyScope scope(depth_);
+  BusyScope scope(*this);
   keyWaiter_.setPasting(true);
   typeText(sim_, pastedKeys(text));
   keyWaiter_.setPasting(false);

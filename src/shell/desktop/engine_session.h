@@ -45,6 +45,11 @@ class EngineSession {
   void setPageLength(int lines) { sim_.state.console.pageLength = lines; }
   /// The window is closing: an open " --More--" ends and no pause holds the program up.
   void abandonWaits();
+  /// `typing` is told whether the console takes keys: not while the router works (a command, a
+  /// pause, a paged display), again when the prompt is back. `waiting` is told when a
+  /// " --More--" wait for one key starts (true) and ends (false).
+  void setListeners(std::function<void(bool accepted)> typing,
+                    std::function<void(bool waiting)> waiting);
 
  private:
   WindowPauser pauser_;
@@ -55,6 +60,19 @@ class EngineSession {
   FileErrorLog errorLog_;
   Simulator sim_;
   int depth_ = 0;
+  std::function<void(bool)> typingListener_;
+
+  /// Marks the engine busy for as long as one command or key runs, nested waits included.
+  class BusyScope {
+   public:
+    explicit BusyScope(EngineSession& session);
+    ~BusyScope();
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+   private:
+    EngineSession& session_;
+  };
 };
 
 }  // namespace kovrel::desktop

@@ -53,6 +53,9 @@ MainWindow::MainWindow(const SessionFolders& folders, QWidget* parent)
   training.listener = this;
   training.panes = {topology_->instructions(), information_, report_};
   engine_->pauser().setInstant(view_->instant());
+  ConsoleWidget* console = topology_->console();
+  engine_->setListeners([console](bool accepted) { console->setTypingAccepted(accepted); },
+                        [console](bool waiting) { console->input()->setCaretShown(waiting); });
 
   buildMenus();
   connectConsole();
