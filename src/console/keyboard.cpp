@@ -57,7 +57,11 @@ bool onKeyChar(Simulator& sim, int code) {
   }
   if (!sessionStarted(sim)) return true;
   if (code == kBackspaceCharacter && sim.console.caret() <= typedTextStart(sim)) return true;
-  if (sim.state.console.escapePending) return applyWordMovement(sim, code);
+  if (sim.state.console.escapePending) {
+    // Esc acts on the one character after it, whether it is still held or was released.
+    sim.state.console.escapePending = false;
+    return applyWordMovement(sim, code);
+  }
   return false;
 }
 
@@ -95,9 +99,7 @@ void keyChar(Simulator& sim, int code) {
   if (!onKeyChar(sim, code)) defaultKeyChar(sim, code);
 }
 
-void keyUp(Simulator& sim, int keyCode) {
-  if (keyCode == key::kEscape) sim.state.console.escapePending = false;
-}
+void keyUp(Simulator&, int) {}
 
 void pressKey(Simulator& sim, int keyCode, bool ctrl, int character) {
   // As in a desktop input box, a consumed key-down only suppresses the box's own handling of the

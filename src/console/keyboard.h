@@ -27,7 +27,7 @@ bool keyDown(Simulator& sim, int keyCode, bool ctrl);
 /// A character was typed (after its key-down). A character the engine does not consume is
 /// inserted at the caret when printable; Backspace deletes before the caret.
 void keyChar(Simulator& sim, int code);
-/// A key came up (releasing Esc ends word movement).
+/// A key came up. Nothing depends on it: Esc acts on the next character, held or released.
 void keyUp(Simulator& sim, int keyCode);
 
 /// One whole key press as a front-end delivers it: key down, its character (0 for none) unless the

@@ -251,12 +251,16 @@ TEST_F(LineEditingTest, EscapeWordMovementStopsAfterBlanks) {
   EXPECT_EQ(fixture.input(), "Router>show ip route");
 }
 
-TEST_F(LineEditingTest, EscapeReleasedBeforeTheLetterTypesIt) {
+// Esc pressed and released, then B, moves as Esc held does; any other letter is typed.
+TEST_F(LineEditingTest, EscapeThenALetter) {
   fixture.startSession(CliMode::user);
-  fixture.type("ab");
+  fixture.type("ab cd");
   press(key::kEscape);
-  fixture.type("f");
-  EXPECT_EQ(fixture.input(), "Router>abf");
+  fixture.type("b");
+  EXPECT_EQ(fixture.sim.console.caret(), 10u);
+  press(key::kEscape);
+  fixture.type("x");
+  EXPECT_EQ(fixture.input(), "Router>ab xcd");
 }
 
 TEST_F(LineEditingTest, TabLeavesAnswersToQuestionsAlone) {
