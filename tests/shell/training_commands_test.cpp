@@ -29,7 +29,11 @@ class TrainingCommandsTest : public ::testing::Test {
 TEST_F(TrainingCommandsTest, InstructionsRenderInTheStudyModeOrSayThereAreNone) {
   training().instructionText = "Lab\r\nIntro\r\nStep: One\r\nDetail";
   text("mode test");
-  EXPECT_EQ(text("instructions"), (Lines{"   Lab", "Intro", "Step1: One"}));
+  // The buttons the texts name follow as this terminal's commands (wrapped at 10 columns here).
+  const Lines shown = text("instructions");
+  ASSERT_GT(shown.size(), 4u);
+  EXPECT_EQ(Lines(shown.begin(), shown.begin() + 4),
+            (Lines{"   Lab", "Intro", "Step1: One", "Buttons"}));
   training().instructionText.clear();
   EXPECT_EQ(text("instructions"), (Lines{"There are no instructions to show."}));
 }

@@ -19,6 +19,10 @@ void addRichText(ProgramCommandResult& result, const std::vector<StyledRun>& run
   for (const StyledRun& run : runs) appendRun(result.richText, run.text, run.style);
 }
 
+// The texts name the desktop's side-panel buttons; this terminal has a program command for each.
+constexpr std::string_view kButtonEquivalents =
+    "Buttons here: Ctrl-] then network, mode learn|test, router a|b, report";
+
 constexpr std::string_view kSolutionNotice = "(the solution follows; choose mode test to hide it)";
 
 bool hasInstructions(Simulator& sim, ProgramCommandResult& result) {
@@ -63,6 +67,7 @@ void addInstructionPane(Simulator& sim, ProgramCommandResult& result) {
   if (!hasInstructions(sim, result)) return;
   const TrainingState& training = sim.state.training;
   addRichText(result, renderInstructions(training.instructionText, training.learnMode));
+  appendRun(result.richText, "\n" + std::string(kButtonEquivalents), kBodyStyle);
   if (!training.learnMode || training.currentActivity != Activity::troubleshooting) return;
   std::vector<StyledRun> solution = solutionRuns(training);
   if (solution.empty()) return;
