@@ -1,7 +1,7 @@
 // Every lab and troubleshooting solution, followed as a student reads it: the commands its steps
 // quote are typed with the keys its prose names, and the router must answer without an error
 // reply the step does not announce, and show the prompts the text states. The grammar the texts
-// keep is described in data/README.md ("Lessons the replay test follows").
+// keep is described in data/README.md ("Lessons are followed by a test").
 
 #include <gtest/gtest.h>
 
