@@ -1,5 +1,7 @@
 #include "console/keyboard.h"
 
+#include <utility>
+
 #include "base/error_log.h"
 #include "catalogue/context_help.h"
 #include "console/enter_key.h"
@@ -42,6 +44,9 @@ void defaultKeyChar(Simulator& sim, int code) {
 
 // The engine's part of a typed character; true when consumed.
 bool onKeyChar(Simulator& sim, int code) {
+  // Esc acts on the one character after its own, whether it is still held or was released.
+  const bool escaped =
+      code != key::kEscape && std::exchange(sim.state.console.escapePending, false);
   if (code == kTabCharacter) return true;
   if (code == '?') {
     processContextHelp(sim, std::string(sim.console.shownInput()) + "?");
@@ -57,11 +62,7 @@ bool onKeyChar(Simulator& sim, int code) {
   }
   if (!sessionStarted(sim)) return true;
   if (code == kBackspaceCharacter && sim.console.caret() <= typedTextStart(sim)) return true;
-  if (sim.state.console.escapePending) {
-    // Esc acts on the one character after it, whether it is still held or was released.
-    sim.state.console.escapePending = false;
-    return applyWordMovement(sim, code);
-  }
+  if (escaped) return applyWordMovement(sim, code);
   return false;
 }
 
