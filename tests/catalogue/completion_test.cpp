@@ -45,56 +45,8 @@ TEST(CompletionRuleTest, AgreesOnlyWhenTheFirstRowBeginsEveryOther) {
   }
 }
 
-// On the catalogue the program ships with: typed capitals and blanks are kept when the rows agree,
-// list numbers out of range complete nothing, serial-only rows are not found on Ethernet0.
-TEST(CompletionTest, CompletesFromTheCatalogueOfTheMode) {
-  const struct {
-    CliMode mode;
-    const char* typed;
-    const char* completed;
-    Port port = Port::serial0;
-  } cases[] = {
-      {user, "SH", "SHow "},
-      {user, "  sh", "  show "},
-      {user, "sh ver", "sh version "},
-      {user, "SHOW  H", "show h"},
-      {user, "terminal h", "terminal history "},
-      {user, "", ""},
-      {user, "   ", "   "},
-      {priv, "c", "c"},
-      {priv, "copy running-config s", "copy running-config startup-config "},
-      {priv, "show int s", "show interfaces serial "},
-      {priv, "show int e", "show int ethernet 0 "},
-      {priv, "sh ip int b", "sh ip int brief "},
-      {priv, "sh run", "sh running-config "},
-      {conf, "interface e", "interface ethernet 0 "},
-      {conf, "Access-List 7 D", "Access-List 7 Deny "},
-      {conf, "access-list 10", "access-list 10 "},
-      {conf, "access-list 99 r", "access-list 99 remark "},
-      {conf, "access-list 100 p", "access-list 100 p"},
-      {conf, "access-list 1234567890 p", "access-list 1234567890 p"},
-      {conf, "no ip h", "no ip h"},
-      {conf, "no ip ht", "no ip http server "},
-      {configIf, "c", "c"},
-      {configIf, "c", "cdp ", Port::ethernet0},
-      {configIf, "IP ADD", "IP ADDress "},
-      {configIf, "ip access-group 10 o", "ip access-group 10 out "},
-      {configIf, "ip access-group 100 o", "ip access-group 100 o"},
-      {configIf, "ip access-group 10", "ip access-group 10"},
-      {configIf, "no ip access-group 5 i", "no ip access-group 5 in "},
-      {configIf, "no ip access-group 5", "no ip access-group 5 "},
-      {configLine, "password Se", "password Se"},
-      {configRouterRip, "no net", "no network "},
-      {configRouterIgrp, "no n", "no network "},
-  };
-  for (const auto& c : cases) {
-    SimulatorFixture console;
-    walkInto(console, c.mode, c.port);
-    EXPECT_EQ(completePartialCommand(console.sim, console.prompt() + c.typed), c.completed)
-        << cliModeName(c.mode) << ": " << c.typed;
-    EXPECT_TRUE(console.platform.errorLines.empty());
-  }
-}
+// Completion on the catalogue the program ships with, mode by mode, is in the
+// completion_by_mode transcript.
 
 TEST(CompletionFailureTest, AFailedSearchIsLoggedUnderItsOwnNameAndLeavesTheLineAsTyped) {
   const struct {

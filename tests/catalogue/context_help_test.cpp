@@ -58,64 +58,7 @@ std::string shown(const std::string& text) {
 const std::string kUnrecognized = "\n% Unrecognized command";
 const std::string kInvalid = "\n \n% Invalid input detected at '^' marker.";
 
-// Word prefixes list the matching words on one line; a "?" word answers with its group's fixed
-// lines when the words before it are valid, and refuses otherwise.
-TEST(ContextHelpTest, AnswersWithTheRoutersLinesOrRefuses) {
-  const struct {
-    CliMode mode;
-    const char* typed;
-    std::string answer;
-    Port port = Port::serial0;
-  } cases[] = {
-      {priv, "s?", "\nshow setup systat "},
-      // Whole words are compared: "config" does not hide "configuration".
-      {priv, "show con?", "\nconfig configuration controllers "},
-      {user, "SHOW   V?", "\nversion "},
-      {conf, "ip do?", "\ndomain-lookup domain-name "},
-      {configIf, "cl?", "\nclock "},
-      {priv, "xyz?", kUnrecognized},
-      {conf, "show v?", kUnrecognized},
-      {configLine, "password x?", kUnrecognized},
-      {priv, "it's?", kUnrecognized},
-      {priv, "s%?", kUnrecognized},
-      {conf, "access-list 10 deny 10.1.1.0 ?",
-       "\n  A.B.C.D  Wildcard bits\n  log      Log matches against this entry\n  <cr>\n "},
-      {conf, "hostname r1 ?", ""},
-      {conf, "line vty ?", "\n<0-4>    First Line number\n "},
-      {configIf, "no ip access-group 5 ?",
-       "\n  in   inbound packets\n  out  outbound packets\n   "},
-      {configIf, "cdp ?", "\n  enable  Enable CDP on interface\n ", Port::ethernet0},
-      {configLine, "exec-timeout 5 ?", "\n  <0-2147483>  Timeout in seconds <cr>\n "},
-      {priv, "en ?", "\n<0-15>  Enable level\n<cr>\n "},
-      {priv, "configure terminal ?", ""},
-      {user, "terminal history ?", "\n size  Set history buffer size\n <cr>"},
-      {priv, "sh ip int serial ?", "\n  <0-1>  Serial interface number\n  "},
-      {user, "terminal length ?",
-       "\n% Unknown command or computer name, or unable to find computer address"},
-      // A first word of no group: the bare prompt, then the refusal.
-      {conf, "conf ?", "\nRouter(config)#" + kUnrecognized},
-      // A group whose modes do not include the current one, or values out of range.
-      {conf, "show ?", kUnrecognized},
-      {configIf, "enable ?", kUnrecognized},
-      {conf, "terminal history ?", kInvalid},
-      {conf, "access-list 5 allow ?", kUnrecognized},
-      {conf, "enable secret ?", kUnrecognized},
-      {configIf, "ip address 10.1.1 ?", kUnrecognized},
-      {configIf, "ip access-group 100 ?", kUnrecognized},
-      {configLine, "exec-timeout 35792 ?", kUnrecognized},
-      {priv, "show flash ?", kUnrecognized},
-  };
-  for (const auto& c : cases) {
-    HelpConsole console(c.mode, c.port);
-    EXPECT_EQ(console.ask(c.typed), c.answer) << c.typed;
-    if (!std::string_view(c.typed).ends_with(" ?")) {
-      EXPECT_TRUE(console.platform.emphasised.empty()) << c.typed;
-    }
-    EXPECT_FALSE(console.sim.state.console.helpListingActive) << c.typed;
-    EXPECT_EQ(console.input(), console.prompt()) << c.typed;
-    EXPECT_TRUE(console.platform.errorLines.empty()) << c.typed;
-  }
-}
+// The fixed answers of each mode are in the context_help_answers transcript.
 
 TEST(ContextHelpTest, AFailedSearchIsLoggedAndAnsweredAsUnrecognized) {
   testing::ScratchFolder folder;

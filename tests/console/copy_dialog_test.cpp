@@ -13,194 +13,101 @@ namespace {
 
 using testing::SimulatorFixture;
 
-class CopyDialogTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    console.startSession(CliMode::priv);
-    console.platform.pauses.clear();
-  }
+enum class Effect { none, saved, loaded };
 
-  // Enters `line` and returns what followed its echo.
-  std::string answer(std::string_view line) {
-    const std::string echo = "\n" + console.input() + std::string(line);
-    console.enter(line);
-    const std::string output = console.newOutput();
-    EXPECT_EQ(output.substr(0, echo.size()), echo);
-    return output.substr(std::min(echo.size(), output.size()));
-  }
-
-  void expectClosed() {
-    EXPECT_EQ(console.sim.interactionPending(), Interaction::none);
-    EXPECT_EQ(console.mode(), CliMode::priv);
-    EXPECT_EQ(console.prompt(), "Router#");
-    EXPECT_EQ(console.input(), "Router#");
-  }
-
-  SimulatorFixture console;
+// Lines typed in privileged mode at "lab#"; the last one's echo and reply end the output.
+struct CopyCase {
+  std::vector<const char*> lines;
+  std::string replyEnd;
+  Effect effect = Effect::none;
 };
 
-TEST_F(CopyDialogTest, CopyCommandRefusals) {
-  const char* incomplete = "\n% Incomplete command.\n ";
-  const char* invalid = "\n \n% Invalid input detected at '^' marker.";
-  const std::vector<std::pair<const char*, const char*>> cases = {
-      {"copy", incomplete},
-      {"copy run", incomplete},
-      {"copy tftp", incomplete},
-      {"copy startup-config", incomplete},
-      {"copy flash run", invalid},
-      {"copy run run", invalid},
-      {"copy run start now", invalid},
-      {"copy tftp start", invalid},
-  };
-  for (const auto& [line, expected] : cases) {
-    EXPECT_EQ(answer(line), expected) << line;
-    EXPECT_EQ(console.sim.interactionPending(), Interaction::none);
-  }
-  console.enter("disable");
-  console.newOutput();
-  EXPECT_EQ(answer("copy run start"), invalid);  // only in privileged mode
-}
+const std::string kIncomplete = "\n% Incomplete command.\n ";
+const std::string kInvalid = "\n \n% Invalid input detected at '^' marker.";
+const std::string kBuilt = "\nBuilding configuration...\n[OK]";
+const std::string kNoHost = "\n?Host name or address not specified";
+const std::string kBadHost = "\n  \n?Invalid host address or name";
 
-TEST_F(CopyDialogTest, EveryFormOfSaveSavesOnReturnOrItsOwnName) {
-  for (const auto& [line, reply] : std::vector<std::pair<const char*, const char*>>{
-           {"copy run start", ""},
-           {"copy running-config start", "startup-config"},
-           {"copy run startup-config", "START"},
-           {"COPY  running-config   startup-config", "  start  "}}) {
-    SimulatorFixture fresh;
-    fresh.startSession(CliMode::priv);
-    fresh.running().hostname = "lab";
-    fresh.running().serial0.ipAddress = "10.1.1.1";
-    fresh.enter(line);
-    EXPECT_EQ(fresh.input(), "Destination filename [startup-config]?") << line;
-    EXPECT_EQ(fresh.sim.router().savedPrompt, "Router#");
-    EXPECT_EQ(fresh.sim.router().copyDialogState, "run_start");
-    fresh.newOutput();
-    fresh.platform.pauses.clear();
-    fresh.enter(reply);
-    EXPECT_EQ(fresh.newOutput(), "\nDestination filename [startup-config]?" + std::string(reply) +
-                                     "\nBuilding configuration...\n[OK]")
-        << reply;
-    EXPECT_EQ(fresh.platform.pauses, std::vector<int>{1000});
-    EXPECT_EQ(fresh.sim.state.saved, withoutInterfaceAddresses(fresh.running()));
-    EXPECT_EQ(fresh.input(), "lab#");
-    EXPECT_EQ(fresh.sim.interactionPending(), Interaction::none);
-  }
-}
+const CopyCase kCopyCases[] = {
+    {{"copy"}, "copy" + kIncomplete},
+    {{"copy run"}, "copy run" + kIncomplete},
+    {{"copy tftp"}, "copy tftp" + kIncomplete},
+    {{"copy startup-config"}, "copy startup-config" + kIncomplete},
+    {{"copy flash run"}, kInvalid},
+    {{"copy run run"}, kInvalid},
+    {{"copy run start now"}, kInvalid},
+    {{"copy tftp start"}, kInvalid},
+    {{"disable", "copy run start"}, "copy run start" + kInvalid},  // only in privileged mode
+    {{"copy run start", ""}, "[startup-config]?" + kBuilt, Effect::saved},
+    {{"copy running-config start", "startup-config"}, "?startup-config" + kBuilt, Effect::saved},
+    {{"copy run startup-config", "START"}, "?START" + kBuilt, Effect::saved},
+    {{"COPY  running-config   startup-config", "  start  "}, "?  start  " + kBuilt, Effect::saved},
+    {{"copy start run", "run"}, "[running-config]?run" + kBuilt, Effect::loaded},
+    {{"copy run start", "flash"}, "flash\n%Error opening nvram:flash (No such file or directory)"},
+    {{"copy startup-config running-config", "my config"},
+     "\n%Error opening nvram:my config (No such file or directory)"},
+    {{"copy tftp run", ""}, "[]?" + kNoHost},
+    {{"copy tftp run", "   "}, kNoHost},
+    {{"copy tftp run", "server"}, kBadHost},
+    {{"copy tftp run", "1.2.3"}, kBadHost},
+    {{"copy tftp run", "256.1.1.1"}, kBadHost},
+    {{"copy tftp running-config", "192.160.5.5", "Startup-Config", ""},
+     "\nDestination filename [running-config]?\nAccessing tftp://192.160.5.5/startup-config...\n!!"
+     "\n532 bytes copied in 5.421 secs (106 bytes/sec) "},
+    // The server holds only its one file, and only for the running configuration.
+    {{"copy tftp run", "192.160.5.5", "other-config", ""},
+     "\nAccessing tftp://192.160.5.5/other-config...\n%Error opening "
+     "tftp://192.160.5.5/other-config"},
+    {{"copy tftp run", "192.160.5.5", "startup-config", "flash"},
+     "?flash\nAccessing tftp://192.160.5.5/startup-config...\n"
+     "%Error opening tftp://192.160.5.5/startup-config"},
+    // An empty source file is taken as it is; an unreachable server fails at the transfer.
+    {{"copy tftp run", "192.160.9.9", "", "x"},
+     "\nAccessing tftp://192.160.9.9/...\n%Error opening tftp://192.160.9.9/"},
+};
 
-TEST_F(CopyDialogTest, LoadReplacesTheRunningConfiguration) {
-  console.running().serial0.ipAddress = "10.1.1.1";
-  console.running().httpServer = true;
+class CopyDialog : public ::testing::TestWithParam<CopyCase> {};
+
+TEST_P(CopyDialog, AnswersEndTheDialogWithItsOneEffect) {
+  SimulatorFixture console;
+  console.startSession(CliMode::priv);
+  RouterConfig& running = console.running();
+  running.hostname = "lab";
+  running.httpServer = true;
+  running.ethernet0.ipAddress = "192.160.5.1";
+  running.ethernet0.subnetMask = "255.255.255.0";
+  running.ethernet0.shutdown = false;
+  console.sim.state.training.addresses.lanHost1 = "192.160.5.5";
+  console.sim.state.training.addresses.lanNetwork = "192.160.5.0";
   console.sim.state.saved.hostname = "branch";
-  console.enter("copy start run");
-  EXPECT_EQ(console.input(), "Destination filename [running-config]?");
-  EXPECT_EQ(console.sim.router().copyDialogState, "start_run");
+  const SimulatorState before = console.sim.state;
   console.newOutput();
-  EXPECT_EQ(answer("run"), "\nBuilding configuration...\n[OK]");
-  EXPECT_EQ(console.platform.pauses, std::vector<int>{1000});
-  EXPECT_FALSE(console.running().httpServer);
-  EXPECT_EQ(console.running().serial0.ipAddress, "10.1.1.1");
-  // The prompt follows the host name the saved configuration brought.
-  EXPECT_EQ(console.prompt(), "branch#");
-  EXPECT_EQ(console.input(), "branch#");
+  console.platform.pauses.clear();
+  for (const char* line : GetParam().lines) console.enter(line);
+  EXPECT_TRUE(console.newOutput().ends_with(GetParam().replyEnd));
   EXPECT_EQ(console.sim.interactionPending(), Interaction::none);
-}
-
-TEST_F(CopyDialogTest, RefusedAnswersCloseTheDialogAndChangeNothing) {
-  const std::string noHost = "\n?Host name or address not specified";
-  const std::string badHost = "\n  \n?Invalid host address or name";
-  const std::vector<std::tuple<const char*, const char*, std::string>> cases = {
-      {"copy run start", "flash", "\n%Error opening nvram:flash (No such file or directory)"},
-      {"copy startup-config running-config", "my config",
-       "\n%Error opening nvram:my config (No such file or directory)"},
-      {"copy tftp run", "", noHost},
-      {"copy tftp run", "   ", noHost},
-      {"copy tftp run", "server", badHost},
-      {"copy tftp run", "1.2.3", badHost},
-      {"copy tftp run", "256.1.1.1", badHost},
-  };
-  console.running().httpServer = true;
-  const RouterConfig before = console.running();
-  for (const auto& [command, reply, expected] : cases) {
-    console.enter(command);
-    console.newOutput();
-    EXPECT_EQ(answer(reply), expected) << command << " / " << reply;
-    EXPECT_EQ(console.sim.state.saved, RouterConfig{});
-    EXPECT_EQ(console.running(), before);
-    EXPECT_TRUE(console.platform.pauses.empty());
-    expectClosed();
+  EXPECT_EQ(console.input(), console.prompt());
+  const Effect effect = GetParam().effect;
+  EXPECT_EQ(console.platform.pauses,
+            effect == Effect::none ? std::vector<int>{} : std::vector{1000});
+  const RouterConfig savedExpected =
+      effect == Effect::saved ? withoutInterfaceAddresses(running) : before.saved;
+  EXPECT_EQ(console.sim.state.saved, savedExpected);
+  if (effect == Effect::none) {
+    EXPECT_EQ(running, before.current.config);
   }
-}
-
-TEST_F(CopyDialogTest, TftpDialogRecordsTheRequest) {
-  console.enter("copy tftp running-config");
-  EXPECT_EQ(console.input(), "Address or name of remote host []?");
-  console.newOutput();
-  EXPECT_EQ(answer("192.160.5.5"), "");
-  EXPECT_EQ(console.input(), "Source filename []?");
-  EXPECT_EQ(console.prompt(), "Source filename []?");
-  EXPECT_EQ(answer("Startup-Config"), "");
-  EXPECT_EQ(console.input(), "Destination filename [running-config]?");
-  EXPECT_EQ(console.sim.router().copyDialogState, "tftp_run_filename_run");
-  // The lab's LAN is not configured, so the server cannot be reached.
-  EXPECT_EQ(answer(""),
-            "\nAccessing tftp://192.160.5.5/startup-config...\n"
-            "%Error opening tftp://192.160.5.5/startup-config");
-  const TftpRequest& request = console.sim.state.tftpRequest;
-  EXPECT_EQ(request.host, "192.160.5.5");
-  EXPECT_EQ(request.sourceFile, "startup-config");
-  EXPECT_EQ(request.destinationFile, "running-config");
-  expectClosed();
-
-  // An empty source file is taken as it is; the destination is only checked at the server.
-  for (const char* line : {"copy tftp run", "10.1.1.1", ""}) console.enter(line);
-  console.newOutput();
-  EXPECT_EQ(answer("somewhere"),
-            "\nAccessing tftp://10.1.1.1/...\n%Error opening tftp://10.1.1.1/");
-  EXPECT_EQ(console.sim.state.tftpRequest.destinationFile, "somewhere");
-  expectClosed();
-}
-
-TEST_F(CopyDialogTest, TftpTransferFromAReachableServer) {
-  AddressSet& lab = console.sim.state.training.addresses;
-  lab.lanHost1 = "192.160.5.5";
-  lab.lanNetwork = "192.160.5.0";
-  InterfaceConfig& ethernet = console.running().ethernet0;
-  ethernet.ipAddress = "192.160.5.1";
-  ethernet.subnetMask = "255.255.255.0";
-  ethernet.shutdown = false;
-  const RouterConfig before = console.running();
-  for (const char* line : {"copy tftp run", "192.160.5.5", "startup-config"}) console.enter(line);
-  console.newOutput();
-  EXPECT_EQ(answer("running-config"),
-            "\nAccessing tftp://192.160.5.5/startup-config...\n!!\n"
-            "532 bytes copied in 5.421 secs (106 bytes/sec) ");
-  EXPECT_EQ(console.running(), before);
-  expectClosed();
-
-  // The server holds only its one file, and only for the running configuration.
-  for (const auto& [source, destination] :
-       {std::pair{"other-config", ""}, std::pair{"startup-config", "flash"}}) {
-    for (const char* line : {"copy tftp run", "192.160.5.5", source}) console.enter(line);
-    console.newOutput();
-    EXPECT_EQ(answer(destination), "\nAccessing tftp://192.160.5.5/" + std::string(source) +
-                                       "...\n%Error opening tftp://192.160.5.5/" + source);
+  if (effect == Effect::loaded) {
+    EXPECT_FALSE(running.httpServer);
+    EXPECT_EQ(running.ethernet0.ipAddress, "192.160.5.1");  // addresses are never saved
+    EXPECT_EQ(console.prompt(), "branch#");
   }
+  // Every answer goes into the history, as every typed line does.
+  std::string lastTyped = "enable";
+  for (const char* line : GetParam().lines) lastTyped = *line ? line : lastTyped;
+  EXPECT_EQ(console.sim.router().history.back(), lastTyped);
 }
 
-TEST_F(CopyDialogTest, AnswersGoIntoTheHistory) {
-  for (const char* line : {"copy tftp run", "10.1.1.1", "file", ""}) console.enter(line);
-  const std::vector<std::string> expected = {"enable", "copy tftp run", "10.1.1.1", "file"};
-  EXPECT_EQ(console.sim.router().history, expected);
-}
-
-TEST_F(CopyDialogTest, AUnknownDialogStepClosesTheDialog) {
-  console.enter("copy run start");
-  console.sim.router().copyDialogState = "lost";
-  console.enter("");
-  expectClosed();
-  EXPECT_EQ(console.sim.state.saved, RouterConfig{});
-}
+INSTANTIATE_TEST_SUITE_P(Copy, CopyDialog, ::testing::ValuesIn(kCopyCases));
 
 }  // namespace
 }  // namespace kovrel

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,276 +13,179 @@ namespace {
 
 using testing::SimulatorFixture;
 
-class LineEditingTest : public ::testing::Test {
- protected:
-  void press(int keyCode, bool ctrl = false) { pressKey(fixture.sim, keyCode, ctrl, 0); }
-  void up() { press(key::kUp); }
-  void down() { press(key::kDown); }
-  void left() { press(key::kLeft); }
-  // Esc held down while a letter is typed.
-  void withEscapeHeld(char letter) {
-    keyDown(fixture.sim, key::kEscape, false);
-    keyChar(fixture.sim, letter);
-    keyUp(fixture.sim, key::kEscape);
+// Plays a key sequence: "^A" is Ctrl-A, "{up}" a named key, "{esc+f}" an f typed while Esc is
+// held, "{ESC}" an Esc that sends its character; anything else is typed ('\r' Enter, '\b'
+// Backspace, '\t' Tab).
+void play(Simulator& sim, std::string_view keys) {
+  static const std::map<std::string, int, std::less<>> kNamed = {{"up", key::kUp},
+                                                                 {"down", key::kDown},
+                                                                 {"left", key::kLeft},
+                                                                 {"home", key::kHome},
+                                                                 {"esc", key::kEscape}};
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    if (keys[i] == '^') {
+      pressKey(sim, keys[++i], true, 0);
+    } else if (keys[i] == '{') {
+      const std::size_t end = keys.find('}', i);
+      const std::string_view name = keys.substr(i + 1, end - i - 1);
+      if (name == "ESC") {
+        pressKey(sim, key::kEscape, false, key::kEscape);
+      } else if (name.starts_with("esc+")) {
+        keyDown(sim, key::kEscape, false);
+        keyChar(sim, name.back());
+        keyUp(sim, key::kEscape);
+      } else {
+        pressKey(sim, kNamed.find(name)->second, false, 0);
+      }
+      i = end;
+    } else {
+      typeCharacter(sim, keys[i]);
+    }
   }
-  std::size_t caret() const { return fixture.sim.console.caret(); }
-  std::size_t typedStart() const { return fixture.prompt().size(); }
-  const std::vector<std::string>& history() { return fixture.sim.router().history; }
-  int historySize() { return fixture.running().historySize; }
+}
 
-  SimulatorFixture fixture;
+// After each step's keys, the input line shows `shown`, with '|' where the caret stands.
+struct Step {
+  const char* keys;
+  const char* shown;
 };
 
-// --- history browsing ---
+struct KeyCase {
+  const char* name;
+  std::optional<CliMode> session;  // none: the router still waits for Return
+  std::vector<Step> steps;
+};
 
-// Back to the draft with Down is in the history_and_completion transcript.
-TEST_F(LineEditingTest, UpOnEmptyHistoryAndPastTheOldestEntry) {
-  fixture.startSession(CliMode::user);
-  fixture.type("sho");
-  up();
-  down();
-  EXPECT_EQ(fixture.input(), "Router>sho");
-  press('U', true);
-  for (const char* line : {"one", "two", "three"}) fixture.enter(line);
-  for (const std::string shown : {"Router>three", "Router>two", "Router>one", "Router>one"}) {
-    up();
-    EXPECT_EQ(fixture.input(), shown);
-    EXPECT_EQ(caret(), shown.size());
+const KeyCase kKeyCases[] = {
+    {"UpOnEmptyHistoryAndPastTheOldest",
+     CliMode::user,
+     {{"sho{up}{down}", "Router>sho|"},
+      {"^Uone\rtwo\rthree\r{up}", "Router>three|"},
+      {"{up}{up}", "Router>one|"},
+      {"{up}", "Router>one|"}}},
+    {"RecalledEntriesFollowThePrompt", CliMode::user, {{"one\renable\r{up}{up}", "Router#one|"}}},
+    {"EntriesKeepTheirTypingEmptyLinesAreNotKept",
+     CliMode::user,
+     {{"  Show   CLOCK \r\r   \rx\rx\r{up}{up}{up}", "Router>   |"},
+      {"{up}{up}", "Router>  Show   CLOCK |"}}},
+    {"DraftAfterAnotherPromptComesBackWithTheCurrentOne",
+     CliMode::conf,
+     {{"host{up}^Z{down}", "Router#|"}}},
+    {"SmallHistorySizesKeepTheLastCommands",
+     CliMode::user,
+     {{"terminal history size 2\rone\rtwo\rthree\r{up}{up}{up}", "Router>two|"},
+      {"^Uterminal history size 1\rfour\r{up}{up}", "Router>four|"}}},
+    {"TerminalNoHistoryTrims",
+     CliMode::user,
+     {{"one\rterminal history size 2\rterminal no history\r{up}{up}{up}",
+       "Router>terminal history size 2|"}}},
+    {"CaretKeysNeverEnterThePrompt",
+     CliMode::user,
+     {{"{left}^B", "Router>|"},
+      {"ab\b\b\b\b", "Router>|"},
+      {"ab{left}{left}{left}{left}\b^D", "Router>|ab"},
+      {"x", "Router>x|ab"}}},
+    {"ControlKeysMoveAndDelete",
+     CliMode::user,
+     {{"show ip^A", "Router>|show ip"},
+      {"^F^F^D", "Router>s|ow ip"},
+      {"^E^F", "Router>sow ip|"},
+      {"^B{home}", "Router>sow i|p"},
+      {"^U", "Router>|"}}},
+    {"PunctuationIsTyped", CliMode::user, {{"a%&(.$#'b", "Router>a%&(.$#'b|"}}},
+    {"ControlRKeepsTheLine", CliMode::user, {{"show ver^A^R", "Router>show ver|"}}},
+    {"ControlW",
+     CliMode::priv,
+     {{"show ip^W", "Router#show |"},
+      {"^W", "Router#|"},
+      {"a^W^W", "Router#|"},
+      {"show ip route{left}{left}{left}{left}{left}{left}^W", "Router#show | route"},
+      {"^Ushow  ^W", "Router#show |"}}},
+    {"EscapeWordMovementStopsAfterBlanks",
+     CliMode::user,
+     {{"show ip route^A{esc+f}", "Router>show |ip route"},
+      {"{esc+f}{esc+f}{esc+f}", "Router>show ip route|"},
+      {"{esc+B}{esc+B}", "Router>show |ip route"},
+      {"{esc+B}{esc+B}", "Router>|show ip route"}}},
+    // Esc pressed and released, then B, moves as Esc held does; any other letter is typed, and
+    // Enter takes the Esc too. "{ESC}" sends the key's character, as some front-ends do.
+    {"EscapeThenALetter",
+     CliMode::user,
+     {{"ab cd{ESC}b", "Router>ab |cd"}, {"{esc}x", "Router>ab x|cd"}, {"{esc}\rb", "Router>b|"}}},
+    {"TabLeavesAnswersToQuestionsAlone",
+     CliMode::priv,
+     {{"configure\rt\t", "Configuring from terminal, memory, or network [terminal]?t|"}}},
+    {"KeysDoNothingBeforeTheSession", std::nullopt, {{"show\t{up}^U", "|"}}},
+};
+
+class KeyTable : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(KeyTable, InputLineAndCaret) {
+  SimulatorFixture fixture;
+  if (GetParam().session) fixture.startSession(*GetParam().session);
+  for (const Step& step : GetParam().steps) {
+    play(fixture.sim, step.keys);
+    std::string shown = fixture.input();
+    shown.insert(fixture.sim.console.caret(), "|");
+    EXPECT_EQ(shown, step.shown) << step.keys;
   }
 }
 
-TEST_F(LineEditingTest, RecalledEntriesFollowTheCurrentPrompt) {
+INSTANTIATE_TEST_SUITE_P(Keys, KeyTable, ::testing::ValuesIn(kKeyCases),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+TEST(LineEditing, OutputOfControlRAndOfKeysBeforeTheSession) {
+  SimulatorFixture fixture;
+  play(fixture.sim, "show\t{up}^U");
+  EXPECT_EQ(fixture.newOutput(), "");
   fixture.startSession(CliMode::user);
-  fixture.enter("one");
-  fixture.enter("enable");
-  up();
-  EXPECT_EQ(fixture.input(), "Router#enable");
-  up();
-  EXPECT_EQ(fixture.input(), "Router#one");
+  play(fixture.sim, "show ver^A^R");
+  EXPECT_EQ(fixture.newOutput(), "\nRouter>show ver");
 }
 
-TEST_F(LineEditingTest, EntriesKeepTheirTypingAndEmptyLinesAreNotRecorded) {
-  fixture.startSession(CliMode::user);
-  for (const char* line : {"  Show   CLOCK ", "", "   ", "x", "x"}) fixture.enter(line);
-  EXPECT_EQ(history(), (std::vector<std::string>{"  Show   CLOCK ", "   ", "x", "x"}));
-}
-
-TEST_F(LineEditingTest, ADraftTypedAfterAnotherPromptComesBackAsTheCurrentPrompt) {
-  fixture.startSession(CliMode::conf);
-  fixture.type("host");
-  up();
-  fixture.ctrl('Z');  // leaves configuration mode while browsing
-  down();
-  EXPECT_EQ(fixture.input(), "Router#");
-}
-
-TEST_F(LineEditingTest, BrowsingSurvivesAHistoryThatShrankUnderIt) {
+TEST(LineEditing, BrowsingSurvivesAHistoryThatShrankUnderIt) {
+  SimulatorFixture fixture;
   fixture.startSession(CliMode::user);
   fixture.enter("one");
   fixture.sim.router().historyIndex = 40;  // stale, as after a router was reloaded
-  up();
+  play(fixture.sim, "{up}");
   EXPECT_EQ(fixture.input(), "Router>one");
 }
 
-TEST(TerminalHistorySize, AcceptsOnlyOneTo256) {
-  for (const auto& [command, sizeAfter] :
-       std::vector<std::pair<std::string, int>>{{"terminal history size 0", 10},
-                                                {"terminal history size 1", 1},
-                                                {"terminal history size 256", 256},
-                                                {"terminal history size 257", 10},
-                                                {"terminal history size 1000", 10},
-                                                {"terminal history size 0256", 10},
-                                                {"terminal history size x", 10},
-                                                {"terminal history length 5", 10}}) {
-    SimulatorFixture f;
-    f.startSession(CliMode::user);
-    f.enter(command);
-    const std::string reply = f.newOutput();
-    EXPECT_EQ(reply.find("% Invalid input") == std::string::npos, sizeAfter != 10) << reply;
-    EXPECT_EQ(f.running().historySize, sizeAfter);
-  }
-}
-
-TEST_F(LineEditingTest, SmallSizesKeepOnlyTheLastCommands) {
-  fixture.startSession(CliMode::user);
-  fixture.enter("terminal history size 2");
-  for (const char* line : {"one", "two", "three"}) fixture.enter(line);
-  EXPECT_EQ(history(), (std::vector<std::string>{"two", "three"}));
-  fixture.enter("terminal history size 1");
-  fixture.enter("four");
-  up();
-  up();
-  EXPECT_EQ(fixture.input(), "Router>four");
-}
-
-TEST_F(LineEditingTest, TerminalNoHistoryTrimsButKeepsTheSize) {
-  fixture.startSession(CliMode::user);
-  for (const char* line : {"one", "two", "three"}) fixture.enter(line);
-  fixture.enter("terminal history size 2");
-  fixture.enter("terminal no history");
-  EXPECT_EQ(historySize(), 2);
-  EXPECT_EQ(history(),
-            (std::vector<std::string>{"terminal history size 2", "terminal no history"}));
-  up();
-  EXPECT_EQ(fixture.input(), "Router>terminal no history");
-  press('U', true);
-  fixture.enter("terminal history");  // alone, it resets the size to ten
-  EXPECT_EQ(historySize(), 10);
-}
-
-TEST_F(LineEditingTest, TerminalRepliesForUnfinishedAndForeignLines) {
-  struct Case {
+TEST(TerminalHistorySize, AcceptsOnlyOneTo256AndRefusesUnfinishedLines) {
+  const std::string incomplete = "\n% Incomplete command.\n ";
+  const std::string invalid = "\n \n% Invalid input detected at '^' marker.";
+  const struct {
     CliMode mode;
     const char* line;
-    const char* reply;
+    int sizeAfter;  // 3: unchanged
+    std::string reply;
+  } cases[] = {
+      {CliMode::user, "terminal history size 1", 1, ""},
+      {CliMode::user, "terminal history size 256", 256, ""},
+      {CliMode::priv, "terminal history", 10, ""},  // alone, it resets the size to ten
+      {CliMode::user, "terminal no history", 3, ""},
+      {CliMode::user, "terminal history size 0", 3, invalid},
+      {CliMode::user, "terminal history size 257", 3, invalid},
+      {CliMode::user, "terminal history size 0256", 3, invalid},
+      {CliMode::user, "terminal history size x", 3, invalid},
+      {CliMode::user, "terminal history length 5", 3, invalid},
+      {CliMode::user, "terminal history size 5 6", 3, invalid},
+      {CliMode::user, "terminal length", 3, invalid},
+      {CliMode::conf, "terminal history", 10, invalid},
+      {CliMode::user, "terminal", 3, incomplete},
+      {CliMode::priv, "terminal no", 3, incomplete},
+      {CliMode::user, "terminal history size", 3, incomplete},
   };
-  const char* incomplete = "\n% Incomplete command.\n ";
-  const char* invalid = "\n \n% Invalid input detected at '^' marker.";
-  const std::vector<Case> cases = {
-      {CliMode::user, "terminal", incomplete},
-      {CliMode::priv, "terminal no", incomplete},
-      {CliMode::user, "terminal history size", incomplete},
-      {CliMode::user, "terminal length", invalid},
-      {CliMode::user, "terminal history size 5 6", invalid},
-      {CliMode::conf, "terminal history", invalid},
-  };
-  for (const Case& c : cases) {
-    SimulatorFixture console;
-    console.startSession(c.mode);
-    console.enter(c.line);
-    EXPECT_TRUE(console.newOutput().ends_with(c.line + std::string(c.reply))) << c.line;
-    EXPECT_EQ(console.running().historySize, 10) << c.line;
+  for (const auto& c : cases) {
+    SimulatorFixture f;
+    f.startSession(c.mode);
+    if (c.mode != CliMode::conf) f.enter("terminal history size 3");
+    f.newOutput();
+    f.enter(c.line);
+    EXPECT_TRUE(f.newOutput().ends_with(c.line + c.reply)) << c.line;
+    EXPECT_EQ(f.running().historySize, c.sizeAfter) << c.line;
   }
-}
-
-// --- editing keys ---
-
-TEST_F(LineEditingTest, CaretKeysNeverEnterThePrompt) {
-  fixture.startSession(CliMode::user);
-  left();
-  EXPECT_EQ(caret(), typedStart());
-  press('B', true);
-  EXPECT_EQ(caret(), typedStart());
-  fixture.type("ab\b\b\b\b");
-  EXPECT_EQ(fixture.input(), "Router>");
-  fixture.type("ab");
-  for (int i = 0; i < 4; ++i) left();
-  EXPECT_EQ(caret(), typedStart());
-  fixture.type("\b");
-  press('D', true);
-  EXPECT_EQ(fixture.input(), "Router>ab");
-  fixture.type("x");
-  EXPECT_EQ(fixture.input(), "Router>xab");
-}
-
-TEST_F(LineEditingTest, ControlKeysMoveAndDelete) {
-  fixture.startSession(CliMode::user);
-  fixture.type("show ip");
-  press('A', true);
-  EXPECT_EQ(caret(), typedStart());
-  press('F', true);
-  press('F', true);
-  EXPECT_EQ(caret(), typedStart() + 2);
-  press('D', true);
-  EXPECT_EQ(fixture.input(), "Router>sow ip");
-  EXPECT_EQ(caret(), typedStart() + 1);
-  press('E', true);
-  EXPECT_EQ(caret(), fixture.input().size());
-  press('F', true);
-  EXPECT_EQ(caret(), fixture.input().size());
-  press('B', true);
-  EXPECT_EQ(caret(), fixture.input().size() - 1);
-  press(key::kHome);
-  EXPECT_EQ(caret(), fixture.input().size() - 1);
-  press('U', true);
-  EXPECT_EQ(fixture.input(), "Router>");
-  EXPECT_EQ(caret(), typedStart());
-}
-
-TEST_F(LineEditingTest, PunctuationIsTypedNotTakenForEditingKeys) {
-  fixture.startSession(CliMode::user);
-  fixture.type("a%&(.$#'b");
-  EXPECT_EQ(fixture.input(), "Router>a%&(.$#'b");
-}
-
-TEST_F(LineEditingTest, ControlRWritesTheLineAndKeepsIt) {
-  fixture.startSession(CliMode::user);
-  fixture.type("show ver");
-  press('A', true);
-  press('R', true);
-  EXPECT_EQ(fixture.newOutput(), "\nRouter>show ver");
-  EXPECT_EQ(fixture.input(), "Router>show ver");
-  EXPECT_EQ(caret(), fixture.input().size());
-}
-
-TEST_F(LineEditingTest, ControlWDeletesTheWordBeforeTheCaret) {
-  fixture.startSession(CliMode::priv);
-  struct Case {
-    const char* typed;
-    int caretFromEnd;
-    const char* after;
-    std::size_t caretAfter;  // counted from the start of the typed text
-  };
-  for (const Case& c : std::vector<Case>{{"show ip", 0, "show ", 5},
-                                         {"show ", 0, "", 0},
-                                         {"a", 0, "", 0},
-                                         {"", 0, "", 0},
-                                         {"show ip route", 6, "show  route", 5},
-                                         {"show  ", 0, "show ", 5}}) {
-    press('U', true);
-    fixture.type(c.typed);
-    for (int i = 0; i < c.caretFromEnd; ++i) left();
-    press('W', true);
-    EXPECT_EQ(fixture.input(), std::string("Router#") + c.after) << c.typed;
-    EXPECT_EQ(caret(), typedStart() + c.caretAfter) << c.typed;
-  }
-}
-
-TEST_F(LineEditingTest, EscapeWordMovementStopsAfterBlanks) {
-  fixture.startSession(CliMode::user);
-  fixture.type("show ip route");
-  press('A', true);
-  for (std::size_t expected : {5u, 8u, 13u, 13u}) {
-    withEscapeHeld('f');
-    EXPECT_EQ(caret(), typedStart() + expected);
-  }
-  for (std::size_t expected : {8u, 5u, 0u, 0u}) {
-    withEscapeHeld('B');
-    EXPECT_EQ(caret(), typedStart() + expected);
-  }
-  EXPECT_EQ(fixture.input(), "Router>show ip route");
-}
-
-// Esc pressed and released, then B, moves as Esc held does; any other letter is typed.
-TEST_F(LineEditingTest, EscapeThenALetter) {
-  fixture.startSession(CliMode::user);
-  fixture.type("ab cd");
-  pressKey(fixture.sim, key::kEscape, false, key::kEscape);  // a front-end may send its character
-  fixture.type("b");
-  EXPECT_EQ(fixture.sim.console.caret(), 10u);
-  press(key::kEscape);
-  fixture.type("x");
-  EXPECT_EQ(fixture.input(), "Router>ab xcd");
-  press(key::kEscape);
-  fixture.type("\rb");  // Enter takes the Esc: the next command starts with its "b"
-  EXPECT_EQ(fixture.input(), "Router>b");
-}
-
-TEST_F(LineEditingTest, TabLeavesAnswersToQuestionsAlone) {
-  fixture.startSession(CliMode::priv);
-  fixture.enter("configure");
-  fixture.newOutput();
-  fixture.type("t\t");
-  EXPECT_EQ(fixture.newOutput(), "");
-  EXPECT_EQ(fixture.input(), "Configuring from terminal, memory, or network [terminal]?t");
-}
-
-TEST_F(LineEditingTest, KeysDoNothingBeforeTheSessionStarts) {
-  fixture.type("show\t");
-  up();
-  press('U', true);
-  EXPECT_EQ(fixture.input(), "");
-  EXPECT_EQ(fixture.newOutput(), "");
 }
 
 }  // namespace

@@ -14,34 +14,13 @@ namespace {
 using testing::FakePlatform;
 using testing::SimulatorFixture;
 
-TEST(Boot, WritesTheAvailabilityLinesAfterTheBootText) {
-  SimulatorFixture f;
-  const std::string& output = f.sim.console.output();
-  EXPECT_TRUE(output.starts_with(f.sim.state.bootText));
-  EXPECT_TRUE(
-      output.ends_with("\r\n \r\nRouter con0 is now available\r\n \r\n \r\n"
-                       "Press RETURN to get started."));
-}
-
 TEST(Boot, WithoutDatabaseOnlyTheFixedLinesAppear) {
   SimulatorFixture f(false);
   EXPECT_EQ(f.sim.console.output(),
             "\r\n \r\nRouter con0 is now available\r\n \r\n \r\nPress RETURN to get started.");
 }
 
-TEST(Reload, AnyCharacterButYCancels) {
-  for (const char* answer : {"n", "\r", "x"}) {
-    SimulatorFixture f;
-    f.startSession(CliMode::priv);
-    f.enter("reload");
-    EXPECT_EQ(f.input(), "Proceed with reload? [confirm]");
-    f.type(answer);
-    EXPECT_EQ(f.prompt(), "Router#");
-    EXPECT_EQ(f.sim.interactionPending(), Interaction::none);
-    EXPECT_TRUE(f.platform.pauses.empty());
-  }
-}
-
+// Cancelling a reload and the configure question are in the questions transcript.
 TEST(Reload, YBootsTheSavedConfiguration) {
   SimulatorFixture f;
   f.startSession(CliMode::priv);
@@ -60,36 +39,6 @@ TEST(Reload, YBootsTheSavedConfiguration) {
   EXPECT_EQ(f.running().serial0.ipAddress, "10.0.0.1") << "addresses survive a reload";
   EXPECT_EQ(f.mode(), CliMode::none);
   EXPECT_NE(f.sim.console.output().find("edge con0 is now available"), std::string::npos);
-}
-
-TEST(ConfigureQuestion, TerminalAnswerEntersConfiguration) {
-  SimulatorFixture f;
-  f.startSession(CliMode::priv);
-  f.enter("configure");
-  EXPECT_EQ(f.input(), "Configuring from terminal, memory, or network [terminal]?");
-  f.enter(" TERM ");
-  EXPECT_EQ(f.newOutput(),
-            "\nRouter#configure\nConfiguring from terminal, memory, or network [terminal]? TERM \n"
-            "Enter configuration commands, one per line.  End with CNTL/Z.");
-  EXPECT_EQ(f.input(), "Router(config)#");
-  EXPECT_EQ(f.sim.router().history, (std::vector<std::string>{"enable", "configure", " TERM "}));
-}
-
-TEST(ConfigureQuestion, PrefixesOfTerminalEnterAtOnceOtherAnswersAreRefused) {
-  for (const char* line : {"configure terminal", "conf t", "config te", "configu termi"}) {
-    SimulatorFixture f;
-    f.startSession(CliMode::priv);
-    f.enter(line);
-    EXPECT_EQ(f.mode(), CliMode::conf) << line;
-  }
-  for (const char* answer : {"", "disk"}) {
-    SimulatorFixture f;
-    f.startSession(CliMode::priv);
-    f.enter("configure");
-    f.enter(answer);
-    EXPECT_TRUE(f.newOutput().ends_with("\n?Must be 'terminal', 'memory' or 'network'"));
-    EXPECT_EQ(f.input(), "Router#");
-  }
 }
 
 TEST(Startup, MissingDatabaseIsReportedAndTheProgramGoesOn) {

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "config/config_rendering.h"
 #include "network/show_displays.h"
 #include "support/fake_platform.h"
 
@@ -13,10 +12,6 @@ namespace kovrel {
 namespace {
 
 using testing::SimulatorFixture;
-
-constexpr const char* kInvalid = "\n \n% Invalid input detected at '^' marker.";
-constexpr const char* kIncomplete = "\n% Incomplete command.\n ";
-constexpr const char* kHint = "\n% Type 'show ?' for a list of subcommands";
 
 std::string crlfAsLf(std::string text) {
   std::string result;
@@ -74,47 +69,6 @@ TEST(ShowNormalisationTest, ShortFormsSpelledOut) {
     EXPECT_EQ(userShowText(std::string("Router>") + c.typed, "Router>"), c.user) << c.typed;
     EXPECT_EQ(privShowText(std::string("Router#") + c.typed, "Router#"), c.priv) << c.typed;
   }
-}
-
-TEST_F(ShowCommandsTest, UnmatchedLines) {
-  struct Case {
-    CliMode mode;
-    const char* line;
-    const char* expected;
-  };
-  const std::vector<Case> cases = {
-      {CliMode::user, "sh", kHint},
-      {CliMode::priv, "sh", kInvalid},
-      {CliMode::priv, "show", kHint},
-      {CliMode::user, "show ip", kIncomplete},
-      {CliMode::priv, "show ip", kIncomplete},
-      {CliMode::user, "show ipx", kInvalid},
-      {CliMode::user, "show interfaces", kInvalid},
-      {CliMode::priv, "show interfaces serial", kIncomplete},
-      {CliMode::priv, "show int serial", kInvalid},
-      {CliMode::priv, "show cdp interface serial", kIncomplete},
-      {CliMode::priv, "show version now", kInvalid},
-      {CliMode::conf, "show version", kInvalid},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(reply(c.mode, c.line), c.expected) << c.line;
-  }
-}
-
-TEST_F(ShowCommandsTest, DatabaseTextsInBothModes) {
-  for (const char* key : {"show_flash", "show_version"}) {
-    const auto text = console.sim.database.cmdInfo(key);
-    ASSERT_TRUE(text.has_value()) << key;
-    const std::string command = std::string("show ") + (key + 5);
-    std::string shown = crlfAsLf("\r\n" + *text);
-    // Empty lines are counted by the pager but never written.
-    for (std::size_t at; (at = shown.find("\n\n")) != std::string::npos;) shown.erase(at, 1);
-    EXPECT_EQ(reply(CliMode::priv, command), shown) << command;
-    EXPECT_EQ(reply(CliMode::user, "sh " + command.substr(5)), shown) << command;
-  }
-  SimulatorFixture noDatabase(false);
-  noDatabase.startSession(CliMode::priv);
-  EXPECT_EQ(replyIn(noDatabase, "show version"), "");
 }
 
 TEST(ShowClockTest, ClockLineLayout) {
@@ -211,26 +165,6 @@ TEST(ShowAccessListsTest, GroupedByListInOrderOfFirstOccurrence) {
             "    deny   10.2.0.0, wildcard bits 0.0.0.255\n"
             "    deny   any\n"
             "    permit 10.0.0.5");
-}
-
-TEST_F(ShowCommandsTest, AccessListsUnderBothNames) {
-  console.running().accessLists = {{4, "", "", 9}};
-  EXPECT_EQ(reply(CliMode::priv, "show ip access-lists"),
-            "\nStandard IP access list 9\n    permit any");
-  EXPECT_EQ(reply(CliMode::user, "show access-lists"), kInvalid);
-}
-
-TEST_F(ShowCommandsTest, RunningConfigurationAfterBuilding) {
-  console.running().hostname = "lab";
-  const std::string expected =
-      "\n\nBuilding configuration...\n" + crlfAsLf(renderConfiguration(console.running()));
-  for (const char* line : {"sh run"}) {
-    console.platform.pauses.clear();
-    EXPECT_EQ(reply(CliMode::priv, line), expected) << line;
-    ASSERT_FALSE(console.platform.pauses.empty());
-    EXPECT_EQ(console.platform.pauses.front(), 1200);
-    EXPECT_EQ(console.sim.interactionPending(), Interaction::none);
-  }
 }
 
 TEST_F(ShowCommandsTest, StartupConfigurationIsTheSavedOne) {

@@ -1,10 +1,11 @@
 // Each test's model solution, typed line by line into a freshly started test, must be accepted
 // without a single error reply and must score 1000: the solutions are the answers the report
-// hands to students.
+// hands to students. One more command after the solution spoils exactly one task.
 
 #include <gtest/gtest.h>
 
 #include "support/fake_platform.h"
+#include "support/recording_rich_text.h"
 #include "training/grading.h"
 #include "training/instructions.h"
 #include "training/scenarios.h"
@@ -12,12 +13,9 @@
 namespace kovrel {
 namespace {
 
-class ModelSolution : public ::testing::TestWithParam<int> {};
-
-TEST_P(ModelSolution, ReplayedOnAFreshTestScores1000) {
-  const int test = GetParam();
+// Replays the model solution of `test` on a freshly started test.
+void replaySolution(testing::SimulatorFixture& fixture, int test) {
   const std::string name = "test" + std::to_string(test);
-  testing::SimulatorFixture fixture;
   ASSERT_TRUE(initTests(fixture.sim, name));
   const std::optional<std::string> solution = fixture.sim.database.testText(name + "Solution");
   ASSERT_TRUE(solution.has_value());
@@ -30,12 +28,89 @@ TEST_P(ModelSolution, ReplayedOnAFreshTestScores1000) {
     if (line.size() > prompt.size()) fixture.enter(line.substr(prompt.size()));
   }
   EXPECT_EQ(fixture.newOutput().find('%'), std::string::npos);
-  const std::string report = openTestReport(fixture.sim);
-  EXPECT_NE(report.find("Your Score: 1000\r\nYour Grade: Pass!"), std::string::npos) << report;
-  EXPECT_EQ(report.find("Incorrect"), std::string::npos) << report;
 }
 
-INSTANTIATE_TEST_SUITE_P(Tests, ModelSolution, ::testing::Values(1, 2, 3));
+TEST(ModelSolution, ReplayedOnAFreshTestScores1000AndGradingChangesNothing) {
+  for (int test = 1; test <= 3; ++test) {
+    testing::SimulatorFixture fixture;
+    testing::RecordingRichText pane;
+    fixture.sim.state.training.panes.report = &pane;
+    replaySolution(fixture, test);
+    const SimulatorState before = fixture.sim.state;
+    const std::string report = openTestReport(fixture.sim);
+    EXPECT_NE(report.find("Your Score: 1000\r\nYour Grade: Pass!"), std::string::npos) << report;
+    EXPECT_EQ(report.find("Incorrect"), std::string::npos) << report;
+    EXPECT_EQ(fixture.sim.state.current.config, before.current.config);
+    EXPECT_EQ(fixture.sim.state.saved, before.saved);
+    EXPECT_EQ(fixture.sim.state.training.currentActivity, Activity::testReport);
+    const auto solution = fixture.sim.database.testText("test" + std::to_string(test) + "Solution");
+    EXPECT_TRUE(report.ends_with(*solution));  // from the lesson database, unchanged
+    EXPECT_NE(pane.text().find("Your Score: 1000"), std::string::npos);
+  }
+}
+
+struct Spoil {
+  int test;
+  std::vector<const char*> lines;  // typed at the privileged prompt the solution ends at
+  const char* label;               // the one task now "Incorrect"; none: still 1000
+};
+
+const Spoil kSpoils[] = {
+    {1, {"terminal history size 10"}, "Part1> Setting terminal history to 12: "},
+    {1, {"conf t", "banner motd #", "motd  banner#"}, "Part2> MOTD banner: "},
+    {1, {"conf t", "line console 0", "exec-timeout 22 0"}, "   3a> Setting timeout: "},
+    {1, {"conf t", "line console 0", "exec-timeout 33 33"}, "   3a> Setting timeout: "},
+    {1, {"conf t", "line console 0", "no login"}, "   3b> Enabling login: "},
+    {1, {"conf t", "line console 0", "password dor58"}, "   3c> Setting password: "},
+    {1, {"conf t", "hostname Router"}, "Part4> Setting host name: "},
+    {1, {"conf t", "no enable password", "enable secret pel39"}, "Part5> Setting unencrypted "},
+    {1,
+     {"conf t", "hostname TEST1", "banner motd #", " MoTD BANNER #", "line console 0",
+      "password DOR584"},
+     nullptr},
+    {2, {"conf t", "banner exec #", "router#"}, "Part1> Setting EXEC banner: "},
+    {2, {"conf t", "banner exec #", "  Router Test  #"}, nullptr},
+    {2, {"conf t", "ip domain-lookup"}, "Part2> Disabling DNS lookup: "},
+    {2, {"conf t", "line vty 0 4", "exec-timeout 30 0"}, "   3a> Setting timeout: "},
+    {2, {"conf t", "line vty 0 4", "no login"}, "   3b> Enabling login: "},
+    {2, {"conf t", "line vty 0 4", "password gut36"}, "   3c> Setting password: "},
+    {2, {"conf t", "hostname test1"}, "Part4> Setting host name: "},
+    {2, {"conf t", "no enable secret", "enable password tovir58"}, "Part5> Setting encrypted "},
+    {3,
+     {"conf t", "int e0", "ip address 220.14.5.6 255.255.0.0"},
+     "   1a> Configuring ethernet 0 "},
+    {3,
+     {"conf t", "int e0", "ip address 220.14.5.7 255.255.255.0"},
+     "   1a> Configuring ethernet "},
+    {3, {"conf t", "int e0", "shutdown"}, "   1b> Bringing up ethernet 0: "},
+    {3,
+     {"conf t", "int s0", "ip address 194.23.2.3 255.255.255.0"},
+     "   2a> Configuring serial 0 "},
+    {3, {"conf t", "int s0", "shutdown"}, "   2b> Bringing up serial 0: "},
+    {3, {"conf t", "int s0", "clock rate 64000"}, "   2c> Providing clocking: "},
+    {3, {"conf t", "no router rip"}, "Part3> Enabling RIP routing: "},
+};
+
+class SpoiledSolution : public ::testing::TestWithParam<Spoil> {};
+
+TEST_P(SpoiledSolution, MarksOnlyThatTask) {
+  const Spoil& c = GetParam();
+  testing::SimulatorFixture fixture;
+  replaySolution(fixture, c.test);
+  for (const char* line : c.lines) fixture.enter(line);
+  EXPECT_EQ(fixture.newOutput().find("\n% "), std::string::npos);
+  const std::string report = openTestReport(fixture.sim);
+  const std::string score = !c.label ? "1000" : c.test == 3 ? "833" : "857";  // one of 6 or 7
+  EXPECT_NE(report.find("Your Score: " + score + "\r\nYour Grade: Pass!"), std::string::npos);
+  const std::size_t wrong = report.find("Incorrect");
+  EXPECT_EQ(wrong == std::string::npos, !c.label);
+  if (c.label) {
+    EXPECT_EQ(report.rfind(c.label, wrong), report.rfind("\n", wrong) + 1) << report;
+    EXPECT_EQ(report.find("Incorrect", wrong + 1), std::string::npos);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Tests, SpoiledSolution, ::testing::ValuesIn(kSpoils));
 
 TEST(TestTexts, EveryTestHasAStepHeadingForEachPartOfItsReport) {
   testing::SimulatorFixture fixture;

@@ -18,7 +18,7 @@ class RouterSwitchTest : public ::testing::Test {
   SimulatorFixture fixture;
 };
 
-TEST_F(RouterSwitchTest, FirstVisitBuildsRouterBWithItsFaults) {
+TEST_F(RouterSwitchTest, FirstVisitBootsRouterB) {
   EXPECT_EQ(switchRouter(fixture.sim, 1), SwitchOutcome::switched);
   EXPECT_EQ(fixture.sim.state.currentRouter, 1);
   const std::string& output = fixture.sim.console.output();
@@ -26,9 +26,6 @@ TEST_F(RouterSwitchTest, FirstVisitBuildsRouterBWithItsFaults) {
   EXPECT_TRUE(output.ends_with("Press RETURN to get started."));
   EXPECT_EQ(fixture.prompt(), "");
   EXPECT_EQ(fixture.running().hostname, "RouterB");
-  EXPECT_TRUE(fixture.running().serial1.shutdown);
-  EXPECT_FALSE(fixture.running().ethernet0.shutdown);
-  EXPECT_EQ(fixture.running().ethernet0.ipAddress, "220.14.5.1");
   EXPECT_EQ(fixture.sim.state.parkedB.config.hostname, "RouterB");  // visited from now on
   fixture.enter("");
   EXPECT_EQ(fixture.prompt(), "RouterB>");
