@@ -100,8 +100,9 @@ TEST(TroubleshootingStart, LeavesNoTraceOfEarlierWorkAndBuildsRouterBAsParked) {
         inittroubleshooting(used.sim, scenario == 6 ? "troubleshooting5" : "troubleshooting6"));
     switchRouter(used.sim, 1);
     for (const char* line :
-         {"", "enable", "conf t", "hostname x", "access-list 7 deny any", "int s1",
-          "ip address 10.9.9.9 255.0.0.0", "router rip", "network 10.0.0.0"}) {
+         {"", "enable", "conf t", "hostname x", "enable secret s", "ip host web 1.1.1.1",
+          "access-list 7 deny any", "int s1", "bandwidth 64", "ip address 10.9.9.9 255.0.0.0",
+          "router rip", "network 10.0.0.0"}) {
       used.enter(line);
     }
     ASSERT_TRUE(inittroubleshooting(used.sim, name));
