@@ -41,9 +41,9 @@ void doNothing(Simulator&, const CommandInput&) {}
 
 void dispatchCommand(Simulator& sim, std::string_view line) {
   noteEnteredLine(sim, line);
-  std::string text = normalizeCommandLine(line, sim.router().prompt);
-  if (text.empty()) text = "blank_enter";
-  const std::vector<std::string> words = splitWords(text);
+  const std::vector<std::string> words =
+      splitWords(normalizeCommandLine(line, sim.router().prompt));
+  if (words.empty()) return;  // an empty line only shows the prompt again
   const DispatchRow* row = findRow(words.front());
   if (row == nullptr) {
     markUnmatchedWord(sim, 0, words.size());

@@ -76,7 +76,6 @@ const std::vector<DispatchRow>& rows() {
        OtherModes::unknownCommand},
       {{"shutdown"}, {{configIf, shutdownCommand}}, OtherModes::unknownCommand},
       {{"terminal"}, {{std::nullopt, proces_terminal}}, OtherModes::none},
-      {{"blank_enter"}, {{std::nullopt, doNothing}}, OtherModes::none},
   };
   return table;
 }

@@ -44,6 +44,8 @@ TEST(DispatchReplyTest, AnswersByMode) {
       {CliMode::priv, "configure network", ""},
       {CliMode::priv, "reload now", invalid},
       {CliMode::user, "reload", unknown},
+      {CliMode::user, "blank_enter", unknown},  // no word stands for the empty line
+      {CliMode::conf, "blank_enter", invalid},
   };
   for (const Case& c : cases) {
     SimulatorFixture f;
