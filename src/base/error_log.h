@@ -23,6 +23,8 @@ Result trapped(Simulator& sim, std::string_view operationName, Step&& step, Resu
     logError(sim, operationName, error.code(), error.what());
   } catch (const std::exception& error) {
     logError(sim, operationName, -1, error.what());
+  } catch (...) {
+    logError(sim, operationName, -1, "a failure that is no standard exception");
   }
   return fallback;
 }

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "base/error_log.h"
 #include "config/saved_config.h"
 #include "support/fake_platform.h"
 
@@ -78,6 +79,16 @@ TEST(Startup, ADatabaseWithoutTheProgramNameIsReportedButStillUsed) {
             std::vector<std::string>{" Not Able To Access DB. Please Check README."});
   EXPECT_EQ(sim.state.bootText, "Foreign boot");
   EXPECT_TRUE(platform.errorLines.empty());
+}
+
+TEST(ErrorLog, AnythingThrownIsTrappedAndLogged) {
+  FakePlatform platform;
+  Simulator sim(platform.services());
+  EXPECT_EQ(trapped(
+                sim, "throwsAnInt", []() -> int { throw 42; }, 0),
+            0);
+  ASSERT_GE(platform.errorLines.size(), 2u);
+  EXPECT_EQ(platform.errorLines[1], "In function throwsAnInt");
 }
 
 TEST(ErrorLog, TruncatesOnlyAtTheFirstErrorOfARun) {
