@@ -1,12 +1,13 @@
 #include "base/command_matching.h"
 
-#include <cctype>
-
 namespace kovrel {
 
 std::string toLower(std::string_view text) {
   std::string lower(text);
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  // Router words are ASCII; folding only A-Z keeps every other byte as typed whatever the locale.
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
   return lower;
 }
 

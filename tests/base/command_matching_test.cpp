@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+
 namespace kovrel {
 namespace {
 
@@ -21,6 +23,16 @@ TEST(NormalizeTest, StripsPromptTrimsLowersAndCollapses) {
       {"R>", "R>a\tb  c", "a\tb c"},
   };
   for (const auto& c : cases) EXPECT_EQ(normalizeCommandLine(c.line, c.prompt), c.expected);
+}
+
+// Only A-Z fold: under a single-byte locale the C library would fold the byte of a capital umlaut.
+TEST(LowerCaseTest, FoldsAsciiLettersOnlyWhateverTheLocale) {
+  const std::string saved = std::setlocale(LC_CTYPE, nullptr);
+  for (const char* name : {"de_DE.ISO-8859-1", "de_DE.iso88591", "en_US.ISO-8859-1", "C"}) {
+    if (std::setlocale(LC_CTYPE, name) != nullptr) break;
+  }
+  EXPECT_EQ(toLower("SHOW \xC4\xD6 Run"), "show \xC4\xD6 run");
+  std::setlocale(LC_CTYPE, saved.c_str());
 }
 
 TEST(MatchTest, ComparesWordByWord) {
