@@ -92,6 +92,7 @@ class LessonDatabase::Statement {
   Statement& operator=(const Statement&) = delete;
 
   void start() {
+    // reset repeats the error of a failed last step, which `step` has already thrown.
     sqlite3_reset(statement_);
     sqlite3_clear_bindings(statement_);
   }
@@ -144,7 +145,13 @@ void LessonDatabase::open(const std::string& path) {
   // Nobody writes the lesson database while the program runs (the build replaces the file, never
   // edits it), so the connection keeps its read lock instead of taking and checking it again for
   // every statement: a lookup costs a few microseconds instead of tens.
-  sqlite3_exec(connection_, "PRAGMA locking_mode = EXCLUSIVE", nullptr, nullptr, nullptr);
+  const int locking =
+      sqlite3_exec(connection_, "PRAGMA locking_mode = EXCLUSIVE", nullptr, nullptr, nullptr);
+  if (locking != SQLITE_OK) {
+    const std::string message = sqlite3_errmsg(connection_);
+    close();
+    throw DatabaseError(locking, path + ": " + message);
+  }
   // SQLite reads a file lazily; asking for the cmdInfo table reads its header now, so a file that
   // is no database, or a database of something else, is refused at start-up and not at the first
   // lookup.
@@ -219,12 +226,10 @@ std::optional<TroubleshootingText> LessonDatabase::troubleshooting(std::string_v
   return texts;
 }
 
-std::vector<FlashCard> LessonDatabase::flashCardsShuffled() {
+std::vector<FlashCard> LessonDatabase::flashCards() {
   std::vector<FlashCard> deck;
   if (!isOpen()) return deck;
-  // The deck is shuffled where it is read, as the viewer has always received it; the order is
-  // cosmetic and nothing is decided by it.
-  Statement& statement = prepare("SELECT question, answer FROM flashCards ORDER BY random()");
+  Statement& statement = prepare("SELECT question, answer FROM flashCards ORDER BY ID");
   statement.start();
   while (statement.step()) deck.push_back({statement.text(0), statement.text(1)});
   return deck;

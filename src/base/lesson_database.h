@@ -88,8 +88,8 @@ class LessonDatabase {
   std::optional<std::string> labText(std::string_view labName);
   std::optional<std::string> testText(std::string_view testName);
   std::optional<TroubleshootingText> troubleshooting(std::string_view labName);
-  /// The whole deck in an order shuffled by the database, new on every call.
-  std::vector<FlashCard> flashCardsShuffled();
+  /// The whole deck in the order of its IDs.
+  std::vector<FlashCard> flashCards();
 
   /// Rows whose `cmd` begins with `prefix` (taken literally: "%", "_" and "\" match only
   /// themselves), in the order the sources list them.

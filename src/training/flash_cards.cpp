@@ -1,5 +1,7 @@
 #include "training/flash_cards.h"
 
+#include <algorithm>
+
 #include "base/error_log.h"
 #include "base/simulator.h"
 
@@ -15,6 +17,15 @@ bool hasPrevious(const FlashCardDeck& deck) { return deck.position > 0; }
 bool hasNext(const FlashCardDeck& deck) { return deck.position + 1 < deck.cards.size(); }
 
 FlashCardDeck& deckOf(Simulator& sim) { return sim.state.training.flashCards; }
+
+// Shuffled at each opening with the injected random source, so that a run with a fixed seed shows
+// the cards in the same order every time.
+void shuffle(std::vector<FlashCard>& cards, RandomSource& random) {
+  for (std::size_t i = cards.size(); i > 1; --i) {
+    const auto drawn = static_cast<std::size_t>(random.nextUnit() * static_cast<double>(i));
+    std::swap(cards[i - 1], cards[std::min(drawn, i - 1)]);
+  }
+}
 
 }  // namespace
 
@@ -36,8 +47,8 @@ FlashCardView openFlashCards(Simulator& sim) {
   FlashCardDeck& deck = deckOf(sim);
   deck = FlashCardDeck{};
   deck.cards = trapped(
-      sim, "loadFlashCards", [&] { return sim.database.flashCardsShuffled(); },
-      std::vector<FlashCard>());
+      sim, "loadFlashCards", [&] { return sim.database.flashCards(); }, std::vector<FlashCard>());
+  shuffle(deck.cards, sim.services.random);
   return flashCardView(deck);
 }
 

@@ -83,7 +83,7 @@ TEST_F(LessonDatabaseBuilderTest, SectionsOfOneKeyFillOneRowInOrderOfFirstAppear
   ASSERT_TRUE(texts);
   EXPECT_EQ(texts->troubleshootingText, "The task");
   EXPECT_EQ(texts->solutionText, "The fix");
-  const auto deck = database.flashCardsShuffled();
+  const auto deck = database.flashCards();
   ASSERT_EQ(deck.size(), 1u);
   EXPECT_EQ(deck[0].question, "A question");
   EXPECT_EQ(deck[0].answer, "An answer");

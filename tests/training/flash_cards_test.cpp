@@ -39,6 +39,24 @@ TEST_F(FlashCardsTest, OpeningReadsTheWholeDeckShuffledAndShowsTheFirstQuestion)
   EXPECT_EQ(deck().cards.size(), size);
 }
 
+// The order comes from the injected random source (--seed), and is new at each opening.
+TEST_F(FlashCardsTest, TheShuffleFollowsTheRandomSource) {
+  const auto questions = [this] {
+    std::string text;
+    for (const FlashCard& card : deck().cards) text += card.question;
+    return text;
+  };
+  fixture.platform.randomValues = {0.3, 0.9, 0.1, 0.6, 0.5};
+  openFlashCards(fixture.sim);
+  const std::string first = questions();
+  fixture.platform.nextRandom = 0;
+  openFlashCards(fixture.sim);
+  EXPECT_EQ(questions(), first);
+  fixture.platform.randomValues = {0.7};
+  openFlashCards(fixture.sim);
+  EXPECT_NE(questions(), first);
+}
+
 TEST_F(FlashCardsTest, ADeckOfOneCardOffersNeitherDirection) {
   useCards(1);
   const FlashCardView view = flashCardView(deck());
