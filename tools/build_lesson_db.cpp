@@ -5,8 +5,10 @@
 
 #include <sqlite3.h>
 
+#include <charconv>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -31,6 +33,7 @@ class Connection {
       throw BuildError(file.string() + ": " + message);
     }
   }
+  // On the way out after a failure the file is deleted anyway, so closing needs no check here.
   ~Connection() { sqlite3_close(db_); }
   Connection(const Connection&) = delete;
   Connection& operator=(const Connection&) = delete;
@@ -42,23 +45,36 @@ class Connection {
   /// Inserts one row; every value is bound as text except `integers`, bound as numbers.
   void insert(const std::string& sql, const std::vector<std::string>& values,
               const std::vector<bool>& integers) {
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) fail(sql);
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &raw, nullptr) != SQLITE_OK) fail(sql);
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(raw, sqlite3_finalize);
     for (std::size_t i = 0; i < values.size(); ++i) {
       const int index = static_cast<int>(i) + 1;
-      if (integers[i]) {
-        sqlite3_bind_int64(statement, index, std::stoll(values[i]));
-      } else {
-        sqlite3_bind_text(statement, index, values[i].data(), static_cast<int>(values[i].size()),
-                          SQLITE_TRANSIENT);
-      }
+      const std::string& value = values[i];
+      const int code = integers[i]
+                           ? sqlite3_bind_int64(raw, index, wholeNumber(value, sql))
+                           : sqlite3_bind_text(raw, index, value.data(),
+                                               static_cast<int>(value.size()), SQLITE_TRANSIENT);
+      if (code != SQLITE_OK) fail(sql);
     }
-    const int code = sqlite3_step(statement);
-    sqlite3_finalize(statement);
-    if (code != SQLITE_DONE) fail(sql);
+    if (sqlite3_step(raw) != SQLITE_DONE) fail(sql);
+  }
+
+  /// Closes the file; a database that cannot be closed cleanly is not taken as built.
+  void close() {
+    if (sqlite3_close(db_) != SQLITE_OK) fail("closing the database");
+    db_ = nullptr;
   }
 
  private:
+  static long long wholeNumber(const std::string& text, const std::string& sql) {
+    long long number = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, number);
+    if (error != std::errc() || stop != end) throw BuildError(sql + ": no whole number: " + text);
+    return number;
+  }
+
   [[noreturn]] void fail(const std::string& what) {
     throw BuildError(what + ": " + sqlite3_errmsg(db_));
   }
@@ -123,6 +139,7 @@ void writeDatabase(const Sources& sources, const fs::path& file) {
   insertTextRows(db, sources);
   insertCatalogueRows(db, sources);
   db.execute("COMMIT");
+  db.close();
 }
 
 void build(const fs::path& dataDir, const fs::path& output) {
