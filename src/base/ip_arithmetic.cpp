@@ -1,7 +1,5 @@
 #include "base/ip_arithmetic.h"
 
-#include <arpa/inet.h>
-
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -41,10 +39,40 @@ long long partValue(std::string_view part) {
   return *end == '\0' ? value : -1;
 }
 
-// The parsed address in host byte order; the all-ones error value stands for text that does not
-// parse, as with the system's parser itself.
+// The value of one digit in `base`, or -1.
+int digitValue(char c, int base) {
+  int value = -1;
+  if (c >= '0' && c <= '9') value = c - '0';
+  if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
+  return value < base ? value : -1;
+}
+
+// One part of a dotted quad read as C reads a number literal: 0x.. hexadecimal, 0.. octal, else
+// decimal. Nothing when it is no such number or does not fit 32 bits.
+std::optional<std::uint32_t> quadPart(std::string_view part) {
+  if (part.empty() || !isDigit(part.front())) return std::nullopt;
+  int base = 10;
+  if (part.size() > 1 && part[0] == '0' && (part[1] == 'x' || part[1] == 'X')) {
+    base = 16;
+    part.remove_prefix(2);
+    if (part.empty()) return std::nullopt;
+  } else if (part[0] == '0') {
+    base = 8;
+  }
+  std::uint64_t value = 0;
+  for (const char c : part) {
+    const int digit = digitValue(c, base);
+    if (digit < 0) return std::nullopt;
+    value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
+    if (value > 0xffffffffU) return std::nullopt;
+  }
+  return static_cast<std::uint32_t>(value);
+}
+
+// The all-ones value stands for text that does not parse, as it always has for network numbers.
 std::uint32_t parsedAddress(std::string_view text) {
-  return ntohl(inet_addr(std::string(text).c_str()));
+  return parseDottedQuad(text).value_or(0xffffffffU);
 }
 
 std::string dottedQuad(std::uint32_t value) {
@@ -55,6 +83,24 @@ std::string dottedQuad(std::uint32_t value) {
 constexpr long long kLargestWholePart = 1'000'000'000'000'000LL;
 
 }  // namespace
+
+std::optional<std::uint32_t> parseDottedQuad(std::string_view text) {
+  const std::vector<std::string_view> parts = splitAtDots(text);
+  if (parts.size() > 4) return std::nullopt;
+  std::uint32_t value = 0;
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    const std::optional<std::uint32_t> part = quadPart(parts[i]);
+    if (!part) return std::nullopt;
+    const bool last = i + 1 == parts.size();
+    // Leading parts are one byte each; the last fills the bytes that remain ("10.1" is 10.0.0.1).
+    const int shift = last ? 0 : 24 - 8 * static_cast<int>(i);
+    const int lastBits = 32 - 8 * static_cast<int>(i);
+    if (!last && *part > 0xff) return std::nullopt;
+    if (last && lastBits < 32 && *part >= (std::uint32_t{1} << lastBits)) return std::nullopt;
+    value |= *part << shift;
+  }
+  return value;
+}
 
 std::optional<long long> numericValue(std::string_view word) {
   std::size_t i = 0;
@@ -99,12 +145,10 @@ bool isNumberInRange(std::string_view word, long long low, long long high) {
 }
 
 bool isValidIpAddress(std::string_view text) {
-  // The parser lets trailing white space through ("1.2.3.4<tab>"); such text would be stored
-  // as typed and shown back broken, so it is refused here.
+  // An address typed with a tab or other control character in it would be stored as typed and
+  // shown back broken, so it is refused here.
   if (std::ranges::any_of(text, isBlankOrControl)) return false;
-  const std::string address(text);
-  const bool parses = inet_addr(address.c_str()) != INADDR_NONE || address == "255.255.255.255";
-  if (!parses || std::ranges::count(address, '.') != 3) return false;
+  if (!parseDottedQuad(text) || std::ranges::count(text, '.') != 3) return false;
   return std::ranges::all_of(splitAtDots(text),
                              [](std::string_view part) { return part.size() <= 3; });
 }

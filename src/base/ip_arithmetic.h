@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,8 +25,13 @@ bool isNumberInRange(std::string_view word, long long low, long long high);
 /// The value of such a word, when it passes `isNumberInRange`.
 std::optional<int> numberInRange(std::string_view word, long long low, long long high);
 
-/// A dotted quad the system's address parser accepts, with four parts of at most three
-/// characters each (so octal and hexadecimal parts pass).
+/// The value of an address written as one to four parts, each read as a C number literal
+/// (0x.. hexadecimal, 0.. octal); the last part fills the bytes that remain, so "10.1" is
+/// 10.0.0.1. Nothing for any other text.
+std::optional<std::uint32_t> parseDottedQuad(std::string_view text);
+
+/// An address `parseDottedQuad` reads, with four parts of at most three characters each (so
+/// octal and hexadecimal parts pass).
 bool isValidIpAddress(std::string_view text);
 
 /// A valid address whose bits are 1 to 31 ones followed only by zeros.

@@ -21,6 +21,19 @@ TEST(IpArithmetic, AddressesAndMasks) {
   for (const auto& [text, mask] : masks) EXPECT_EQ(isValidSubnetMask(text), mask) << text;
 }
 
+// One to four parts, each a C number literal; the last fills the bytes that remain.
+TEST(IpArithmetic, DottedQuadForms) {
+  const std::vector<std::pair<std::string, std::optional<std::uint32_t>>> cases = {
+      {"1.2.3.4", 0x01020304},     {"10.1", 0x0a000001},         {"1.2.3", 0x01020003},
+      {"4294967295", 0xffffffff},  {"0x7f.1", 0x7f000001},       {"017.0.0.0XfF", 0x0f0000ff},
+      {"1.16777215", 0x01ffffff},  {"4294967296", std::nullopt}, {"1.16777216", std::nullopt},
+      {"1.2.65536", std::nullopt}, {"1.256.1", std::nullopt},    {"0x", std::nullopt},
+      {"08", std::nullopt},        {"1.2.3.", std::nullopt},     {".1", std::nullopt},
+      {"1.2.3.4.5", std::nullopt}, {"+1", std::nullopt},         {" 1", std::nullopt},
+  };
+  for (const auto& [text, value] : cases) EXPECT_EQ(parseDottedQuad(text), value) << text;
+}
+
 TEST(IpArithmetic, NumbersInRange) {
   const std::vector<std::tuple<std::string, long long, long long, bool>> cases = {
       {"99", 1, 99, true},

@@ -52,6 +52,20 @@ TEST(ModeTransitions, CtrlZLeavesConfigurationAfterAnyReplyToTheLine) {
   }
 }
 
+// The banner's end restores the configuration prompt, so the mode must still be configuration.
+TEST(ModeTransitions, CtrlZDuringBannerEntryKeepsModeAndPromptInStep) {
+  SimulatorFixture f;
+  f.startSession(CliMode::conf);
+  f.enter("banner motd #");
+  f.ctrl('Z');
+  EXPECT_EQ(f.mode(), CliMode::conf);
+  EXPECT_EQ(f.sim.interactionPending(), Interaction::bannerLine);
+  f.enter("hello#");
+  EXPECT_EQ(f.mode(), CliMode::conf);
+  EXPECT_EQ(f.input(), "Router(config)#");
+  EXPECT_EQ(f.running().bannerMotd, "hello");
+}
+
 TEST(ModeTransitions, ExitEndsTheSessionAndClearsHistory) {
   SimulatorFixture f;
   f.startSession(CliMode::priv);
