@@ -169,7 +169,7 @@ TEST(TopologyDiagram, NoShutdownWithClockRateChangesTheSerialState) {
     EXPECT_EQ(serial0(), DiagramState::administrativelyDown);
     fixture.enter("no shutdown");
     EXPECT_EQ(serial0(), row.serial0AfterNoShutdown);
-    const DiagramLink& serialLink = diagramFor(fixture.sim).links[3];
+    const DiagramLink serialLink = diagramFor(fixture.sim).links[3];
     EXPECT_EQ(serialLink.fromInterface, "Serial0");
     EXPECT_EQ(serialLink.state, row.linkAfterNoShutdown);
   }
