@@ -29,24 +29,8 @@ TEST(InterfaceDisplay, LinesInOrderWithDescriptionAndAddress) {
   EXPECT_EQ(ethernet.find("Internet address"), std::string::npos);
 }
 
-TEST(IpInterfaceDisplay, WithoutAddressProcessingDisabled) {
-  NetworkRecords records = labRecords();
-  EXPECT_EQ(showIpInterface(records.view(), kSerial1),
-            "\r\nSerial1 is administratively down, line protocol is down"
-            "\r\n  Internet protocol processing disabled");
-  openInterface(records.own, kEthernet0, "192.160.5.1");
-  records.own.ethernet0.accessGroupIn = 12;
-  const std::string text = showIpInterface(records.view(), kEthernet0);
-  EXPECT_NE(text.find("\r\n  Outgoing access list is not set\r\n  Inbound  access list is 12\r\n"),
-            std::string::npos);
-  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 31);
-}
-
-TEST(ProtocolSummary, WithoutIpRoutingNoGlobalLine) {
-  NetworkRecords records = labRecords();
-  records.own.ipRouting = false;
-  EXPECT_TRUE(renderProtocolSummary(records.view()).starts_with("Global values:\r\nSerial0"));
-}
+// "show ip interface", "show protocols" and the displays without a lesson database are in the
+// interface_displays transcript.
 
 class InterfaceShowTest : public ::testing::Test {
  protected:
@@ -68,20 +52,6 @@ TEST_F(InterfaceShowTest, ShowInterfacesClosesEachInterfaceWithTheLessonText) {
     ++count;
   }
   EXPECT_EQ(count, 3u);
-}
-
-TEST_F(InterfaceShowTest, ShowIpInterfaceListsEthernetFirst) {
-  fixture.enter("show ip interface");
-  const std::string output = fixture.newOutput();
-  EXPECT_LT(output.find("Ethernet0 is"), output.find("Serial0 is"));
-  EXPECT_LT(output.find("Serial0 is"), output.find("Serial1 is"));
-}
-
-TEST(InterfaceShowWithoutDatabase, InterfaceDisplayIsEmpty) {
-  SimulatorFixture fixture(false);
-  fixture.startSession(CliMode::priv);
-  fixture.enter("show interfaces ethernet 0");
-  EXPECT_EQ(fixture.newOutput(), "\nRouter#show interfaces ethernet 0");
 }
 
 }  // namespace

@@ -63,22 +63,5 @@ TEST_F(PingTest, RoundTripTimesStayInRangeInUserModeToo) {
   }
 }
 
-TEST_F(PingTest, BadLinesAnswerWithoutProbing) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"ping", "\nRouter#ping\n% Incomplete command.\n "},
-      {"ping 1.2.3", "\nRouter#ping 1.2.3\n            ^\n% Invalid input detected at '^' marker."},
-      {"ping  routerb",
-       "\nRouter#ping  routerb\n             ^\n% Invalid input detected at '^' marker."},
-      {"ping 1.2.3.4 5.6.7.8",
-       "\nRouter#ping 1.2.3.4 5.6.7.8\n                    ^\n% Invalid input detected at '^' "
-       "marker."},
-  };
-  for (const auto& [line, expected] : cases) {
-    fixture.enter(line);
-    EXPECT_EQ(fixture.newOutputWithMarkers(), expected) << line;
-  }
-  EXPECT_EQ(probePauses(), 0);
-}
-
 }  // namespace
 }  // namespace kovrel::testing

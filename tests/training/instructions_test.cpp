@@ -102,26 +102,7 @@ TEST_F(DisplayInstructionsTest, RendersIntoAClearedPaneAndReturnsToTheTop) {
   EXPECT_TRUE(information.operations.empty());
 }
 
-TEST_F(DisplayInstructionsTest, TroubleshootingLearnModeAppendsTheSolutionAsANewTitle) {
-  training().currentActivity = Activity::troubleshooting;
-  selectStudyMode(fixture.sim, true);
-  EXPECT_EQ(pane.text(), "Lab\nIntro\n\nStep1: One\nDetail\n\nSolution\n\nStep1: Fix\nHow");
-  EXPECT_EQ(pane.clears, 1);
-  const Runs expected = instructionPaneRuns(training());
-  EXPECT_EQ(pane.runs, expected);
-  EXPECT_EQ(expected[4], (StyledRun{"Solution", kTitleStyle}));
-}
-
-TEST_F(DisplayInstructionsTest, TestModeAndOtherActivitiesShowNoSolution) {
-  training().currentActivity = Activity::troubleshooting;
-  selectStudyMode(fixture.sim, false);
-  EXPECT_EQ(pane.text(), "Lab\nIntro\n\nStep1: One");
-  EXPECT_FALSE(training().learnMode);
-  training().currentActivity = Activity::lab;
-  selectStudyMode(fixture.sim, true);
-  EXPECT_EQ(pane.text(), "Lab\nIntro\n\nStep1: One\nDetail");
-}
-
+// The study modes' effect on the pane is in the study_mode_and_cards transcript.
 TEST_F(DisplayInstructionsTest, AnEmptySolutionOrNoPaneIsNoFault) {
   training().currentActivity = Activity::troubleshooting;
   training().solutionText.clear();
