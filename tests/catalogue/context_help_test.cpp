@@ -56,7 +56,6 @@ std::string shown(const std::string& text) {
 }
 
 const std::string kUnrecognized = "\n% Unrecognized command";
-const std::string kInvalid = "\n \n% Invalid input detected at '^' marker.";
 
 // The fixed answers of each mode are in the context_help_answers transcript.
 
@@ -133,14 +132,6 @@ TEST(ContextHelpTest, HelpPagesItsTextInEveryModeWithoutEmphasis) {
               "\n" + console.prompt() + "help" + shown(console.helpText("help")));
     EXPECT_TRUE(console.platform.emphasised.empty());
   }
-  HelpConsole user(CliMode::user);
-  user.enter("help me");
-  EXPECT_EQ(user.newOutput(),
-            "\nRouter>help me\n% Unknown command or computer name, or unable to find computer "
-            "address");
-  HelpConsole conf(CliMode::conf);
-  conf.enter("help me");
-  EXPECT_EQ(conf.newOutput(), "\nRouter(config)#help me" + kInvalid);
 }
 
 TEST(ContextHelpTest, MissingTextsWriteNothingAndRaiseNothing) {

@@ -7,7 +7,7 @@ namespace {
 
 using testing::SimulatorFixture;
 
-// Line modes and Ctrl-Z are in the line_modes_and_ctrl_z transcript.
+// Line modes, Ctrl-Z and exit from privileged mode are in the line_modes_and_ctrl_z transcript.
 
 // The banner's end restores the configuration prompt, so the mode must still be configuration.
 TEST(ModeTransitions, CtrlZDuringBannerEntryKeepsModeAndPromptInStep) {
@@ -21,17 +21,6 @@ TEST(ModeTransitions, CtrlZDuringBannerEntryKeepsModeAndPromptInStep) {
   EXPECT_EQ(f.mode(), CliMode::conf);
   EXPECT_EQ(f.input(), "Router(config)#");
   EXPECT_EQ(f.running().bannerMotd, "hello");
-}
-
-TEST(ModeTransitions, ExitEndsTheSessionAndClearsHistory) {
-  SimulatorFixture f;
-  f.startSession(CliMode::priv);
-  f.enter("exit");
-  EXPECT_EQ(f.mode(), CliMode::none);
-  EXPECT_EQ(f.prompt(), "");
-  EXPECT_TRUE(f.sim.router().history.empty());
-  EXPECT_NE(f.sim.console.output().find("Router con0 is now available"), std::string::npos);
-  EXPECT_TRUE(f.sim.console.output().ends_with("Press RETURN to get started."));
 }
 
 }  // namespace
