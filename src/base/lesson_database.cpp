@@ -3,6 +3,8 @@
 #include <sqlite3.h>
 
 #include <array>
+#include <filesystem>
+#include <system_error>
 
 namespace kovrel {
 
@@ -31,6 +33,23 @@ constexpr std::array<CatalogueTableInfo, 13> kCatalogueTables{{
     {CatalogueTable::configRouterRipModeCmdsExtended, "configRouterRipModeCmdsExtended", false},
     {CatalogueTable::configRouterIgrpModeCmdsExtended, "configRouterIgrpModeCmdsExtended", false},
 }};
+
+// Another program holding the file (a build replacing it) gets this long to let go before a lookup
+// reports the database as busy.
+constexpr int kBusyTimeoutMs = 2000;
+
+// SQLite opens a FIFO or a device and then waits for data that may never come; only a regular
+// file (a link to one is fine) can be a lesson database.
+void requireRegularFile(const std::string& path) {
+  std::error_code error;
+  const auto status = std::filesystem::status(path, error);
+  if (!std::filesystem::exists(status)) {
+    throw DatabaseError(SQLITE_CANTOPEN, path + ": no such file");
+  }
+  if (!std::filesystem::is_regular_file(status)) {
+    throw DatabaseError(SQLITE_CANTOPEN, path + ": not a regular file");
+  }
+}
 
 const CatalogueTableInfo& tableInfo(CatalogueTable table) {
   for (const auto& info : kCatalogueTables) {
@@ -121,6 +140,10 @@ class LessonDatabase::Statement {
   }
 
   int integer(int column) const { return sqlite3_column_int(statement_, column); }
+  std::size_t size(int column) const {
+    const sqlite3_int64 value = sqlite3_column_int64(statement_, column);
+    return value > 0 ? static_cast<std::size_t>(value) : 0;
+  }
 
  private:
   sqlite3* connection_;
@@ -133,6 +156,7 @@ LessonDatabase::~LessonDatabase() { close(); }
 
 void LessonDatabase::open(const std::string& path) {
   close();
+  requireRegularFile(path);
   sqlite3* connection = nullptr;
   const int code = sqlite3_open_v2(path.c_str(), &connection, SQLITE_OPEN_READONLY, nullptr);
   if (code != SQLITE_OK) {
@@ -142,6 +166,7 @@ void LessonDatabase::open(const std::string& path) {
     throw DatabaseError(code, path + ": " + message);
   }
   connection_ = connection;
+  sqlite3_busy_timeout(connection_, kBusyTimeoutMs);
   // Nobody writes the lesson database while the program runs (the build replaces the file, never
   // edits it), so the connection keeps its read lock instead of taking and checking it again for
   // every statement: a lookup costs a few microseconds instead of tens.
@@ -172,7 +197,8 @@ void LessonDatabase::open(const std::string& path) {
 }
 
 void LessonDatabase::close() {
-  statements_.clear();  // every statement is finalised before its connection goes
+  statements_.clear();
+  longestRows_.clear();  // every statement is finalised before its connection goes
   if (connection_ != nullptr) sqlite3_close(connection_);
   connection_ = nullptr;
 }
@@ -235,6 +261,22 @@ std::vector<FlashCard> LessonDatabase::flashCards() {
   return deck;
 }
 
+bool LessonDatabase::canMatch(CatalogueTable table, std::string_view prefix) {
+  auto found = longestRows_.find(table);
+  if (found == longestRows_.end()) {
+    Statement& statement = prepare(std::string("SELECT max(length(CAST(cmd AS BLOB))) FROM ") +
+                                   catalogueTableName(table));
+    statement.start();
+    const std::size_t longest = statement.step() ? statement.size(0) : 0;
+    statement.start();
+    found = longestRows_.emplace(table, longest).first;
+  }
+  // SQLite refuses a LIKE pattern beyond its limit; no row holds a command that long.
+  const auto patternLimit =
+      static_cast<std::size_t>(sqlite3_limit(connection_, SQLITE_LIMIT_LIKE_PATTERN_LENGTH, -1));
+  return prefix.size() <= found->second && escapeForLike(prefix).size() + 1 <= patternLimit;
+}
+
 LessonDatabase::Statement& LessonDatabase::startSearch(CatalogueTable table,
                                                        std::string_view prefix,
                                                        const CatalogueFilter& filter,
@@ -252,7 +294,7 @@ std::vector<CatalogueRow> LessonDatabase::searchCatalogue(CatalogueTable table,
                                                           std::string_view prefix,
                                                           const CatalogueFilter& filter) {
   std::vector<CatalogueRow> rows;
-  if (!isOpen()) return rows;
+  if (!isOpen() || !canMatch(table, prefix)) return rows;
   const bool withInterface = catalogueTableHasInterfaceColumn(table);
   Statement& statement = startSearch(table, prefix, filter, false);
   while (statement.step()) {
@@ -264,7 +306,7 @@ std::vector<CatalogueRow> LessonDatabase::searchCatalogue(CatalogueTable table,
 
 bool LessonDatabase::catalogueHasRow(CatalogueTable table, std::string_view prefix,
                                      const CatalogueFilter& filter) {
-  if (!isOpen()) return false;
+  if (!isOpen() || !canMatch(table, prefix)) return false;
   Statement& statement = startSearch(table, prefix, filter, true);
   const bool found = statement.step();
   statement.start();

@@ -103,11 +103,15 @@ class LessonDatabase {
   class Statement;
   Statement& prepare(const std::string& sql);
   std::optional<std::string> lookupText(const std::string& sql, std::string_view key);
+  /// Whether a row of `table` can begin with `prefix`: a prefix longer than the table's longest
+  /// row matches nothing, so typed text of any length never reaches SQLite's limits.
+  bool canMatch(CatalogueTable table, std::string_view prefix);
   Statement& startSearch(CatalogueTable table, std::string_view prefix,
                          const CatalogueFilter& filter, bool firstOnly);
 
   sqlite3* connection_ = nullptr;
   std::map<std::string, std::unique_ptr<Statement>> statements_;
+  std::map<CatalogueTable, std::size_t> longestRows_;  // bytes of each table's longest `cmd`
 };
 
 /// Escapes "%", "_" and the escape character "\" so that LIKE matches the text literally.

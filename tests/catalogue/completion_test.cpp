@@ -77,7 +77,12 @@ TEST(CompletionFailureTest, TypedQuotesAndWildcardsAreSearchedLiterally) {
   for (const char* typed : {"s%", "sh_", "it's", "show '", "show %"}) {
     EXPECT_EQ(completePartialCommand(console.sim, std::string("Router#") + typed), typed);
   }
+  // No typed line, however long, reaches a limit of the database: completion, then "?".
+  const std::string longLine(60'000, '%');
+  EXPECT_EQ(completePartialCommand(console.sim, "Router#" + longLine), longLine);
+  console.type("show " + longLine + "?");
   EXPECT_TRUE(console.platform.errorLines.empty());
+  EXPECT_TRUE(console.platform.messages.empty());
 }
 
 }  // namespace
