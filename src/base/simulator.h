@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -81,6 +82,8 @@ struct SimulatorState {
   std::string bootText;
   std::string welcomeText;
   bool errorLoggedThisRun = false;
+  // Per failure (function, error number and description): how often it was logged this run.
+  std::map<std::string, int> errorRepeats;
 
   SimulatorState() { parkedB.config.hostname.clear(); }
 };

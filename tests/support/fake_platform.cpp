@@ -1,5 +1,7 @@
 #include "support/fake_platform.h"
 
+#include <stdexcept>
+
 #include "console/keyboard.h"
 #include "console/session.h"
 
@@ -31,6 +33,7 @@ double FakePlatform::nextUnit() {
 }
 
 std::string FakePlatform::write(const std::vector<std::string>& lines, bool truncate) {
+  if (logUnwritable) throw std::runtime_error("no folder can be written");
   if (truncate) {
     ++truncations;
     errorLines.clear();

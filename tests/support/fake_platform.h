@@ -51,7 +51,8 @@ class FakePlatform : public ConsoleView,
   std::vector<std::string> messages;
   std::vector<std::string> errorLines;
   std::vector<std::string> emphasised;  // emphasised output texts, in order
-  std::string transcript;  // everything appended; a replaced output starts with a form feed
+  std::string transcript;      // everything appended; a replaced output starts with a form feed
+  bool logUnwritable = false;  // every write of the error log fails
   int truncations = 0;
   int refreshes = 0;
   int replacements = 0;
