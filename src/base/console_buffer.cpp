@@ -7,12 +7,28 @@ namespace kovrel {
 void ConsoleBuffer::appendOutput(std::string_view text, bool emphasised) {
   if (text.empty()) return;
   output_.append(text);
+  outputBreaks_ += static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+  dropOldestLines();
   view_.outputAppended(std::string(text), emphasised);
 }
 
 void ConsoleBuffer::replaceOutput(std::string text) {
   output_ = std::move(text);
+  outputBreaks_ = static_cast<std::size_t>(std::count(output_.begin(), output_.end(), '\n'));
+  dropOldestLines();
   view_.outputReplaced(output_);
+}
+
+void ConsoleBuffer::dropOldestLines() {
+  if (outputBreaks_ < kScrollbackLines) return;
+  std::size_t excess = outputBreaks_ - (kScrollbackLines - 1);
+  std::size_t end = 0;
+  while (excess > 0) {
+    end = output_.find('\n', end) + 1;
+    --excess;
+    --outputBreaks_;
+  }
+  output_.erase(0, end);
 }
 
 void ConsoleBuffer::setInput(std::string text) {

@@ -8,9 +8,14 @@
 
 namespace kovrel {
 
+/// Lines of output a console keeps, as a terminal's scrollback does: a session of any length, and
+/// each router's parked console, then needs no more memory than this many lines.
+inline constexpr std::size_t kScrollbackLines = 2000;
+
 /// The console's two texts: the output pane and the one-line input box (prompt plus typed text),
 /// with the default text-box editing that every front-end shares. Each change is passed on to the
-/// view. Output lines are joined with CR LF, and the output never ends in a line break.
+/// view. Output lines are joined with CR LF, and the output never ends in a line break. The output
+/// keeps its last `kScrollbackLines` lines.
 class ConsoleBuffer {
  public:
   explicit ConsoleBuffer(ConsoleView& view) : view_(view) {}
@@ -45,9 +50,11 @@ class ConsoleBuffer {
 
  private:
   void inputChanged();
+  void dropOldestLines();
 
   ConsoleView& view_;
   std::string output_;
+  std::size_t outputBreaks_ = 0;  // line breaks in `output_`
   std::string input_;
   std::size_t caret_ = 0;
   std::size_t shownLength_ = std::string::npos;

@@ -16,5 +16,16 @@ TEST(LineEndingFilter, JoinsACarriageReturnSplitFromItsLineFeed) {
   EXPECT_EQ(filter.reset(), "");
 }
 
+TEST(LastLines, KeepsWhatAScreenOfThatManyLinesShows) {
+  EXPECT_EQ(lastLines("a\r\nb\r\nc", 2), "b\r\nc");
+  EXPECT_EQ(lastLines("a\r\nb", 5), "a\r\nb");
+  EXPECT_EQ(lastLines("\r\n\r\nc", 2), "\r\nc");
+}
+
+TEST(ShowControlCharacters, ShowsEveryControlButLineFeedAndTab) {
+  EXPECT_EQ(showControlCharacters(std::string("a\0b\x1b[2J\x07\t\r\n\x7f", 12)),
+            "a^@b^[[2J^G\t^M\n^?");
+}
+
 }  // namespace
 }  // namespace kovrel::terminal

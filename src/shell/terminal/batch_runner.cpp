@@ -1,5 +1,8 @@
 #include "shell/terminal/batch_runner.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include "base/simulator.h"
 #include "shell/terminal/card_viewer.h"
 #include "shell/terminal/platform_adapters.h"
@@ -72,7 +75,7 @@ class BatchFrontEnd {
 }  // namespace
 
 void BatchView::outputAppended(const std::string& text, bool emphasised) {
-  const std::string converted = lineEndings_.convert(text);
+  const std::string converted = showControlCharacters(lineEndings_.convert(text));
   if (!emphasised || !ansi_) {
     put(converted);
     return;
@@ -88,8 +91,25 @@ void BatchView::outputAppended(const std::string& text, bool emphasised) {
 
 void BatchView::outputReplaced(const std::string& text) {
   put(lineEndings_.reset());
-  std::fputc(kFormFeed, out_);
-  put(lineEndings_.convert(text));
+  put(std::string_view(&kFormFeed, 1));
+  // A replaced console comes back whole (a router's parked session); written whole each time,
+  // switching back and forth would write its history again and again.
+  put(showControlCharacters(lineEndings_.convert(lastLines(text, pageLines_))));
+}
+
+void BatchView::put(std::string_view text) {
+  if (text.empty()) return;
+  errno = 0;
+  if (std::fwrite(text.data(), 1, text.size(), out_) != text.size() && writeError_ == 0) {
+    writeError_ = errno != 0 ? errno : EIO;
+  }
+}
+
+int BatchView::finish() {
+  errno = 0;
+  if (std::fflush(out_) != 0 && writeError_ == 0) writeError_ = errno != 0 ? errno : EIO;
+  if (writeError_ == 0 && std::ferror(out_) != 0) writeError_ = EIO;
+  return writeError_;
 }
 
 void BatchView::writeOwn(std::string_view text) {
@@ -121,24 +141,34 @@ void StreamMessageBox::show(const std::string& text) {
 int runBatch(const Options& options, int inputFd, std::FILE* out, std::FILE* err) {
   FdByteSource input(inputFd, false);
   KeyReader keys(input);
-  BatchView view(out, options.ansi);
+  const int pageLength = options.pageLength.value_or(kDefaultBatchPageLength);
+  BatchView view(out, options.ansi, static_cast<std::size_t>(pageLength));
   BatchKeyWaiter keyWaiter(keys, view);
   StreamMessageBox messageBox(err, out);
   SkippingPauser pauser;
-  SystemClock clock;
+  SystemClock systemClock;
+  StartedClock startedClock(options.clockStart.value_or(std::chrono::system_clock::time_point{}),
+                            [&pauser] { return pauser.skipped(); });
+  Clock& clock = options.clockStart ? static_cast<Clock&>(startedClock) : systemClock;
   SeededRandom random(options.seed);
   FileErrorLog errorLog(applicationFolder(), stateFolder());
   Simulator sim(Services{view, pauser, keyWaiter, messageBox, clock, random, errorLog});
-  sim.state.console.pageLength = options.pageLength.value_or(kDefaultBatchPageLength);
+  sim.state.console.pageLength = pageLength;
 
   startProgram(sim, options);
   const std::size_t columns = static_cast<std::size_t>(options.columns.value_or(kBatchColumns));
   BatchFrontEnd frontEnd(sim, view, keyWaiter, {options.ansi, columns});
-  while (const std::optional<KeyEvent> event = keys.next()) {
-    if (frontEnd.handle(*event)) break;
+  // Nobody reads a console that cannot be written; the run stops at the first failed write.
+  while (!view.failed()) {
+    const std::optional<KeyEvent> event = keys.next();
+    if (!event || frontEnd.handle(*event)) break;
   }
   view.writeOwn("\n" + std::string(sim.console.shownInput()) + "\n");
-  std::fflush(out);
+  if (const int error = view.finish(); error != 0) {
+    std::fprintf(err, "kovrel-term: cannot write the console to standard output: %s\n",
+                 std::strerror(error));
+    return 1;
+  }
   return 0;
 }
 

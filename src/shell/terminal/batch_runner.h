@@ -12,10 +12,12 @@
 namespace kovrel::terminal {
 
 /// The console as a stream of text: what the router appends is written as it comes, CR LF as LF; a
-/// replaced output is a form feed and the new text. Emphasis is plain, or bold with --ansi.
+/// replaced output is a form feed and what a screen of `pageLines` lines shows of the new text,
+/// its last lines. Emphasis is plain, or bold with --ansi.
 class BatchView : public ConsoleView {
  public:
-  BatchView(std::FILE* out, bool ansi) : out_(out), ansi_(ansi) {}
+  BatchView(std::FILE* out, bool ansi, std::size_t pageLines)
+      : out_(out), ansi_(ansi), pageLines_(pageLines) {}
 
   void outputAppended(const std::string& text, bool emphasised) override;
   void outputReplaced(const std::string& text) override;
@@ -25,11 +27,18 @@ class BatchView : public ConsoleView {
   /// The front-end's own text (" --More--", program command replies, the last input line).
   void writeOwn(std::string_view text);
 
+  /// Writes what is still buffered; returns the error number of the first write that failed (a
+  /// full disk, a closed pipe), or 0.
+  int finish();
+  bool failed() const { return writeError_ != 0 || std::ferror(out_) != 0; }
+
  private:
-  void put(std::string_view text) { std::fwrite(text.data(), 1, text.size(), out_); }
+  void put(std::string_view text);
 
   std::FILE* out_;
   bool ansi_;
+  std::size_t pageLines_;
+  int writeError_ = 0;
   LineEndingFilter lineEndings_{"\n"};
 };
 

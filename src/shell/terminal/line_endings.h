@@ -23,6 +23,13 @@ class LineEndingFilter {
   bool carriageReturnHeld_ = false;
 };
 
+/// The last `count` lines of `text` (all of it when it has no more).
+std::string_view lastLines(std::string_view text, std::size_t count);
+
+/// `text` with each control character other than LF and Tab shown as the terminal convention
+/// "^X" ("^[" for Esc, "^?" for Delete): text from a lesson database never steers the terminal.
+std::string showControlCharacters(std::string_view text);
+
 /// Splits `text` at its leading line breaks (LF or CR LF): the breaks, then the rest.
 std::pair<std::string_view, std::string_view> splitLeadingBreaks(std::string_view text);
 
