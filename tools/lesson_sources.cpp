@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <fstream>
 #include <optional>
 #include <utility>
@@ -49,6 +50,20 @@ std::string where(const fs::path& file, std::size_t line) {
   return file.string() + ":" + std::to_string(line) + ": ";
 }
 
+// The console writes lesson texts as they are: a control character in one (an escape sequence, a
+// bell, a NUL) would act on the student's terminal instead of being read.
+void refuseControlCharacters(const std::string& line, const fs::path& file, std::size_t number) {
+  for (const char character : line) {
+    const auto byte = static_cast<unsigned char>(character);
+    if ((byte < 0x20 && byte != '\t') || byte == 0x7F) {
+      char code[8];
+      std::snprintf(code, sizeof code, "0x%02X", byte);
+      throw BuildError(where(file, number) + "control character " + code +
+                       " (only Tab and line breaks may appear in a text)");
+    }
+  }
+}
+
 // The lines of a file without their line ends; a CR before the LF is part of the line end.
 std::vector<std::string> readLines(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);
@@ -57,6 +72,7 @@ std::vector<std::string> readLines(const fs::path& file) {
   std::string line;
   while (std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    refuseControlCharacters(line, file, lines.size() + 1);
     lines.push_back(line);
   }
   return lines;

@@ -124,6 +124,9 @@ TEST_F(LessonDatabaseBuilderTest, FaultsNameTheFileAndLineAndLeaveTheOldDatabase
       {"data/catalogue/ifModeCmds.tsv", "ip\t1\n", "ifModeCmds.tsv:1: expected 3"},
       {"data/catalogue/ifModeCmds.tsv", "ip\t1\t3\n", "ifModeCmds.tsv:1: interface"},
       {"data/catalogue/userModeCmd.tsv", "show\t1\n", "userModeCmd.tsv: no catalogue table"},
+      {"data/text/a.txt", "@@ cmdInfo bootText\nok\nclear \x1b[2J\n",
+       "a.txt:3: control character 0x1B"},
+      {"data/text/a.txt", "@@ Misc x\nbell\x07\n", "a.txt:2: control character 0x07"},
   };
   std::filesystem::create_directories(folder.path() / "out");
   std::ofstream(output()) << "previous database";

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
+
 namespace kovrel::terminal {
 namespace {
 
@@ -18,6 +20,13 @@ TEST(Options, ReadsEveryOptionInBothSpellings) {
   EXPECT_EQ(parsed.options.firstActivityKey, "2");
   EXPECT_EQ(parseOptions({"--db=x.db"}).options.databasePath, "x.db");
   EXPECT_EQ(parseOptions({"--lab=ROUTERmodes"}).options.firstActivityKey, "routerModes");
+  // The router shows the local time it was set to.
+  const auto clockStart = parseOptions({"--clock=2026-02-28T23:59:58"}).options.clockStart;
+  ASSERT_TRUE(clockStart);
+  const std::time_t seconds = std::chrono::system_clock::to_time_t(*clockStart);
+  char shown[32];
+  std::strftime(shown, sizeof shown, "%Y-%m-%d %H:%M:%S", std::localtime(&seconds));
+  EXPECT_STREQ(shown, "2026-02-28 23:59:58");
 }
 
 TEST(Options, HelpAndVersionPrintAndEndWithStatusZero) {
@@ -54,6 +63,9 @@ TEST(Options, BadOptionsEndWithStatusTwoAndSayWhy) {
       {{"--lab="}, "--lab needs a lab's key, number or caption, not ''"},
       {{"--lab", "35"}, "not '35'"},
       {{"--columns", "19"}, "--columns needs a whole number from 20 to 1000, not '19'"},
+      {{"--clock", "2026-02-29T10:00:00"}, "--clock needs a date and time as YYYY-MM-DDTHH:MM:SS"},
+      {{"--clock", "2026-12-06 10:00:00"}, "not '2026-12-06 10:00:00'"},
+      {{"--clock", "2026-12-06T24:00:00"}, "not '2026-12-06T24:00:00'"},
   };
   for (const auto& [arguments, message] : cases) {
     const ParsedOptions parsed = parseOptions(arguments);

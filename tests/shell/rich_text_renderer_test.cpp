@@ -38,7 +38,7 @@ TEST(RichTextRenderer, WrapsAtBlanksKeepingIndentAndStylesAndCutsOnlyOverlongWor
 
 TEST(RichTextRenderer, ControlCharactersCannotSteerTheTerminalAndUtf8TakesOneColumn) {
   const std::vector<StyledRun> runs{{"x\x1b[2Jy\tz", kBodyStyle}};
-  EXPECT_EQ(renderRichTextLines(runs, {true, 80}), (Lines{"x?[2Jy z"}));
+  EXPECT_EQ(renderRichTextLines(runs, {true, 80}), (Lines{"x^[[2Jy z"}));
   // A diagram line of box-drawing characters fits the width it was drawn for.
   EXPECT_EQ(renderRichTextLines({{"\u250c\u2500\u2500 x", kBodyStyle}}, {false, 5}),
             (Lines{"\u250c\u2500\u2500 x"}));

@@ -142,7 +142,7 @@ TEST_F(TerminalScreenTest, LongOutputScrollsAndTabsAndControlsStayInTheirCells) 
   for (int i = 0; i < 6; ++i) screen_.outputAppended("\r\nline " + std::to_string(i), false);
   screen_.outputAppended("\r\na\tb\x07", false);
   screen_.inputChanged("R>", 2);
-  EXPECT_EQ(emulator_.rows(), (Lines{"line 2", "line 3", "line 4", "line 5", "a       b?", "R>"}));
+  EXPECT_EQ(emulator_.rows(), (Lines{"line 2", "line 3", "line 4", "line 5", "a       b^G", "R>"}));
 }
 
 }  // namespace

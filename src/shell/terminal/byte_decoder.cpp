@@ -130,14 +130,19 @@ void ByteDecoder::feedEscape(unsigned char byte, std::vector<KeyEvent>& events) 
 }
 
 void ByteDecoder::feedControlSequence(unsigned char byte, std::vector<KeyEvent>& events) {
-  sequence_.push_back(static_cast<char>(byte));
   if (isFinalByte(byte)) {
+    sequence_.push_back(static_cast<char>(byte));
     finishSequence(events);
-  } else if (!isParameterByte(byte) || sequence_.size() >= kLongestSequence) {
+  } else if (!isParameterByte(byte)) {
     // Not a sequence after all: Esc, then the bytes as typed.
-    sequence_.pop_back();
     flush(events);
     feedGround(byte, events);
+  } else if (sequence_.size() < kLongestSequence) {
+    sequence_.push_back(static_cast<char>(byte));
+  } else {
+    // No key sends a sequence this long; it is read to its end and dropped, holding no more
+    // than the longest known one, however long it runs.
+    sequenceOverlong_ = true;
   }
 }
 
@@ -154,6 +159,7 @@ void ByteDecoder::feedSingleShift(unsigned char byte, std::vector<KeyEvent>& eve
 
 void ByteDecoder::finishSequence(std::vector<KeyEvent>& events) {
   state_ = State::ground;
+  if (std::exchange(sequenceOverlong_, false)) return;
   if (sequence_ == "[200~" || sequence_ == "[201~") {
     events.push_back(pasteMark(sequence_ == "[200~"));
     return;
@@ -173,6 +179,8 @@ void ByteDecoder::flush(std::vector<KeyEvent>& events) {
   state_ = State::ground;
   events.push_back(pressOf(key::kEscape, false, key::kEscape));
   const std::string rest = std::exchange(sequence_, {});
+  // An overlong sequence lost its middle; what is left of it is no text anyone typed.
+  if (std::exchange(sequenceOverlong_, false)) return;
   for (const char character : rest) feedGround(static_cast<unsigned char>(character), events);
 }
 

@@ -36,7 +36,8 @@ class ByteDecoder {
   void finishSequence(std::vector<KeyEvent>& events);
 
   State state_ = State::ground;
-  std::string sequence_;  // the bytes after ESC of the sequence being read
+  std::string sequence_;           // the bytes after ESC of the sequence being read
+  bool sequenceOverlong_ = false;  // the sequence being read outgrew `sequence_` and is dropped
   bool afterCarriageReturn_ = false;
 };
 

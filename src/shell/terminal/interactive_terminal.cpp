@@ -82,9 +82,11 @@ class InteractiveSession {
         keys_(input_),
         keyWaiter_(keys_),
         messageBox_(screen_, keys_),
+        startedClock_(options.clockStart.value_or(std::chrono::system_clock::time_point{}),
+                      realTimeSinceNow()),
         random_(options.seed),
         errorLog_(applicationFolder(), stateFolder()),
-        sim_(Services{screen_, pauser_, keyWaiter_, messageBox_, clock_, random_, errorLog_}) {}
+        sim_(Services{screen_, pauser_, keyWaiter_, messageBox_, clock(), random_, errorLog_}) {}
 
   void run();
 
@@ -94,6 +96,7 @@ class InteractiveSession {
   bool handleProgramKey(const KeyEvent& event);
   void show(const ProgramCommandResult& result);
   void showCardViewer();
+  Clock& clock() { return options_.clockStart ? static_cast<Clock&>(startedClock_) : systemClock_; }
 
   const Options& options_;
   int outputFd_;
@@ -103,7 +106,8 @@ class InteractiveSession {
   TerminalKeyWaiter keyWaiter_;
   TerminalMessageBox messageBox_;
   SleepingPauser pauser_;
-  SystemClock clock_;
+  SystemClock systemClock_;
+  StartedClock startedClock_;
   SeededRandom random_;
   FileErrorLog errorLog_;
   Simulator sim_;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <chrono>
+#include <ctime>
 #include <string_view>
 
 #include "training/activity_menu.h"
@@ -70,6 +72,44 @@ std::string setSeed(Options& options, std::string_view value) {
   return "";
 }
 
+// A local date and time, YYYY-MM-DDTHH:MM:SS, as the router's clock shows it.
+std::optional<std::chrono::system_clock::time_point> parseLocalTime(std::string_view text) {
+  if (text.size() != 19 || text[4] != '-' || text[7] != '-' || text[10] != 'T' || text[13] != ':' ||
+      text[16] != ':') {
+    return std::nullopt;
+  }
+  const auto year = parseNumber<int>(text.substr(0, 4));
+  const auto month = parseNumber<unsigned>(text.substr(5, 2));
+  const auto day = parseNumber<unsigned>(text.substr(8, 2));
+  const auto hour = parseNumber<int>(text.substr(11, 2));
+  const auto minute = parseNumber<int>(text.substr(14, 2));
+  const auto second = parseNumber<int>(text.substr(17, 2));
+  if (!year || !month || !day || !hour || !minute || !second || *hour > 23 || *minute > 59 ||
+      *second > 59 || *year < 1970 ||
+      !std::chrono::year_month_day(std::chrono::year(*year), std::chrono::month(*month),
+                                   std::chrono::day(*day))
+           .ok()) {
+    return std::nullopt;
+  }
+  std::tm local{};
+  local.tm_year = *year - 1900;
+  local.tm_mon = static_cast<int>(*month) - 1;
+  local.tm_mday = static_cast<int>(*day);
+  local.tm_hour = *hour;
+  local.tm_min = *minute;
+  local.tm_sec = *second;
+  local.tm_isdst = -1;
+  const std::time_t seconds = std::mktime(&local);
+  if (seconds == static_cast<std::time_t>(-1)) return std::nullopt;
+  return std::chrono::system_clock::from_time_t(seconds);
+}
+
+std::string setClock(Options& options, std::string_view value) {
+  options.clockStart = parseLocalTime(value);
+  if (options.clockStart) return "";
+  return "--clock needs a date and time as YYYY-MM-DDTHH:MM:SS, not '" + std::string(value) + "'";
+}
+
 // The first activity: a lab by its key, a test or a troubleshooting scenario by its number.
 std::string setFirstActivity(Options& options, FirstActivity activity, std::string_view value,
                              int last) {
@@ -96,6 +136,8 @@ constexpr std::array<OptionSpec, 11> kOptions = {{
     {"--columns", "N", "width that lesson texts wrap to (default: terminal columns, 80 in batch)",
      setColumns},
     {"--seed", "N", "seed of the random numbers (timers, ping times) for repeatable runs", setSeed},
+    {"--clock", "YYYY-MM-DDTHH:MM:SS",
+     "start the router's clock at this local time (batch runs then repeat exactly)", setClock},
     {"--ansi", "", "batch mode: show emphasised text bold with ANSI escapes",
      [](Options& options, std::string_view) -> std::string {
        options.ansi = true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,6 +17,7 @@ struct Options {
   std::optional<int> pageLength;  // empty: the terminal's rows, or 24 in batch mode
   std::optional<int> columns;     // empty: the terminal's columns, or 80 in batch mode
   std::optional<std::uint32_t> seed;
+  std::optional<std::chrono::system_clock::time_point> clockStart;  // empty: the wall clock
   bool ansi = false;
   bool batch = false;
   FirstActivity firstActivity = FirstActivity::lab;

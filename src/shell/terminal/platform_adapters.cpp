@@ -27,6 +27,14 @@ std::filesystem::path stateFolder() {
   return std::filesystem::path(home) / ".local" / "state" / "kovrel";
 }
 
+StartedClock::Elapsed realTimeSinceNow() {
+  const auto began = std::chrono::steady_clock::now();
+  return [began] {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                 began);
+  };
+}
+
 void SleepingPauser::pause(int milliseconds) {
   if (milliseconds > 0) std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 
 #include "base/standard_services.h"
 
@@ -14,16 +15,41 @@ std::filesystem::path applicationFolder();
 /// $XDG_STATE_HOME/kovrel, by default ~/.local/state/kovrel.
 std::filesystem::path stateFolder();
 
+/// A clock set going at a chosen time (--clock), moved on by the time the run says has passed: the
+/// real time interactively, the skipped pauses in a batch run, so that the same keys show the same
+/// times.
+class StartedClock : public Clock {
+ public:
+  using Elapsed = std::function<std::chrono::milliseconds()>;
+  StartedClock(std::chrono::system_clock::time_point start, Elapsed elapsed)
+      : start_(start), elapsed_(std::move(elapsed)) {}
+  std::chrono::system_clock::time_point now() override { return start_ + elapsed_(); }
+
+ private:
+  std::chrono::system_clock::time_point start_;
+  Elapsed elapsed_;
+};
+
+/// The real time passed since this call, for a `StartedClock`.
+StartedClock::Elapsed realTimeSinceNow();
+
 /// The interactive pause: the router's imitated delays really pass.
 class SleepingPauser : public Pauser {
  public:
   void pause(int milliseconds) override;
 };
 
-/// Batch runs never wait: a transcript is decided by its bytes, not by time.
+/// Batch runs never wait: a transcript is decided by its bytes, not by time. The pauses skipped
+/// are counted, as the time a run with a set clock has taken.
 class SkippingPauser : public Pauser {
  public:
-  void pause(int) override {}
+  void pause(int milliseconds) override {
+    if (milliseconds > 0) skipped_ += std::chrono::milliseconds(milliseconds);
+  }
+  std::chrono::milliseconds skipped() const { return skipped_; }
+
+ private:
+  std::chrono::milliseconds skipped_{0};
 };
 
 }  // namespace kovrel::terminal

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "shell/terminal/line_endings.h"
+
 namespace kovrel::terminal {
 namespace {
 
@@ -21,13 +23,6 @@ struct Paragraph {
   TextAlignment alignment = TextAlignment::left;
 };
 
-// The text is the lesson's; only the attributes added here may steer the terminal.
-char visible(char character) {
-  const auto byte = static_cast<unsigned char>(character);
-  if (byte >= 0x20 && byte != 0x7F) return character;
-  return character == '\t' ? ' ' : '?';
-}
-
 std::vector<Paragraph> splitParagraphs(const std::vector<StyledRun>& runs) {
   std::vector<Paragraph> paragraphs(1);
   for (const StyledRun& run : runs) {
@@ -43,7 +38,12 @@ std::vector<Paragraph> splitParagraphs(const std::vector<StyledRun>& runs) {
       if (continuation && !paragraph.cells.empty()) {
         paragraph.cells.back().character.push_back(character);
       } else {
-        paragraph.cells.push_back({std::string(1, visible(character)), &run.style});
+        // The text is the lesson's; only the attributes added here may steer the terminal, so a
+        // control character shows as ^X, a cell for each of its two characters.
+        const char tabless = character == '\t' ? ' ' : character;
+        for (const char shown : showControlCharacters(std::string_view(&tabless, 1))) {
+          paragraph.cells.push_back({std::string(1, shown), &run.style});
+        }
       }
     }
   }

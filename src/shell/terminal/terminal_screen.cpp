@@ -41,9 +41,9 @@ std::string expandForTerminal(std::string_view text, std::size_t& column) {
       column += blanks;
       continue;
     }
-    const auto byte = static_cast<unsigned char>(character);
-    result.push_back(byte < 0x20 || byte == 0x7F ? '?' : character);
-    ++column;
+    const std::string shown = showControlCharacters(std::string_view(&character, 1));
+    result += shown;
+    column += shown.size();
   }
   return result;
 }
