@@ -1,8 +1,9 @@
 # Shared by run.sh and test.sh: installs the Debian packages the build needs, only when one is
 # missing (so it works offline on a prepared machine), using sudo only when not root.
 
+# clang-14 and its runtime build only the fuzzer (scripts/fuzz.sh); the ordinary build uses g++.
 KOVREL_PACKAGES=(cmake ninja-build g++ libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
-  libncurses-dev clang-format qt6-base-dev qt6-svg-dev)
+  libncurses-dev clang-format qt6-base-dev qt6-svg-dev clang-14 libclang-rt-14-dev)
 
 kovrel_install_packages() {
   local missing=()
