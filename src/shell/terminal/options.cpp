@@ -128,7 +128,7 @@ std::string setFirstActivity(Options& options, FirstActivity activity, std::stri
          std::string(value) + "'";
 }
 
-constexpr std::array<OptionSpec, 11> kOptions = {{
+constexpr std::array<OptionSpec, 12> kOptions = {{
     {"--db", "PATH", "lesson database to use (default: DataStore.db beside the program)",
      setDatabase},
     {"--page-length", "N",
@@ -136,8 +136,9 @@ constexpr std::array<OptionSpec, 11> kOptions = {{
     {"--columns", "N", "width that lesson texts wrap to (default: terminal columns, 80 in batch)",
      setColumns},
     {"--seed", "N", "seed of the random numbers (timers, ping times) for repeatable runs", setSeed},
-    {"--clock", "YYYY-MM-DDTHH:MM:SS",
-     "start the router's clock at this local time (batch runs then repeat exactly)", setClock},
+    {"--clock", "TIME",
+     "start the router's clock at TIME, local, as YYYY-MM-DDTHH:MM:SS (for repeatable runs)",
+     setClock},
     {"--ansi", "", "batch mode: show emphasised text bold with ANSI escapes",
      [](Options& options, std::string_view) -> std::string {
        options.ansi = true;
