@@ -96,7 +96,8 @@ void ProgramCommandLine::browseHistory(int step) {
 
 void ProgramCommandLine::complete() {
   const std::size_t typed = text_.find_first_not_of(' ');
-  const std::string_view start = typed == std::string::npos ? "" : text_.substr(typed);
+  const std::string_view start =
+      typed == std::string::npos ? std::string_view() : std::string_view(text_).substr(typed);
   const std::vector<std::string> names = completionsOf(start);
   if (names.empty()) return;
   const std::size_t common = commonPrefixLength(names);
