@@ -31,7 +31,7 @@ RouterConfig fullConfiguration() {
   config.conLogin = true;
   config.vtyPassword = "remote";
   config.vtyLogin = true;
-  for (int number : {kSerial0, kSerial1, kEthernet0}) {
+  for (InterfaceNumber number : {kSerial0, kSerial1, kEthernet0}) {
     InterfaceConfig& interface = config.interface(number);
     interface.description = "interface " + std::to_string(number);
     interface.ipAddress = "10." + std::to_string(number) + ".0.1";

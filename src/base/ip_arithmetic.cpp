@@ -218,12 +218,12 @@ std::string classfulNetwork(std::string_view address) {
 }
 
 std::string checkInterfaceOverlap(const RouterConfig& config, std::string_view address,
-                                  std::string_view mask, int interfaceIndex) {
+                                  std::string_view mask, InterfaceNumber interfaceIndex) {
   static constexpr std::array<std::string_view, 3> kOverlapTexts = {
       " overlaps with Serial 0", " overlaps with Serial 1", " overlaps with Ethernet0"};
   const std::string network = networkAddress(address, mask);
   std::string result = "ok";
-  for (int index : {kSerial0, kSerial1, kEthernet0}) {
+  for (InterfaceNumber index : {kSerial0, kSerial1, kEthernet0}) {
     const InterfaceConfig& other = config.interface(index);
     if (index == interfaceIndex || other.ipAddress.empty()) continue;
     // A later interface replaces an earlier one, so the message names the last that overlaps.

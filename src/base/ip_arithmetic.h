@@ -59,6 +59,6 @@ std::string classfulNetwork(std::string_view address);
 /// "ok", or the network of address/mask followed by the overlap text of the last other
 /// interface of `config` that is already on that network.
 std::string checkInterfaceOverlap(const RouterConfig& config, std::string_view address,
-                                  std::string_view mask, int interfaceIndex);
+                                  std::string_view mask, InterfaceNumber interfaceIndex);
 
 }  // namespace kovrel

@@ -2,7 +2,7 @@
 
 namespace kovrel {
 
-InterfaceConfig& RouterConfig::interface(int number) {
+InterfaceConfig& RouterConfig::interface(InterfaceNumber number) {
   switch (number) {
     case kSerial1:
       return serial1;
@@ -13,7 +13,7 @@ InterfaceConfig& RouterConfig::interface(int number) {
   }
 }
 
-const InterfaceConfig& RouterConfig::interface(int number) const {
+const InterfaceConfig& RouterConfig::interface(InterfaceNumber number) const {
   return const_cast<RouterConfig*>(this)->interface(number);
 }
 
@@ -65,8 +65,15 @@ bool isConfigurationMode(CliMode mode) {
          mode == CliMode::configRouterRip || mode == CliMode::configRouterIgrp;
 }
 
-InterfaceConfig& RouterState::selectedInterface() {
-  return config.interface(currentInterface.empty() ? 0 : currentInterface[0] - '0');
+std::string catalogueInterfaceCode(InterfaceNumber number) {
+  switch (number) {
+    case kSerial1:
+      return "1";
+    case kEthernet0:
+      return "2";
+    default:
+      return "0";
+  }
 }
 
 }  // namespace kovrel

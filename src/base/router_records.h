@@ -55,6 +55,9 @@ struct accessListInfo {
 /// The interface numbers every per-interface operation takes.
 enum InterfaceNumber { kSerial0 = 0, kSerial1 = 1, kEthernet0 = 2 };
 
+/// The code the command catalogue marks an interface's rows with: "0", "1" or "2".
+std::string catalogueInterfaceCode(InterfaceNumber number);
+
 /// A router's configuration: the running configuration inside `RouterState`, and the saved
 /// ("startup-config") configuration that both routers share. Member initialisers are the factory
 /// defaults.
@@ -96,8 +99,8 @@ struct RouterConfig {
   std::vector<accessListInfo> accessLists;
   bool ipRouting = true;
 
-  InterfaceConfig& interface(int number);
-  const InterfaceConfig& interface(int number) const;
+  InterfaceConfig& interface(InterfaceNumber number);
+  const InterfaceConfig& interface(InterfaceNumber number) const;
   bool operator==(const RouterConfig&) const = default;
 };
 
@@ -130,7 +133,7 @@ struct RouterState {
   CliMode mode = CliMode::none;
   std::string currentLine;  // "aux", "con" or "vty"
   int passwordTries = 0;
-  std::string currentInterface;  // "0" Serial0, "1" Serial1, "2" Ethernet0
+  InterfaceNumber currentInterface = kSerial0;  // the one "interface" selected last
   std::string copyDialogState;
   int igrpAsNumber = 0;     // running state only, never saved
   std::string consoleText;  // the console output while this router is parked
@@ -138,7 +141,7 @@ struct RouterState {
   RouterConfig config;      // the running configuration
 
   /// The current interface's record; Serial0 when none is selected.
-  InterfaceConfig& selectedInterface();
+  InterfaceConfig& selectedInterface() { return config.interface(currentInterface); }
 };
 
 }  // namespace kovrel

@@ -57,7 +57,8 @@ bool checkIfCommandImplemented(Simulator& sim, std::string_view line) {
   if (!table) return false;
   CatalogueFilter filter;
   filter.implementedOnly = true;
-  if (router.mode == CliMode::configIf) filter.interfaceCode = router.currentInterface;
+  if (router.mode == CliMode::configIf)
+    filter.interfaceCode = catalogueInterfaceCode(router.currentInterface);
   return trapped(
       sim, "checkIfCommandImplemented",
       [&] { return sim.database.catalogueHasRow(*table, text, filter); }, false);

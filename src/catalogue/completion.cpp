@@ -63,7 +63,7 @@ std::string finishTyped(std::string_view typedText, std::string_view addedRest) 
 CatalogueFilter interfaceFilter(const Simulator& sim) {
   CatalogueFilter filter;
   if (sim.state.current.mode == CliMode::configIf) {
-    filter.interfaceCode = sim.state.current.currentInterface;
+    filter.interfaceCode = catalogueInterfaceCode(sim.state.current.currentInterface);
   }
   return filter;
 }

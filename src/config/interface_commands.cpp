@@ -18,10 +18,7 @@ constexpr std::array<int, 18> kKnownClockRates = {
     1200,   2400,   4800,   9600,   19200,  38400,   56000,   64000,   72000,
     125000, 148000, 250000, 500000, 800000, 1000000, 1300000, 2000000, 4000000};
 
-int selectedNumber(const Simulator& sim) {
-  const std::string& selected = sim.state.current.currentInterface;
-  return selected.empty() ? kSerial0 : selected.front() - '0';
-}
+InterfaceNumber selectedNumber(const Simulator& sim) { return sim.state.current.currentInterface; }
 
 InterfaceConfig& selected(Simulator& sim) { return sim.router().selectedInterface(); }
 
@@ -45,9 +42,9 @@ std::string spelledOutInterface(std::string text) {
   return text;
 }
 
-template <int kInterface>
+template <InterfaceNumber kInterface>
 FormOutcome selectInterface(Simulator& sim, const Words&) {
-  sim.router().currentInterface = std::to_string(kInterface);
+  sim.router().currentInterface = kInterface;
   enterMode(sim, CliMode::configIf);
   return FormOutcome::done;
 }

@@ -11,7 +11,7 @@ void keepAddresses(InterfaceConfig& target, const InterfaceConfig& source) {
 }  // namespace
 
 RouterConfig withoutInterfaceAddresses(RouterConfig config) {
-  for (int number : {kSerial0, kSerial1, kEthernet0}) {
+  for (InterfaceNumber number : {kSerial0, kSerial1, kEthernet0}) {
     config.interface(number).ipAddress.clear();
     config.interface(number).subnetMask.clear();
   }
@@ -27,7 +27,7 @@ void loadStartupConfig(Simulator& sim) {
   sim.setInteraction(Interaction::none);
   RouterConfig& running = sim.running();
   RouterConfig loaded = sim.state.saved;
-  for (int number : {kSerial0, kSerial1, kEthernet0}) {
+  for (InterfaceNumber number : {kSerial0, kSerial1, kEthernet0}) {
     keepAddresses(loaded.interface(number), running.interface(number));
   }
   running = std::move(loaded);

@@ -26,7 +26,8 @@ std::vector<std::string> renderCdpGlobal(const RouterConfig& config) {
   };
 }
 
-std::vector<std::string> renderCdpInterface(const NetworkView& net, int interfaceNumber) {
+std::vector<std::string> renderCdpInterface(const NetworkView& net,
+                                            InterfaceNumber interfaceNumber) {
   if (!net.own.interface(interfaceNumber).cdpEnable) return {};
   return {
       interfaceStatusLine(net, interfaceNumber),
@@ -50,14 +51,14 @@ std::vector<std::string> renderCdpNeighbors(const NetworkView& net) {
   return lines;
 }
 
-void showCdp(Simulator& sim, std::span<const int>) {
+void showCdp(Simulator& sim, std::span<const InterfaceNumber>) {
   writeCdpLines(sim, [&] { return renderCdpGlobal(sim.running()); });
 }
 
-void showCdpInterface(Simulator& sim, std::span<const int> interfaces) {
+void showCdpInterface(Simulator& sim, std::span<const InterfaceNumber> interfaces) {
   writeCdpLines(sim, [&] {
     std::vector<std::string> lines;
-    for (int number : interfaces) {
+    for (InterfaceNumber number : interfaces) {
       for (std::string& line : renderCdpInterface(networkView(sim), number)) {
         lines.push_back(std::move(line));
       }
@@ -66,7 +67,7 @@ void showCdpInterface(Simulator& sim, std::span<const int> interfaces) {
   });
 }
 
-void showCdpNeighbors(Simulator& sim, std::span<const int>) {
+void showCdpNeighbors(Simulator& sim, std::span<const InterfaceNumber>) {
   writeCdpLines(sim, [&] { return renderCdpNeighbors(networkView(sim)); });
 }
 

@@ -53,7 +53,7 @@ std::optional<std::string> interfaceClosingText(Simulator& sim) {
 
 }  // namespace
 
-std::string renderInterfaceDisplay(const NetworkView& net, int interfaceNumber,
+std::string renderInterfaceDisplay(const NetworkView& net, InterfaceNumber interfaceNumber,
                                    const std::string& closingText) {
   const InterfaceConfig& interface = net.own.interface(interfaceNumber);
   const std::string hardware = "  Hardware is HD64570";
@@ -72,7 +72,7 @@ std::string renderInterfaceDisplay(const NetworkView& net, int interfaceNumber,
   return text + std::string(kLineBreak) + closingText + std::string(kLineBreak);
 }
 
-std::string showIpInterface(const NetworkView& net, int interfaceNumber) {
+std::string showIpInterface(const NetworkView& net, InterfaceNumber interfaceNumber) {
   const InterfaceConfig& interface = net.own.interface(interfaceNumber);
   std::string text = std::string(kLineBreak) + interfaceStatusLine(net, interfaceNumber);
   auto line = [&text](std::string_view content) {
@@ -98,7 +98,7 @@ std::string showIpInterface(const NetworkView& net, int interfaceNumber) {
 std::string renderProtocolSummary(const NetworkView& net) {
   std::string text = "Global values:";
   if (net.own.ipRouting) text += "\r\n  Internet Protocol routing is enabled";
-  for (int number : {kSerial0, kSerial1, kEthernet0}) {
+  for (InterfaceNumber number : {kSerial0, kSerial1, kEthernet0}) {
     text += std::string(kLineBreak) + interfaceStatusLine(net, number);
     const InterfaceConfig& interface = net.own.interface(number);
     if (!interface.ipAddress.empty()) text += std::string(kLineBreak) + addressLine(interface);
@@ -106,25 +106,25 @@ std::string renderProtocolSummary(const NetworkView& net) {
   return text;
 }
 
-std::string process_show_interface(Simulator& sim, int interfaceNumber) {
+std::string process_show_interface(Simulator& sim, InterfaceNumber interfaceNumber) {
   const std::optional<std::string> closingText = interfaceClosingText(sim);
   if (!closingText) return {};
   return renderInterfaceDisplay(networkView(sim), interfaceNumber, *closingText);
 }
 
-void showInterfaces(Simulator& sim, std::span<const int> interfaces) {
+void showInterfaces(Simulator& sim, std::span<const InterfaceNumber> interfaces) {
   std::string text;
-  for (int number : interfaces) text += process_show_interface(sim, number);
+  for (InterfaceNumber number : interfaces) text += process_show_interface(sim, number);
   writePaged(sim, text);
 }
 
-void showIpInterfaces(Simulator& sim, std::span<const int> interfaces) {
+void showIpInterfaces(Simulator& sim, std::span<const InterfaceNumber> interfaces) {
   std::string text;
-  for (int number : interfaces) text += showIpInterface(networkView(sim), number);
+  for (InterfaceNumber number : interfaces) text += showIpInterface(networkView(sim), number);
   writePaged(sim, text);
 }
 
-void showProtocols(Simulator& sim, std::span<const int>) {
+void showProtocols(Simulator& sim, std::span<const InterfaceNumber>) {
   writePaged(sim, renderProtocolSummary(networkView(sim)));
 }
 

@@ -11,21 +11,21 @@ namespace kovrel {
 
 /// The interface display of one interface (`show interfaces`) with the lesson text that closes it
 /// (the `show_interface` text of the lesson database). Without that text the display is empty.
-std::string renderInterfaceDisplay(const NetworkView& net, int interfaceNumber,
+std::string renderInterfaceDisplay(const NetworkView& net, InterfaceNumber interfaceNumber,
                                    const std::string& closingText);
 /// The IP interface display of one interface (`show ip interface`); it opens with a line break.
-std::string showIpInterface(const NetworkView& net, int interfaceNumber);
+std::string showIpInterface(const NetworkView& net, InterfaceNumber interfaceNumber);
 /// The protocol summary (`show protocols`): IP routing, then each interface's status and address.
 std::string renderProtocolSummary(const NetworkView& net);
 
 /// The interface display of one interface of the router at the console. A failure reading the
 /// lesson text is logged and the display goes on without it.
-std::string process_show_interface(Simulator& sim, int interfaceNumber);
+std::string process_show_interface(Simulator& sim, InterfaceNumber interfaceNumber);
 
 // Displays of the privileged show table: each pages its text for the interfaces its row names.
 
-void showInterfaces(Simulator& sim, std::span<const int> interfaces);
-void showIpInterfaces(Simulator& sim, std::span<const int> interfaces);
-void showProtocols(Simulator& sim, std::span<const int> interfaces);
+void showInterfaces(Simulator& sim, std::span<const InterfaceNumber> interfaces);
+void showIpInterfaces(Simulator& sim, std::span<const InterfaceNumber> interfaces);
+void showProtocols(Simulator& sim, std::span<const InterfaceNumber> interfaces);
 
 }  // namespace kovrel

@@ -16,13 +16,13 @@ bool serialLinkEndsUp(const NetworkView& net) {
   return !clockSide.shutdown && clockSide.clockRate > 0 && !farSide.shutdown;
 }
 
-bool labAdminUp(const RouterConfig& own, int interfaceNumber) {
+bool labAdminUp(const RouterConfig& own, InterfaceNumber interfaceNumber) {
   const InterfaceConfig& interface = own.interface(interfaceNumber);
   if (interfaceNumber == kSerial0) return !interface.shutdown && interface.clockRate > 0;
   return !interface.shutdown;
 }
 
-bool twoRouterAdminUp(const NetworkView& net, int interfaceNumber) {
+bool twoRouterAdminUp(const NetworkView& net, InterfaceNumber interfaceNumber) {
   const InterfaceConfig& interface = net.own.interface(interfaceNumber);
   if (interfaceNumber == kEthernet0) return !interface.shutdown;
   if (interfaceNumber != ownLinkInterface(net)) return false;
@@ -33,7 +33,7 @@ bool twoRouterAdminUp(const NetworkView& net, int interfaceNumber) {
 
 }  // namespace
 
-std::string interfaceName(int interfaceNumber) {
+std::string interfaceName(InterfaceNumber interfaceNumber) {
   switch (interfaceNumber) {
     case kSerial0:
       return "Serial0";
@@ -44,13 +44,13 @@ std::string interfaceName(int interfaceNumber) {
   }
 }
 
-bool adminUp(const NetworkView& net, int interfaceNumber) {
+bool adminUp(const NetworkView& net, InterfaceNumber interfaceNumber) {
   if (net.topologyKind == kLabTopology) return labAdminUp(net.own, interfaceNumber);
   if (net.topologyKind == kTwoRouterTopology) return twoRouterAdminUp(net, interfaceNumber);
   return false;
 }
 
-bool lineProtocolUp(const NetworkView& net, int interfaceNumber) {
+bool lineProtocolUp(const NetworkView& net, InterfaceNumber interfaceNumber) {
   if (net.topologyKind == kLabTopology) return labAdminUp(net.own, interfaceNumber);
   if (net.topologyKind != kTwoRouterTopology) return false;
   if (interfaceNumber == kEthernet0) return !net.own.ethernet0.shutdown;
@@ -58,34 +58,34 @@ bool lineProtocolUp(const NetworkView& net, int interfaceNumber) {
   return serialLinkEndsUp(net);
 }
 
-bool interfaceUp(const NetworkView& net, int interfaceNumber) {
+bool interfaceUp(const NetworkView& net, InterfaceNumber interfaceNumber) {
   return adminUp(net, interfaceNumber) && lineProtocolUp(net, interfaceNumber);
 }
 
-std::string interfaceAdminStatus(const NetworkView& net, int interfaceNumber) {
+std::string interfaceAdminStatus(const NetworkView& net, InterfaceNumber interfaceNumber) {
   if (!knownTopology(net)) return {};
   return interfaceName(interfaceNumber) + " is administratively " +
          (adminUp(net, interfaceNumber) ? "up" : "down");
 }
 
-std::string interfaceLineProtocol(const NetworkView& net, int interfaceNumber) {
+std::string interfaceLineProtocol(const NetworkView& net, InterfaceNumber interfaceNumber) {
   if (!knownTopology(net)) return {};
   return lineProtocolUp(net, interfaceNumber) ? ", line protocol is up" : ", line protocol is down";
 }
 
-std::string interfaceStatusLine(const NetworkView& net, int interfaceNumber) {
+std::string interfaceStatusLine(const NetworkView& net, InterfaceNumber interfaceNumber) {
   return interfaceAdminStatus(net, interfaceNumber) + interfaceLineProtocol(net, interfaceNumber);
 }
 
-std::string interfaceAdminStatus(const Simulator& sim, int interfaceNumber) {
+std::string interfaceAdminStatus(const Simulator& sim, InterfaceNumber interfaceNumber) {
   return interfaceAdminStatus(networkView(sim), interfaceNumber);
 }
 
-std::string interfaceLineProtocol(const Simulator& sim, int interfaceNumber) {
+std::string interfaceLineProtocol(const Simulator& sim, InterfaceNumber interfaceNumber) {
   return interfaceLineProtocol(networkView(sim), interfaceNumber);
 }
 
-std::string interfaceStatusLine(const Simulator& sim, int interfaceNumber) {
+std::string interfaceStatusLine(const Simulator& sim, InterfaceNumber interfaceNumber) {
   return interfaceStatusLine(networkView(sim), interfaceNumber);
 }
 

@@ -11,11 +11,11 @@ NetworkView networkView(const Simulator& sim) {
                      state.training.topologyKind, state.currentRouter};
 }
 
-int ownLinkInterface(const NetworkView& net) {
+InterfaceNumber ownLinkInterface(const NetworkView& net) {
   return net.currentRouter == kRouterB ? kSerial1 : kSerial0;
 }
 
-int otherLinkInterface(const NetworkView& net) {
+InterfaceNumber otherLinkInterface(const NetworkView& net) {
   return net.currentRouter == kRouterB ? kSerial0 : kSerial1;
 }
 

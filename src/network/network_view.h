@@ -23,8 +23,8 @@ NetworkView networkView(const Simulator& sim);
 
 /// The serial interface that carries the link of the two-router topology on the router at the
 /// console (Serial0 on RouterA, Serial1 on RouterB), and on the other router.
-int ownLinkInterface(const NetworkView& net);
-int otherLinkInterface(const NetworkView& net);
+InterfaceNumber ownLinkInterface(const NetworkView& net);
+InterfaceNumber otherLinkInterface(const NetworkView& net);
 
 /// The interface's network (address and mask combined); empty when it has no address.
 std::string interfaceNetwork(const InterfaceConfig& interface);

@@ -45,7 +45,7 @@ int randomWholeNumber(RandomSource& random, int low, int count) {
   return std::clamp(drawn, low, low + count - 1);
 }
 
-std::string connectedRouteLine(const NetworkView& net, int interfaceNumber) {
+std::string connectedRouteLine(const NetworkView& net, InterfaceNumber interfaceNumber) {
   const InterfaceConfig& interface = net.own.interface(interfaceNumber);
   if (!interfaceUp(net, interfaceNumber) || interface.ipAddress.empty()) return {};
   return "C   " + route(interfaceNetwork(interface), interface.subnetMask) +
@@ -85,7 +85,7 @@ std::string renderRoutingTable(const NetworkView& net, RandomSource& random) {
     line("Host               Gateway           Last Use    Total Uses  Interface");
     line("ICMP redirect cache is empty");
   }
-  for (int number : {kSerial0, kSerial1, kEthernet0}) {
+  for (InterfaceNumber number : {kSerial0, kSerial1, kEthernet0}) {
     const std::string connected = connectedRouteLine(net, number);
     if (!connected.empty()) line(connected);
   }
@@ -94,7 +94,7 @@ std::string renderRoutingTable(const NetworkView& net, RandomSource& random) {
   return text;
 }
 
-void showIpRoute(Simulator& sim, std::span<const int>) {
+void showIpRoute(Simulator& sim, std::span<const InterfaceNumber>) {
   const std::string text = renderRoutingTable(networkView(sim), sim.services.random);
   if (!text.empty()) writePaged(sim, text);
 }

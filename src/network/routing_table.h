@@ -13,7 +13,7 @@ int randomWholeNumber(RandomSource& random, int low, int count);
 
 /// The connected route of one interface ("C   network/bits is directly connected, Serial 0");
 /// empty unless the interface is up with an address.
-std::string connectedRouteLine(const NetworkView& net, int interfaceNumber);
+std::string connectedRouteLine(const NetworkView& net, InterfaceNumber interfaceNumber);
 /// The one RIP route of the active topology, its age drawn from `random`; empty when no route
 /// is learnt.
 std::string ripRouteLine(const NetworkView& net, RandomSource& random);
@@ -24,6 +24,6 @@ std::string ripRouteLine(const NetworkView& net, RandomSource& random);
 std::string renderRoutingTable(const NetworkView& net, RandomSource& random);
 
 /// `show ip route`: pages the routing table of the active topology.
-void showIpRoute(Simulator& sim, std::span<const int> interfaces = {});
+void showIpRoute(Simulator& sim, std::span<const InterfaceNumber> interfaces = {});
 
 }  // namespace kovrel

@@ -12,13 +12,13 @@ namespace kovrel {
 
 /// A show display. `interfaces` are the interface numbers its row names, in display order
 /// (empty for displays that cover no interface).
-using ShowDisplay = void (*)(Simulator& sim, std::span<const int> interfaces);
+using ShowDisplay = void (*)(Simulator& sim, std::span<const InterfaceNumber> interfaces);
 
 /// One accepted show form (or several that mean the same) and the display it runs.
 struct ShowRow {
   std::vector<std::string_view> forms;
   ShowDisplay display;
-  std::vector<int> interfaces;
+  std::vector<InterfaceNumber> interfaces;
 };
 
 /// The show forms of user mode and privileged mode, in the order lines are tested.

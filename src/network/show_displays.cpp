@@ -148,45 +148,51 @@ std::string clockLine(const std::tm& local) {
          std::to_string(local.tm_mday) + " " + std::to_string(local.tm_year + 1900) + " ";
 }
 
-void showSubcommandsHint(Simulator& sim, std::span<const int>) {
+void showSubcommandsHint(Simulator& sim, std::span<const InterfaceNumber>) {
   writeConsoleLine(sim, "% Type 'show ?' for a list of subcommands");
 }
 
-void showFlash(Simulator& sim, std::span<const int>) { pageDatabaseText(sim, "show_flash"); }
-void showUsers(Simulator& sim, std::span<const int>) { pageDatabaseText(sim, "show_users"); }
-void showVersion(Simulator& sim, std::span<const int>) { pageDatabaseText(sim, "show_version"); }
+void showFlash(Simulator& sim, std::span<const InterfaceNumber>) {
+  pageDatabaseText(sim, "show_flash");
+}
+void showUsers(Simulator& sim, std::span<const InterfaceNumber>) {
+  pageDatabaseText(sim, "show_users");
+}
+void showVersion(Simulator& sim, std::span<const InterfaceNumber>) {
+  pageDatabaseText(sim, "show_version");
+}
 
-void showClock(Simulator& sim, std::span<const int>) {
+void showClock(Simulator& sim, std::span<const InterfaceNumber>) {
   const std::time_t now = std::chrono::system_clock::to_time_t(sim.services.clock.now());
   // The engine runs on one thread, so the library's shared conversion buffer is safe here.
   const std::tm* local = std::localtime(&now);
   writeConsoleLine(sim, local ? clockLine(*local) : clockLine(std::tm{}));
 }
 
-void showHistory(Simulator& sim, std::span<const int>) {
+void showHistory(Simulator& sim, std::span<const InterfaceNumber>) {
   // A copy: writing never changes the history, but the loop should not depend on that.
   const std::vector<std::string> history = sim.router().history;
   for (const std::string& line : history) writeConsoleLine(sim, "  " + line);
 }
 
-void showHosts(Simulator& sim, std::span<const int>) {
+void showHosts(Simulator& sim, std::span<const InterfaceNumber>) {
   writePaged(sim, renderHostTable(sim.running()));
 }
 
-void showIpProtocols(Simulator& sim, std::span<const int>) {
+void showIpProtocols(Simulator& sim, std::span<const InterfaceNumber>) {
   if (!sim.running().ipRouting) return;
   writePaged(sim, renderRoutingProtocols(sim.running(), sim.services.random));
 }
 
-void showAccessLists(Simulator& sim, std::span<const int>) {
+void showAccessLists(Simulator& sim, std::span<const InterfaceNumber>) {
   writePaged(sim, renderAccessLists(sim.running()));
 }
 
-void showRunningConfig(Simulator& sim, std::span<const int>) {
+void showRunningConfig(Simulator& sim, std::span<const InterfaceNumber>) {
   showConfiguration(sim, sim.running());
 }
 
-void showStartupConfig(Simulator& sim, std::span<const int>) {
+void showStartupConfig(Simulator& sim, std::span<const InterfaceNumber>) {
   // The saved configuration keeps no interface addresses, whoever filled it.
   showConfiguration(sim, withoutInterfaceAddresses(sim.state.saved));
 }

@@ -24,17 +24,17 @@ std::string clockLine(const std::tm& local);
 
 // Displays of the show tables. Each takes the interfaces its row names; these ignore them.
 
-void showSubcommandsHint(Simulator& sim, std::span<const int> interfaces);
-void showFlash(Simulator& sim, std::span<const int> interfaces);
-void showUsers(Simulator& sim, std::span<const int> interfaces);
-void showVersion(Simulator& sim, std::span<const int> interfaces);
-void showClock(Simulator& sim, std::span<const int> interfaces);
-void showHistory(Simulator& sim, std::span<const int> interfaces);
-void showHosts(Simulator& sim, std::span<const int> interfaces);
-void showIpProtocols(Simulator& sim, std::span<const int> interfaces);
-void showAccessLists(Simulator& sim, std::span<const int> interfaces);
-void showRunningConfig(Simulator& sim, std::span<const int> interfaces);
-void showStartupConfig(Simulator& sim, std::span<const int> interfaces);
+void showSubcommandsHint(Simulator& sim, std::span<const InterfaceNumber> interfaces);
+void showFlash(Simulator& sim, std::span<const InterfaceNumber> interfaces);
+void showUsers(Simulator& sim, std::span<const InterfaceNumber> interfaces);
+void showVersion(Simulator& sim, std::span<const InterfaceNumber> interfaces);
+void showClock(Simulator& sim, std::span<const InterfaceNumber> interfaces);
+void showHistory(Simulator& sim, std::span<const InterfaceNumber> interfaces);
+void showHosts(Simulator& sim, std::span<const InterfaceNumber> interfaces);
+void showIpProtocols(Simulator& sim, std::span<const InterfaceNumber> interfaces);
+void showAccessLists(Simulator& sim, std::span<const InterfaceNumber> interfaces);
+void showRunningConfig(Simulator& sim, std::span<const InterfaceNumber> interfaces);
+void showStartupConfig(Simulator& sim, std::span<const InterfaceNumber> interfaces);
 
 /// "Building configuration...", the router's pause, then the configuration page by page.
 void showConfiguration(Simulator& sim, const RouterConfig& config);

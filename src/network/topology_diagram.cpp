@@ -23,7 +23,7 @@ NetworkPicture troubleshootingPicture(int scenario) {
 }
 
 // Read from the status texts themselves, so that the picture says what the status line says.
-DiagramState interfaceState(const NetworkView& net, int interfaceNumber) {
+DiagramState interfaceState(const NetworkView& net, InterfaceNumber interfaceNumber) {
   const std::string admin = interfaceAdminStatus(net, interfaceNumber);
   if (admin.empty() || admin.find("down") != std::string::npos) {
     return DiagramState::administrativelyDown;
@@ -43,7 +43,7 @@ std::string addressWithPrefix(const std::string& address, const std::string& mas
 DiagramNode configuredRouter(const NetworkView& net, DiagramPlace place, std::string label,
                              bool atConsole) {
   DiagramNode router{place, DiagramNodeKind::router, std::move(label), "", atConsole, {}};
-  for (const int number : {kEthernet0, kSerial0, kSerial1}) {
+  for (const InterfaceNumber number : {kEthernet0, kSerial0, kSerial1}) {
     const InterfaceConfig& interface = net.own.interface(number);
     router.interfaces.push_back({interfaceName(number),
                                  addressWithPrefix(interface.ipAddress, interface.subnetMask),

@@ -22,7 +22,8 @@ bool linkAddressed(const NetworkView& net) {
          network == interfaceNetwork(otherLink(net));
 }
 
-bool ownInterfaceAnswers(const NetworkView& net, std::string_view target, int interfaceNumber) {
+bool ownInterfaceAnswers(const NetworkView& net, std::string_view target,
+                         InterfaceNumber interfaceNumber) {
   const InterfaceConfig& interface = net.own.interface(interfaceNumber);
   return target == interface.ipAddress && !interface.ipAddress.empty() &&
          adminUp(net, interfaceNumber);

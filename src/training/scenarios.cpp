@@ -25,7 +25,7 @@ void announce(Simulator& sim, const ActivityPanes& panes) {
 void bootFreshRouter(Simulator& sim) {
   resetStartupConfig(sim);
   loadStartupConfig(sim);
-  for (int number : {kSerial0, kSerial1, kEthernet0}) {
+  for (InterfaceNumber number : {kSerial0, kSerial1, kEthernet0}) {
     sim.running().interface(number).ipAddress.clear();
     sim.running().interface(number).subnetMask.clear();
   }

@@ -6,11 +6,13 @@ namespace {
 constexpr const char* kPresetMask = "255.255.255.0";
 constexpr int kDenyAnyEntry = 3;
 
-InterfacePreset open(int number, const char* address, int clockRate = 0) {
+InterfacePreset open(InterfaceNumber number, const char* address, int clockRate = 0) {
   return {number, false, address, clockRate, 0};
 }
 
-InterfacePreset shut(int number, const char* address = "") { return {number, true, address, 0, 0}; }
+InterfacePreset shut(InterfaceNumber number, const char* address = "") {
+  return {number, true, address, 0, 0};
+}
 
 TroubleshootingPreset scenario6() {
   InterfacePreset routerBLan = open(kEthernet0, "208.109.1.1");
@@ -65,7 +67,7 @@ std::optional<TroubleshootingPreset> troubleshootingPreset(int scenario) {
 
 void applyRouterPreset(RouterConfig& config, const RouterPreset& preset) {
   // A fault must not depend on what an earlier scenario left: unnamed interfaces have no address.
-  for (int number : {kSerial0, kSerial1, kEthernet0}) {
+  for (InterfaceNumber number : {kSerial0, kSerial1, kEthernet0}) {
     config.interface(number).ipAddress.clear();
     config.interface(number).subnetMask.clear();
   }

@@ -12,7 +12,7 @@ namespace kovrel {
 /// One interface of a faulty configuration: opened or shut down, with an address (mask
 /// 255.255.255.0), a clock rate and an outbound access list where the fault needs them.
 struct InterfacePreset {
-  int interfaceNumber = kSerial0;
+  InterfaceNumber interfaceNumber = kSerial0;
   bool shutdown = true;
   std::string ipAddress;
   int clockRate = 0;

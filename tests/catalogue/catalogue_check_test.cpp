@@ -35,7 +35,7 @@ class CatalogueCheckTest : public ::testing::Test {
     sim.database.open(makeDatabase(folder.path() / "lessons.db", sql));
   }
 
-  void enterMode(CliMode mode, const std::string& suffix, const std::string& interface = "") {
+  void enterMode(CliMode mode, const std::string& suffix, InterfaceNumber interface = kSerial0) {
     sim.router().mode = mode;
     sim.router().prompt = "Router" + suffix;
     sim.router().currentInterface = interface;
@@ -55,20 +55,20 @@ TEST_F(CatalogueCheckTest, FindsImplementedRowsByPrefixInTheModesTable) {
   openCatalogue(kCatalogueSql);
   const struct {
     CliMode mode;
-    const char* interface;
+    InterfaceNumber interface;
     const char* typed;
     bool implemented;
   } cases[] = {
-      {CliMode::priv, "", "show", true},
-      {CliMode::priv, "", "  SH  ", true},
-      {CliMode::priv, "", "clock", false},
-      {CliMode::priv, "", "show ip", true},
-      {CliMode::priv, "", "show access-lists ", true},
-      {CliMode::priv, "", "show arp", false},
-      {CliMode::priv, "", "show ip route x", false},
-      {CliMode::configIf, "2", "clock rate", false},
-      {CliMode::configIf, "2", "shutdown", true},
-      {CliMode::configIf, "1", "clock rate", true},
+      {CliMode::priv, kSerial0, "show", true},
+      {CliMode::priv, kSerial0, "  SH  ", true},
+      {CliMode::priv, kSerial0, "clock", false},
+      {CliMode::priv, kSerial0, "show ip", true},
+      {CliMode::priv, kSerial0, "show access-lists ", true},
+      {CliMode::priv, kSerial0, "show arp", false},
+      {CliMode::priv, kSerial0, "show ip route x", false},
+      {CliMode::configIf, kEthernet0, "clock rate", false},
+      {CliMode::configIf, kEthernet0, "shutdown", true},
+      {CliMode::configIf, kSerial1, "clock rate", true},
   };
   for (const auto& c : cases) {
     enterMode(c.mode, c.mode == CliMode::priv ? "#" : "(config-if)#", c.interface);

@@ -11,7 +11,8 @@ namespace {
 // Serial1 when RouterA is at the console, RouterA's Serial0 when RouterB is).
 struct StatusCase {
   const char* name;
-  int topology, router, interfaceNumber;
+  int topology, router;
+  InterfaceNumber interfaceNumber;
   bool shutdown;
   int clockRate;
   bool farEndShutdown;

@@ -9,7 +9,7 @@
 namespace kovrel::testing {
 
 /// Opens an interface with an address (mask 255.255.255.0 unless given) and a clock rate.
-inline void openInterface(RouterConfig& config, int number, const std::string& address,
+inline void openInterface(RouterConfig& config, InterfaceNumber number, const std::string& address,
                           int clockRate = 0, const std::string& mask = "255.255.255.0") {
   InterfaceConfig& interface = config.interface(number);
   interface.shutdown = false;
