@@ -26,8 +26,8 @@ class ActivityListener {
  public:
   virtual ~ActivityListener() = default;
   virtual void activityStarted(const ActivityPanes& panes) = 0;
-  /// `currentRouter` is 0 for RouterA, 1 for RouterB; the network picture follows it.
-  virtual void routerSwitched(int currentRouter) = 0;
+  /// The network picture follows the router at the console.
+  virtual void routerSwitched(RouterId currentRouter) = 0;
 };
 
 }  // namespace kovrel

@@ -75,7 +75,7 @@ struct SimulatorState {
   RouterState parkedB;  // empty hostname: RouterB was never visited
   RouterConfig saved;
   RouterConfig saveScratch;
-  int currentRouter = 0;  // 0 RouterA, 1 RouterB
+  RouterId currentRouter = RouterId::a;
   ConsoleFields console;
   TftpRequest tftpRequest;
   TrainingState training;

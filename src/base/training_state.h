@@ -19,10 +19,12 @@ enum class Activity {
   troubleshooting = 5
 };
 
-inline constexpr int kLabTopology = 1;
-inline constexpr int kTwoRouterTopology = 2;
-inline constexpr int kRouterA = 0;
-inline constexpr int kRouterB = 1;
+/// The network a scenario runs on: the single router of the labs, or RouterA and RouterB linked
+/// by a serial line.
+enum class Topology { lab, twoRouters };
+
+/// The router at the console; only the two-router topology has RouterB.
+enum class RouterId { a, b };
 
 /// The addresses of the current scenario's surroundings: the hosts and networks the reachability
 /// rules compare the routers' configurations with. Empty until a scenario sets them.
@@ -45,7 +47,7 @@ struct AddressSet {
 /// instruction texts.
 struct TrainingState {
   Activity currentActivity = Activity::lab;
-  int topologyKind = 1;  // 1 single router, 2 two routers
+  Topology topology = Topology::lab;
   int currentTest = 1;
   int currentTroubleshooting = 1;
   std::string currentLabName;

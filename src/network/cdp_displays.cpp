@@ -38,7 +38,7 @@ std::vector<std::string> renderCdpInterface(const NetworkView& net,
 }
 
 std::vector<std::string> renderCdpNeighbors(const NetworkView& net) {
-  if (net.topologyKind != kLabTopology) return {};
+  if (net.topology != Topology::lab) return {};
   std::vector<std::string> lines = {
       "Capability Codes: R - Router, T - Trans Bridge, B - Source Route Bridge",
       "                  S - Switch, H - Host, I - IGMP, r - Repeater",

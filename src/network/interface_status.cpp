@@ -3,14 +3,10 @@
 namespace kovrel {
 namespace {
 
-bool knownTopology(const NetworkView& net) {
-  return net.topologyKind == kLabTopology || net.topologyKind == kTwoRouterTopology;
-}
-
 // The serial link of the two-router topology is up when RouterA's Serial0 and RouterB's Serial1
 // are both open and RouterA, the side that provides the clock, has a clock rate.
 bool serialLinkEndsUp(const NetworkView& net) {
-  const bool ownIsA = net.currentRouter == kRouterA;
+  const bool ownIsA = net.currentRouter == RouterId::a;
   const InterfaceConfig& clockSide = (ownIsA ? net.own : net.other).serial0;
   const InterfaceConfig& farSide = (ownIsA ? net.other : net.own).serial1;
   return !clockSide.shutdown && clockSide.clockRate > 0 && !farSide.shutdown;
@@ -27,7 +23,7 @@ bool twoRouterAdminUp(const NetworkView& net, InterfaceNumber interfaceNumber) {
   if (interfaceNumber == kEthernet0) return !interface.shutdown;
   if (interfaceNumber != ownLinkInterface(net)) return false;
   // RouterA's end of the link needs its own clock to come up; RouterB's end only needs opening.
-  if (net.currentRouter == kRouterA) return !interface.shutdown && interface.clockRate > 0;
+  if (net.currentRouter == RouterId::a) return !interface.shutdown && interface.clockRate > 0;
   return !interface.shutdown;
 }
 
@@ -45,14 +41,12 @@ std::string interfaceName(InterfaceNumber interfaceNumber) {
 }
 
 bool adminUp(const NetworkView& net, InterfaceNumber interfaceNumber) {
-  if (net.topologyKind == kLabTopology) return labAdminUp(net.own, interfaceNumber);
-  if (net.topologyKind == kTwoRouterTopology) return twoRouterAdminUp(net, interfaceNumber);
-  return false;
+  return net.topology == Topology::lab ? labAdminUp(net.own, interfaceNumber)
+                                       : twoRouterAdminUp(net, interfaceNumber);
 }
 
 bool lineProtocolUp(const NetworkView& net, InterfaceNumber interfaceNumber) {
-  if (net.topologyKind == kLabTopology) return labAdminUp(net.own, interfaceNumber);
-  if (net.topologyKind != kTwoRouterTopology) return false;
+  if (net.topology == Topology::lab) return labAdminUp(net.own, interfaceNumber);
   if (interfaceNumber == kEthernet0) return !net.own.ethernet0.shutdown;
   if (interfaceNumber != ownLinkInterface(net)) return false;
   return serialLinkEndsUp(net);
@@ -63,13 +57,11 @@ bool interfaceUp(const NetworkView& net, InterfaceNumber interfaceNumber) {
 }
 
 std::string interfaceAdminStatus(const NetworkView& net, InterfaceNumber interfaceNumber) {
-  if (!knownTopology(net)) return {};
   return interfaceName(interfaceNumber) + " is administratively " +
          (adminUp(net, interfaceNumber) ? "up" : "down");
 }
 
 std::string interfaceLineProtocol(const NetworkView& net, InterfaceNumber interfaceNumber) {
-  if (!knownTopology(net)) return {};
   return lineProtocolUp(net, interfaceNumber) ? ", line protocol is up" : ", line protocol is down";
 }
 

@@ -6,17 +6,17 @@ namespace kovrel {
 
 NetworkView networkView(const Simulator& sim) {
   const SimulatorState& state = sim.state;
-  const RouterState& other = state.currentRouter == kRouterB ? state.parkedA : state.parkedB;
+  const RouterState& other = state.currentRouter == RouterId::b ? state.parkedA : state.parkedB;
   return NetworkView{state.current.config, other.config, state.training.addresses,
-                     state.training.topologyKind, state.currentRouter};
+                     state.training.topology, state.currentRouter};
 }
 
 InterfaceNumber ownLinkInterface(const NetworkView& net) {
-  return net.currentRouter == kRouterB ? kSerial1 : kSerial0;
+  return net.currentRouter == RouterId::b ? kSerial1 : kSerial0;
 }
 
 InterfaceNumber otherLinkInterface(const NetworkView& net) {
-  return net.currentRouter == kRouterB ? kSerial0 : kSerial1;
+  return net.currentRouter == RouterId::b ? kSerial0 : kSerial1;
 }
 
 std::string interfaceNetwork(const InterfaceConfig& interface) {

@@ -13,8 +13,8 @@ struct NetworkView {
   const RouterConfig& own;
   const RouterConfig& other;
   const AddressSet& addresses;
-  int topologyKind = kLabTopology;
-  int currentRouter = kRouterA;
+  Topology topology = Topology::lab;
+  RouterId currentRouter = RouterId::a;
 };
 
 /// The view of the simulator's records as they are now. The other router is always its parked

@@ -42,7 +42,6 @@ void pingCommand(Simulator& sim, const CommandInput& input) {
   const MatchResult match = matchCommand(input.line, "ping variable", prompt);
   if (match == MatchResult::match && words.size() == 2 && isValidIpAddress(words[1])) {
     const NetworkView net = networkView(sim);
-    if (net.topologyKind != kLabTopology && net.topologyKind != kTwoRouterTopology) return;
     pingOutput(sim, words[1], testReachability(net, words[1]));
   } else if (match == MatchResult::incomplete) {
     incompleteCommand(sim);

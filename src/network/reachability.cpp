@@ -11,9 +11,8 @@ bool labTopologyReaches(Simulator& sim, std::string_view host) {
 }
 
 bool testReachability(const NetworkView& net, std::string_view target) {
-  if (net.topologyKind == kLabTopology) return labReachability(net, target);
-  if (net.topologyKind == kTwoRouterTopology) return twoRouterReachability(net, target);
-  return false;
+  return net.topology == Topology::lab ? labReachability(net, target)
+                                       : twoRouterReachability(net, target);
 }
 
 }  // namespace kovrel

@@ -32,10 +32,10 @@ std::string route(const std::string& network, const std::string& mask) {
 }
 
 std::string ripLine(const std::string& destination, const std::string& gateway,
-                    RandomSource& random, int serialNumber) {
+                    RandomSource& random, InterfaceNumber serial) {
   return "R   " + destination + " [120/1] via " + gateway +
          ", 00:00:" + std::to_string(randomWholeNumber(random, 25, 5)) + ", Serial " +
-         std::to_string(serialNumber);
+         std::to_string(serial - kSerial0);
 }
 
 }  // namespace
@@ -53,24 +53,23 @@ std::string connectedRouteLine(const NetworkView& net, InterfaceNumber interface
 }
 
 std::string ripRouteLine(const NetworkView& net, RandomSource& random) {
-  if (net.topologyKind == kLabTopology) {
+  if (net.topology == Topology::lab) {
     if (!labRipRouteLearnt(net)) return {};
     const AddressSet& addresses = net.addresses;
     return ripLine(
         route(networkAddress(addresses.remoteGateway, addresses.remoteMask), addresses.remoteMask),
-        addresses.neighbourSerialAddress, random, 0);
+        addresses.neighbourSerialAddress, random, kSerial0);
   }
-  if (net.topologyKind == kTwoRouterTopology && otherAdvertisesLan(net) && ripAdjacency(net)) {
+  if (net.topology == Topology::twoRouters && otherAdvertisesLan(net) && ripAdjacency(net)) {
     const InterfaceConfig& lan = net.other.ethernet0;
     return ripLine(route(interfaceNetwork(lan), lan.subnetMask),
                    net.other.interface(otherLinkInterface(net)).ipAddress, random,
-                   net.currentRouter);
+                   ownLinkInterface(net));
   }
   return {};
 }
 
 std::string renderRoutingTable(const NetworkView& net, RandomSource& random) {
-  if (net.topologyKind != kLabTopology && net.topologyKind != kTwoRouterTopology) return {};
   std::string text;
   auto line = [&text](std::string_view content) {
     text += "\r\n";

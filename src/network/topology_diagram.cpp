@@ -9,8 +9,8 @@
 namespace kovrel {
 namespace {
 
-NetworkPicture twoRouterPicture(int scenario, int currentRouter) {
-  const std::string router = currentRouter == kRouterB ? "RouterB" : "RouterA";
+NetworkPicture twoRouterPicture(int scenario, RouterId currentRouter) {
+  const std::string router = currentRouter == RouterId::b ? "RouterB" : "RouterA";
   const bool scenario6 = scenario == 6;
   return {std::string(scenario6 ? "twoRouterTopologyB_" : "twoRouterTopologyA_") + router,
           std::string(scenario6 ? "Troubleshooting 6, " : "Troubleshooting 4 and 5, ") + router +
@@ -55,8 +55,8 @@ DiagramNode configuredRouter(const NetworkView& net, DiagramPlace place, std::st
 // The other router as it would see itself at the console: its parked record is then the live
 // one, and the router at the console the parked one.
 NetworkView otherSideView(const NetworkView& net) {
-  return NetworkView{net.other, net.own, net.addresses, net.topologyKind,
-                     net.currentRouter == kRouterB ? kRouterA : kRouterB};
+  return NetworkView{net.other, net.own, net.addresses, net.topology,
+                     net.currentRouter == RouterId::b ? RouterId::a : RouterId::b};
 }
 
 void addLan(TopologyDiagram& diagram, bool left, std::string label, std::string network,
@@ -110,7 +110,7 @@ DiagramState worse(DiagramState a, DiagramState b) {
 }
 
 void twoRouterTopology(const NetworkView& net, TopologyDiagram& diagram) {
-  const bool aAtConsole = net.currentRouter == kRouterA;
+  const bool aAtConsole = net.currentRouter == RouterId::a;
   const NetworkView otherSide = otherSideView(net);
   const DiagramNode routerA = configuredRouter(aAtConsole ? net : otherSide,
                                                DiagramPlace::leftRouter, "RouterA", aAtConsole);
@@ -132,8 +132,8 @@ void twoRouterTopology(const NetworkView& net, TopologyDiagram& diagram) {
 
 }  // namespace
 
-NetworkPicture networkPicture(const TrainingState& training, int currentRouter) {
-  if (training.topologyKind == kTwoRouterTopology) {
+NetworkPicture networkPicture(const TrainingState& training, RouterId currentRouter) {
+  if (training.topology == Topology::twoRouters) {
     return twoRouterPicture(training.currentTroubleshooting, currentRouter);
   }
   switch (training.currentActivity) {
@@ -187,7 +187,7 @@ TopologyDiagram diagramFor(const Simulator& sim) {
   const NetworkPicture picture = networkPicture(sim.state.training, sim.state.currentRouter);
   TopologyDiagram diagram{picture.name, picture.title, {}, {}};
   const NetworkView net = networkView(sim);
-  if (net.topologyKind == kTwoRouterTopology) {
+  if (net.topology == Topology::twoRouters) {
     twoRouterTopology(net, diagram);
   } else {
     const std::string& hostname = sim.state.current.config.hostname;

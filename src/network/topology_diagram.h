@@ -24,7 +24,7 @@ struct NetworkPicture {
 /// topology the router at the console), the test, or else the lab network. While the two-router
 /// topology is active its picture stays, even when flash cards or an information text have
 /// replaced the scenario, because that is the network the console still simulates.
-NetworkPicture networkPicture(const TrainingState& training, int currentRouter);
+NetworkPicture networkPicture(const TrainingState& training, RouterId currentRouter);
 
 /// What a line or an interface shows: the state of the status texts, or `plain` for the parts
 /// the student cannot configure (the hosts and the lab's neighbour router), which are always on.

@@ -33,7 +33,7 @@ bool ownInterfaceAnswers(const NetworkView& net, std::string_view target,
 // and neither the near end of the link nor the far LAN may filter the target out.
 bool remoteLanHostAnswers(const NetworkView& net, std::string_view target) {
   const AddressSet& addresses = net.addresses;
-  const bool remoteHost = net.currentRouter == kRouterB
+  const bool remoteHost = net.currentRouter == RouterId::b
                               ? target == addresses.lanHost1 || target == addresses.lanHost2
                               : target == addresses.remoteHost1 || target == addresses.remoteHost2;
   if (!remoteHost) return false;
@@ -64,16 +64,16 @@ bool otherAdvertisesLan(const NetworkView& net) {
 
 bool otherLanMatchesPreset(const NetworkView& net) {
   const std::string& expected =
-      net.currentRouter == kRouterB ? net.addresses.lanNetwork : net.addresses.remoteLanNetwork;
+      net.currentRouter == RouterId::b ? net.addresses.lanNetwork : net.addresses.remoteLanNetwork;
   return interfaceNetwork(net.other.ethernet0) == expected;
 }
 
 bool twoRouterReachability(const NetworkView& net, std::string_view target) {
   const std::string& ownLan =
-      net.currentRouter == kRouterB ? net.addresses.remoteLanNetwork : net.addresses.lanNetwork;
+      net.currentRouter == RouterId::b ? net.addresses.remoteLanNetwork : net.addresses.lanNetwork;
   // Each router's own LAN hosts are those of its side of the picture.
   const bool ownLanHost =
-      net.currentRouter == kRouterB
+      net.currentRouter == RouterId::b
           ? target == net.addresses.remoteHost1 || target == net.addresses.remoteHost2
           : target == net.addresses.lanHost1 || target == net.addresses.lanHost2;
   if ((ownLanHost || target == net.own.ethernet0.ipAddress) && ownLanReaches(net, target, ownLan)) {

@@ -9,13 +9,13 @@
 namespace kovrel {
 namespace {
 
-RouterState& parkedSlot(Simulator& sim, int router) {
-  return router == kRouterB ? sim.state.parkedB : sim.state.parkedA;
+RouterState& parkedSlot(Simulator& sim, RouterId router) {
+  return router == RouterId::b ? sim.state.parkedB : sim.state.parkedA;
 }
 
 // The leaving router takes the console's texts with it; the arriving one brings its own back,
 // unless it is about to boot and replace them anyway.
-void exchangeRouters(Simulator& sim, int router, bool restoreConsole = true) {
+void exchangeRouters(Simulator& sim, RouterId router, bool restoreConsole = true) {
   RouterState& leaving = parkedSlot(sim, sim.state.currentRouter);
   leaving = sim.state.current;
   leaving.consoleText = sim.console.output();
@@ -46,14 +46,14 @@ void tellListener(Simulator& sim) {
 
 }  // namespace
 
-SwitchOutcome switchRouter(Simulator& sim, int router) {
-  if (sim.state.training.topologyKind != kTwoRouterTopology) return SwitchOutcome::noSecondRouter;
+SwitchOutcome switchRouter(Simulator& sim, RouterId router) {
+  if (sim.state.training.topology != Topology::twoRouters) return SwitchOutcome::noSecondRouter;
   if (router == sim.state.currentRouter) return SwitchOutcome::alreadyThere;
   if (sim.interactionPending() != Interaction::none) {
     sim.services.messageBox.show(std::string(kSwitchWhenAtPrompt));
     return SwitchOutcome::refusedBusy;
   }
-  const bool firstVisit = router == kRouterB && sim.state.parkedB.config.hostname.empty();
+  const bool firstVisit = router == RouterId::b && sim.state.parkedB.config.hostname.empty();
   exchangeRouters(sim, router, !firstVisit);
   if (firstVisit) buildRouterB(sim);
   tellListener(sim);
@@ -61,9 +61,9 @@ SwitchOutcome switchRouter(Simulator& sim, int router) {
 }
 
 void returnConsoleToRouterA(Simulator& sim) {
-  if (sim.state.currentRouter == kRouterA) return;
+  if (sim.state.currentRouter == RouterId::a) return;
   sim.setInteraction(Interaction::none);
-  exchangeRouters(sim, kRouterA);
+  exchangeRouters(sim, RouterId::a);
   tellListener(sim);
 }
 

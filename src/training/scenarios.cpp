@@ -56,7 +56,7 @@ void initLabs(Simulator& sim, const std::string& labName) {
   TrainingState& training = sim.state.training;
   const bool fromOtherActivity = !training.consoleOpen || training.currentActivity != Activity::lab;
   training.currentActivity = Activity::lab;
-  training.topologyKind = kLabTopology;
+  training.topology = Topology::lab;
   training.currentLabName = labName;
   applyAddressSet(training.addresses, AddressSetName::lab);
   if (fromOtherActivity) training.learnMode = true;
@@ -75,7 +75,7 @@ bool initTests(Simulator& sim, const std::string& testName) {
   returnConsoleToRouterA(sim);
   TrainingState& training = sim.state.training;
   training.currentActivity = Activity::test;
-  training.topologyKind = kLabTopology;
+  training.topology = Topology::lab;
   training.currentTest = *test;
   applyAddressSet(training.addresses, *test == 3 ? AddressSetName::test3 : AddressSetName::lab);
   announce(sim, {Activity::test, TopologyPane::singleRouter, true, false, true});
@@ -93,7 +93,7 @@ bool inittroubleshooting(Simulator& sim, const std::string& name) {
   const bool twoRouters = *scenario >= 4;
   training.currentActivity = Activity::troubleshooting;
   training.currentTroubleshooting = *scenario;
-  training.topologyKind = twoRouters ? kTwoRouterTopology : kLabTopology;
+  training.topology = twoRouters ? Topology::twoRouters : Topology::lab;
   applyAddressSet(training.addresses, troubleshootingAddressSet(*scenario));
   announce(sim,
            {Activity::troubleshooting,

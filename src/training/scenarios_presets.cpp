@@ -89,7 +89,7 @@ void applyTroubleshootingPresets(Simulator& sim, int scenario) {
   if (!preset) return;
   if (!preset->routerB) {
     applyRouterPreset(sim.running(), preset->routerA);
-  } else if (sim.state.currentRouter == 0) {
+  } else if (sim.state.currentRouter == RouterId::a) {
     applyRouterPreset(sim.running(), preset->routerA);
     applyRouterPreset(sim.state.parkedB.config, *preset->routerB);
   } else {

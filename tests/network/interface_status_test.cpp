@@ -11,7 +11,8 @@ namespace {
 // Serial1 when RouterA is at the console, RouterA's Serial0 when RouterB is).
 struct StatusCase {
   const char* name;
-  int topology, router;
+  Topology topology;
+  RouterId router;
   InterfaceNumber interfaceNumber;
   bool shutdown;
   int clockRate;
@@ -22,24 +23,37 @@ struct StatusCase {
 
 const StatusCase kStatusCases[] = {
     // The lab topology: Serial0 needs its clock, the other interfaces only opening.
-    {"LabSerial0ShutWithClock", 1, 0, kSerial0, true, 64000, true, 0, false, false},
-    {"LabSerial0OpenWithoutClock", 1, 0, kSerial0, false, 0, true, 0, false, false},
-    {"LabSerial0OpenWithClock", 1, 0, kSerial0, false, 64000, true, 0, true, true},
-    {"LabSerial1Open", 1, 0, kSerial1, false, 0, true, 0, true, true},
-    {"LabEthernetOpen", 1, 0, kEthernet0, false, 0, true, 0, true, true},
-    {"LabEthernetShut", 1, 0, kEthernet0, true, 0, true, 0, false, false},
+    {"LabSerial0ShutWithClock", Topology::lab, RouterId::a, kSerial0, true, 64000, true, 0, false,
+     false},
+    {"LabSerial0OpenWithoutClock", Topology::lab, RouterId::a, kSerial0, false, 0, true, 0, false,
+     false},
+    {"LabSerial0OpenWithClock", Topology::lab, RouterId::a, kSerial0, false, 64000, true, 0, true,
+     true},
+    {"LabSerial1Open", Topology::lab, RouterId::a, kSerial1, false, 0, true, 0, true, true},
+    {"LabEthernetOpen", Topology::lab, RouterId::a, kEthernet0, false, 0, true, 0, true, true},
+    {"LabEthernetShut", Topology::lab, RouterId::a, kEthernet0, true, 0, true, 0, false, false},
     // RouterA at the console of the two-router topology.
-    {"RouterALinkFarEndShut", 2, 0, kSerial0, false, 64000, true, 0, true, false},
-    {"RouterALinkBothOpen", 2, 0, kSerial0, false, 64000, false, 0, true, true},
-    {"RouterALinkWithoutClock", 2, 0, kSerial0, false, 0, false, 0, false, false},
-    {"RouterASerial1AlwaysDown", 2, 0, kSerial1, false, 64000, false, 0, false, false},
-    {"RouterAEthernetOpen", 2, 0, kEthernet0, false, 0, true, 0, true, true},
+    {"RouterALinkFarEndShut", Topology::twoRouters, RouterId::a, kSerial0, false, 64000, true, 0,
+     true, false},
+    {"RouterALinkBothOpen", Topology::twoRouters, RouterId::a, kSerial0, false, 64000, false, 0,
+     true, true},
+    {"RouterALinkWithoutClock", Topology::twoRouters, RouterId::a, kSerial0, false, 0, false, 0,
+     false, false},
+    {"RouterASerial1AlwaysDown", Topology::twoRouters, RouterId::a, kSerial1, false, 64000, false,
+     0, false, false},
+    {"RouterAEthernetOpen", Topology::twoRouters, RouterId::a, kEthernet0, false, 0, true, 0, true,
+     true},
     // RouterB at the console: the clock comes from RouterA's parked Serial0.
-    {"RouterBLinkFarEndWithoutClock", 2, 1, kSerial1, false, 0, false, 0, true, false},
-    {"RouterBLinkFarEndClocked", 2, 1, kSerial1, false, 0, false, 56000, true, true},
-    {"RouterBLinkFarEndShut", 2, 1, kSerial1, false, 0, true, 56000, true, false},
-    {"RouterBLinkShut", 2, 1, kSerial1, true, 0, false, 56000, false, false},
-    {"RouterBSerial0AlwaysDown", 2, 1, kSerial0, false, 64000, false, 56000, false, false},
+    {"RouterBLinkFarEndWithoutClock", Topology::twoRouters, RouterId::b, kSerial1, false, 0, false,
+     0, true, false},
+    {"RouterBLinkFarEndClocked", Topology::twoRouters, RouterId::b, kSerial1, false, 0, false,
+     56000, true, true},
+    {"RouterBLinkFarEndShut", Topology::twoRouters, RouterId::b, kSerial1, false, 0, true, 56000,
+     true, false},
+    {"RouterBLinkShut", Topology::twoRouters, RouterId::b, kSerial1, true, 0, false, 56000, false,
+     false},
+    {"RouterBSerial0AlwaysDown", Topology::twoRouters, RouterId::b, kSerial0, false, 64000, false,
+     56000, false, false},
 };
 
 class InterfaceStatusTest : public ::testing::TestWithParam<StatusCase> {};
@@ -47,7 +61,7 @@ class InterfaceStatusTest : public ::testing::TestWithParam<StatusCase> {};
 TEST_P(InterfaceStatusTest, StatusTexts) {
   const StatusCase& c = GetParam();
   NetworkRecords records;
-  records.topologyKind = c.topology;
+  records.topology = c.topology;
   records.currentRouter = c.router;
   InterfaceConfig& interface = records.own.interface(c.interfaceNumber);
   interface.shutdown = c.shutdown;
@@ -69,14 +83,6 @@ TEST_P(InterfaceStatusTest, StatusTexts) {
 
 INSTANTIATE_TEST_SUITE_P(Table, InterfaceStatusTest, ::testing::ValuesIn(kStatusCases),
                          [](const auto& test) { return std::string(test.param.name); });
-
-TEST(InterfaceStatus, UnknownTopologyHasNoTexts) {
-  NetworkRecords records;
-  records.topologyKind = 0;
-  openInterface(records.own, kEthernet0, "10.1.1.1");
-  EXPECT_EQ(interfaceStatusLine(records.view(), kEthernet0), "");
-  EXPECT_FALSE(interfaceUp(records.view(), kEthernet0));
-}
 
 }  // namespace
 }  // namespace kovrel::testing

@@ -36,10 +36,10 @@ struct NetworkRecords {
   RouterConfig own;
   RouterConfig other;
   AddressSet addresses;
-  int topologyKind = kLabTopology;
-  int currentRouter = kRouterA;
+  Topology topology = Topology::lab;
+  RouterId currentRouter = RouterId::a;
 
-  NetworkView view() const { return {own, other, addresses, topologyKind, currentRouter}; }
+  NetworkView view() const { return {own, other, addresses, topology, currentRouter}; }
 };
 
 /// The lab topology with the lab address set and a factory router.
@@ -54,7 +54,7 @@ inline NetworkRecords labRecords() {
 /// RIP for their two networks. `routerBAtConsole` puts RouterB in `own`.
 inline NetworkRecords workingTwoRouters(bool routerBAtConsole = false) {
   NetworkRecords records;
-  records.topologyKind = kTwoRouterTopology;
+  records.topology = Topology::twoRouters;
   applyAddressSet(records.addresses, AddressSetName::troubleshooting6);
   RouterConfig routerA, routerB;
   openInterface(routerA, kSerial0, "204.56.7.1", 56000);
@@ -67,7 +67,7 @@ inline NetworkRecords workingTwoRouters(bool routerBAtConsole = false) {
   routerB.ripNetworks = {"204.56.7.0", "208.109.1.0"};
   records.own = routerBAtConsole ? routerB : routerA;
   records.other = routerBAtConsole ? routerA : routerB;
-  records.currentRouter = routerBAtConsole ? kRouterB : kRouterA;
+  records.currentRouter = routerBAtConsole ? RouterId::b : RouterId::a;
   return records;
 }
 

@@ -91,14 +91,14 @@ const VariantCase kVariants[] = {
      "twoRouterTopologyA_RouterA", AddressSetName::troubleshooting4And5},
     {[](Simulator& sim) {
        inittroubleshooting(sim, "troubleshooting5");
-       switchRouter(sim, kRouterB);
+       switchRouter(sim, RouterId::b);
      },
      "twoRouterTopologyA_RouterB", AddressSetName::troubleshooting4And5},
     {[](Simulator& sim) { inittroubleshooting(sim, "troubleshooting6"); },
      "twoRouterTopologyB_RouterA", AddressSetName::troubleshooting6},
     {[](Simulator& sim) {
        inittroubleshooting(sim, "troubleshooting6");
-       switchRouter(sim, kRouterB);
+       switchRouter(sim, RouterId::b);
      },
      "twoRouterTopologyB_RouterB", AddressSetName::troubleshooting6},
 };
@@ -178,7 +178,7 @@ TEST(TopologyDiagram, NoShutdownWithClockRateChangesTheSerialState) {
 TEST(TopologyDiagram, TheRouterAtTheConsoleIsMarked) {
   SimulatorFixture fixture;
   inittroubleshooting(fixture.sim, "troubleshooting6");
-  switchRouter(fixture.sim, kRouterB);
+  switchRouter(fixture.sim, RouterId::b);
   const TopologyDiagram diagram = diagramFor(fixture.sim);
   EXPECT_FALSE(diagram.node(DiagramPlace::leftRouter).atConsole);
   EXPECT_TRUE(diagram.node(DiagramPlace::rightRouter).atConsole);

@@ -8,8 +8,12 @@
 namespace kovrel::testing {
 namespace {
 
-RouterConfig& routerA(NetworkRecords& r) { return r.currentRouter == kRouterA ? r.own : r.other; }
-RouterConfig& routerB(NetworkRecords& r) { return r.currentRouter == kRouterB ? r.own : r.other; }
+RouterConfig& routerA(NetworkRecords& r) {
+  return r.currentRouter == RouterId::a ? r.own : r.other;
+}
+RouterConfig& routerB(NetworkRecords& r) {
+  return r.currentRouter == RouterId::b ? r.own : r.other;
+}
 
 using Change = void (*)(NetworkRecords&);
 

@@ -142,7 +142,8 @@ class Replay {
     if (opensSession && f_.mode() == CliMode::none) f_.type("\r");
     static const std::regex kSwitch("Router([AB]) button");
     std::smatch button;
-    if (std::regex_search(action, button, kSwitch)) switchRouter(f_.sim, button[1] == "A" ? 0 : 1);
+    if (std::regex_search(action, button, kSwitch))
+      switchRouter(f_.sim, button[1] == "A" ? RouterId::a : RouterId::b);
     playEvents(action, opensSession);
     check(sentence, sentence.starts_with("If ") ? "" : action);
   }

@@ -19,8 +19,8 @@ class RouterSwitchTest : public ::testing::Test {
 };
 
 TEST_F(RouterSwitchTest, FirstVisitBootsRouterB) {
-  EXPECT_EQ(switchRouter(fixture.sim, 1), SwitchOutcome::switched);
-  EXPECT_EQ(fixture.sim.state.currentRouter, 1);
+  EXPECT_EQ(switchRouter(fixture.sim, RouterId::b), SwitchOutcome::switched);
+  EXPECT_EQ(fixture.sim.state.currentRouter, RouterId::b);
   const std::string& output = fixture.sim.console.output();
   EXPECT_NE(output.find("RouterB con0 is now available"), std::string::npos);
   EXPECT_TRUE(output.ends_with("Press RETURN to get started."));
@@ -34,17 +34,17 @@ TEST_F(RouterSwitchTest, FirstVisitBootsRouterB) {
 TEST_F(RouterSwitchTest, ConsolesAreKeptWithHalfTypedInput) {
   fixture.type("show ver");
   const std::string consoleOfA = fixture.sim.console.output();
-  ASSERT_EQ(switchRouter(fixture.sim, 1), SwitchOutcome::switched);
+  ASSERT_EQ(switchRouter(fixture.sim, RouterId::b), SwitchOutcome::switched);
   fixture.enter("");
   fixture.type("ena");
   const std::string consoleOfB = fixture.sim.console.output();
 
-  ASSERT_EQ(switchRouter(fixture.sim, 0), SwitchOutcome::switched);
+  ASSERT_EQ(switchRouter(fixture.sim, RouterId::a), SwitchOutcome::switched);
   EXPECT_EQ(fixture.sim.console.output(), consoleOfA);
   EXPECT_EQ(fixture.input(), "RouterA#show ver");
   EXPECT_EQ(fixture.running().hostname, "RouterA");
 
-  ASSERT_EQ(switchRouter(fixture.sim, 1), SwitchOutcome::switched);
+  ASSERT_EQ(switchRouter(fixture.sim, RouterId::b), SwitchOutcome::switched);
   EXPECT_EQ(fixture.sim.console.output(), consoleOfB);  // no second boot
   EXPECT_EQ(fixture.input(), "RouterB>ena");
   fixture.type("ble\r");
@@ -54,10 +54,10 @@ TEST_F(RouterSwitchTest, ConsolesAreKeptWithHalfTypedInput) {
 TEST_F(RouterSwitchTest, RefusedWhileAQuestionIsOpen) {
   fixture.enter("copy running-config startup-config");
   const std::string output = fixture.sim.console.output();
-  EXPECT_EQ(switchRouter(fixture.sim, 1), SwitchOutcome::refusedBusy);
+  EXPECT_EQ(switchRouter(fixture.sim, RouterId::b), SwitchOutcome::refusedBusy);
   EXPECT_EQ(fixture.platform.messages,
             std::vector<std::string>{" Please switch router when at prompt"});
-  EXPECT_EQ(fixture.sim.state.currentRouter, 0);
+  EXPECT_EQ(fixture.sim.state.currentRouter, RouterId::a);
   EXPECT_EQ(fixture.sim.console.output(), output);
   EXPECT_EQ(fixture.input(), "Destination filename [startup-config]?");
   EXPECT_TRUE(fixture.sim.state.parkedB.config.hostname.empty());  // still never visited
@@ -65,11 +65,11 @@ TEST_F(RouterSwitchTest, RefusedWhileAQuestionIsOpen) {
 
 TEST_F(RouterSwitchTest, NoSwitchToTheSameRouterOrInTheLabTopology) {
   const std::string output = fixture.sim.console.output();
-  EXPECT_EQ(switchRouter(fixture.sim, 0), SwitchOutcome::alreadyThere);
+  EXPECT_EQ(switchRouter(fixture.sim, RouterId::a), SwitchOutcome::alreadyThere);
   EXPECT_EQ(fixture.sim.console.output(), output);
   initLabs(fixture.sim, "aboutTheLabs");
-  EXPECT_EQ(switchRouter(fixture.sim, 1), SwitchOutcome::noSecondRouter);
-  EXPECT_EQ(fixture.sim.state.currentRouter, 0);
+  EXPECT_EQ(switchRouter(fixture.sim, RouterId::b), SwitchOutcome::noSecondRouter);
+  EXPECT_EQ(fixture.sim.state.currentRouter, RouterId::a);
 }
 
 TEST_F(RouterSwitchTest, OtherRouterIsSeenAsLastLeft) {
@@ -77,7 +77,7 @@ TEST_F(RouterSwitchTest, OtherRouterIsSeenAsLastLeft) {
        {"configure terminal", "interface serial 0", "clock rate 64000", "no shutdown", "end"}) {
     fixture.enter(line);
   }
-  ASSERT_EQ(switchRouter(fixture.sim, 1), SwitchOutcome::switched);
+  ASSERT_EQ(switchRouter(fixture.sim, RouterId::b), SwitchOutcome::switched);
   for (const char* line :
        {"", "enable", "configure terminal", "interface serial 1", "no shutdown"}) {
     fixture.enter(line);
@@ -88,7 +88,7 @@ TEST_F(RouterSwitchTest, OtherRouterIsSeenAsLastLeft) {
   fixture.enter("no shutdown");  // accepted, but RouterB's Serial0 is not cabled
   EXPECT_TRUE(fixture.running().serial0.shutdown);
   fixture.enter("end");
-  ASSERT_EQ(switchRouter(fixture.sim, 0), SwitchOutcome::switched);
+  ASSERT_EQ(switchRouter(fixture.sim, RouterId::a), SwitchOutcome::switched);
   EXPECT_EQ(interfaceStatusLine(fixture.sim, kSerial0),
             "Serial0 is administratively up, line protocol is up");
 }

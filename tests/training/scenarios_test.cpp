@@ -15,9 +15,9 @@ namespace {
 class RecordingListener : public ActivityListener {
  public:
   void activityStarted(const ActivityPanes& panes) override { started.push_back(panes); }
-  void routerSwitched(int router) override { switches.push_back(router); }
+  void routerSwitched(RouterId router) override { switches.push_back(router); }
   std::vector<ActivityPanes> started;
-  std::vector<int> switches;
+  std::vector<RouterId> switches;
 };
 
 class ScenariosTest : public ::testing::Test {
@@ -39,7 +39,7 @@ TEST_F(ScenariosTest, FirstLabBootsLaterLabsKeepTheRouter) {
   EXPECT_EQ(fixture.newOutput(), "");  // no boot
   EXPECT_EQ(fixture.running().hostname, "lab1");
   EXPECT_EQ(training().currentLabName, "routerModes");
-  EXPECT_EQ(training().topologyKind, 1);
+  EXPECT_EQ(training().topology, Topology::lab);
   const std::string text = training().instructionText;
   initLabs(fixture.sim, "noSuchLab");  // no lesson: the previous text stays
   EXPECT_EQ(training().instructionText, text);
@@ -98,7 +98,7 @@ TEST(TroubleshootingStart, LeavesNoTraceOfEarlierWorkAndBuildsRouterBAsParked) {
     SimulatorFixture used;
     ASSERT_TRUE(
         inittroubleshooting(used.sim, scenario == 6 ? "troubleshooting5" : "troubleshooting6"));
-    switchRouter(used.sim, 1);
+    switchRouter(used.sim, RouterId::b);
     for (const char* line :
          {"", "enable", "conf t", "hostname x", "enable secret s", "ip host web 1.1.1.1",
           "access-list 7 deny any", "int s1", "bandwidth 64", "ip address 10.9.9.9 255.0.0.0",
@@ -107,18 +107,18 @@ TEST(TroubleshootingStart, LeavesNoTraceOfEarlierWorkAndBuildsRouterBAsParked) {
     }
     ASSERT_TRUE(inittroubleshooting(used.sim, name));
     EXPECT_EQ(used.running(), fresh.running()) << name;
-    EXPECT_EQ(used.sim.state.training.topologyKind, fresh.sim.state.training.topologyKind);
+    EXPECT_EQ(used.sim.state.training.topology, fresh.sim.state.training.topology);
     EXPECT_NE(used.sim.console.output().find(fresh.running().hostname + " con0 is now available"),
               std::string::npos);
     EXPECT_EQ(used.sim.state.training.currentTroubleshooting, scenario);
     EXPECT_NE(used.sim.state.training.solutionText.find("Solution To Troubleshooting " +
                                                         std::to_string(scenario)),
               std::string::npos);
-    if (fresh.sim.state.training.topologyKind != 2) continue;
+    if (fresh.sim.state.training.topology != Topology::twoRouters) continue;
     EXPECT_EQ(used.sim.state.parkedB.config, fresh.sim.state.parkedB.config) << name;
     const RouterConfig parked = fresh.sim.state.parkedB.config;
     EXPECT_TRUE(parked.hostname.empty());
-    ASSERT_EQ(switchRouter(fresh.sim, 1), SwitchOutcome::switched);
+    ASSERT_EQ(switchRouter(fresh.sim, RouterId::b), SwitchOutcome::switched);
     RouterConfig live = fresh.running();
     EXPECT_EQ(live.hostname, "RouterB");
     live.hostname.clear();
@@ -128,16 +128,16 @@ TEST(TroubleshootingStart, LeavesNoTraceOfEarlierWorkAndBuildsRouterBAsParked) {
 
 TEST_F(ScenariosTest, TwoRouterStartReturnsTheConsoleToRouterA) {
   ASSERT_TRUE(inittroubleshooting(fixture.sim, "troubleshooting4"));
-  ASSERT_EQ(switchRouter(fixture.sim, 1), SwitchOutcome::switched);
+  ASSERT_EQ(switchRouter(fixture.sim, RouterId::b), SwitchOutcome::switched);
   fixture.enter("");
   fixture.type("half typed");
   ASSERT_TRUE(inittroubleshooting(fixture.sim, "troubleshooting6"));
-  EXPECT_EQ(fixture.sim.state.currentRouter, 0);
+  EXPECT_EQ(fixture.sim.state.currentRouter, RouterId::a);
   EXPECT_EQ(fixture.running().hostname, "RouterA");
   EXPECT_EQ(fixture.running().serial0.ipAddress, "204.56.7.1");
   EXPECT_TRUE(fixture.sim.state.parkedB.config.hostname.empty());  // RouterB is built again
   EXPECT_EQ(fixture.sim.state.parkedB.config.ethernet0.ipAddress, "208.109.1.1");
-  EXPECT_EQ(listener.switches, (std::vector<int>{1, 0}));
+  EXPECT_EQ(listener.switches, (std::vector<RouterId>{RouterId::b, RouterId::a}));
 }
 
 TEST_F(ScenariosTest, TwoRouterAddressSetsKeepTheLabOnlyAddresses) {

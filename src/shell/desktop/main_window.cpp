@@ -117,7 +117,9 @@ void MainWindow::connectConsole() {
   connect(console, &ConsoleWidget::pageLengthChanged, this,
           [this](int lines) { engine_->setPageLength(lines); });
   connect(topology_, &TopologyWindow::routerRequested, this, [this](int router) {
-    engine_->run([this, router] { switchRouter(engine_->simulator(), router); });
+    // The router bar numbers its buttons 0 (RouterA) and 1 (RouterB).
+    const RouterId id = router == 0 ? RouterId::a : RouterId::b;
+    engine_->run([this, id] { switchRouter(engine_->simulator(), id); });
     topology_->console()->focusInput();
   });
 }
@@ -170,8 +172,8 @@ void MainWindow::activityStarted(const ActivityPanes& panes) {
   showWindow(topology_);
 }
 
-void MainWindow::routerSwitched(int currentRouter) {
-  topology_->setCurrentRouter(currentRouter);
+void MainWindow::routerSwitched(RouterId currentRouter) {
+  topology_->setCurrentRouter(currentRouter == RouterId::b ? 1 : 0);
   redrawPicture();
 }
 

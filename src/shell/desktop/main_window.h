@@ -34,7 +34,7 @@ class MainWindow : public QMainWindow, public ActivityListener {
   void start();
 
   void activityStarted(const ActivityPanes& panes) override;
-  void routerSwitched(int currentRouter) override;
+  void routerSwitched(RouterId currentRouter) override;
 
   // The menu commands.
   void startLab(const std::string& labName);

@@ -67,8 +67,8 @@ std::string joined(std::span<const std::string> words) {
   return text;
 }
 
-void switchTo(Simulator& sim, int router, ProgramCommandResult& result) {
-  const char* name = router == 0 ? "RouterA" : "RouterB";
+void switchTo(Simulator& sim, RouterId router, ProgramCommandResult& result) {
+  const char* name = router == RouterId::a ? "RouterA" : "RouterB";
   switch (switchRouter(sim, router)) {
     case SwitchOutcome::alreadyThere:
       result.lines.push_back(std::string(name) + " is already at the console.");
@@ -140,11 +140,11 @@ void troubleshootingCommand(Simulator& sim, Arguments arguments, ProgramCommandR
 }
 
 void routerACommand(Simulator& sim, Arguments, ProgramCommandResult& result) {
-  switchTo(sim, 0, result);
+  switchTo(sim, RouterId::a, result);
 }
 
 void routerBCommand(Simulator& sim, Arguments, ProgramCommandResult& result) {
-  switchTo(sim, 1, result);
+  switchTo(sim, RouterId::b, result);
 }
 
 void networkCommand(Simulator& sim, Arguments, ProgramCommandResult& result) {
