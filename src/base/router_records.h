@@ -43,9 +43,13 @@ struct asNetworkAssociation {
   bool operator==(const asNetworkAssociation&) const = default;
 };
 
+/// What a standard access-list entry matches and whether it permits or denies it: any source,
+/// one host, or the addresses an address and wildcard pair covers.
+enum class AccessEntryKind { denyAddress, permitAddress, denyAny, permitAny, permitHost, denyHost };
+
 /// One line of a standard access list.
 struct accessListInfo {
-  int entryKind = 0;
+  AccessEntryKind entryKind = AccessEntryKind::denyAddress;
   std::string address;
   std::string wildcard;
   int listNumber = 0;
@@ -123,6 +127,20 @@ const char* cliModeName(CliMode mode);
 const char* promptSuffix(CliMode mode);
 bool isConfigurationMode(CliMode mode);
 
+/// The terminal line that "line" selected last; its password, login and exec-timeout commands
+/// change that line's fields.
+enum class TerminalLine { none, aux, console, vty };
+
+/// Where the copy dialog stands: the question whose answer the next entered line is.
+enum class CopyDialogStep {
+  none,
+  saveDestination,  // copy running-config startup-config
+  loadDestination,  // copy startup-config running-config
+  tftpHost,         // copy tftp running-config
+  tftpSource,
+  tftpDestination,
+};
+
 /// The live state of one router: its console session and its running configuration.
 struct RouterState {
   std::string prompt;
@@ -131,10 +149,10 @@ struct RouterState {
   int historyIndex = 1;
   std::string historyDraft;
   CliMode mode = CliMode::none;
-  std::string currentLine;  // "aux", "con" or "vty"
+  TerminalLine currentLine = TerminalLine::none;
   int passwordTries = 0;
   InterfaceNumber currentInterface = kSerial0;  // the one "interface" selected last
-  std::string copyDialogState;
+  CopyDialogStep copyDialogStep = CopyDialogStep::none;
   int igrpAsNumber = 0;     // running state only, never saved
   std::string consoleText;  // the console output while this router is parked
   std::string inputText;    // the input line while this router is parked

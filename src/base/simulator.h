@@ -44,7 +44,6 @@ struct TftpRequest {
   std::string destinationFile;
 };
 
-/// Console-wide fields: one set for the program, not per router.
 /// The entered line that an invalid-input reply points into: the line as echoed, where its typed
 /// text starts, and the word that the handler's forms refused (none: no single word was).
 struct EnteredLine {
@@ -53,10 +52,14 @@ struct EnteredLine {
   std::optional<std::size_t> unmatchedWord;
 };
 
+/// The banner that banner entry fills.
+enum class BannerKind { motd, exec, login };
+
+/// Console-wide fields: one set for the program, not per router.
 struct ConsoleFields {
   Interaction interactionPending = Interaction::none;
   EnteredLine entered;
-  std::string bannerKind;  // "motd", "exec" or "login"
+  BannerKind bannerKind = BannerKind::motd;
   std::string bannerDelimiter;
   std::string bannerText;
   bool helpListingActive = false;

@@ -22,7 +22,7 @@ std::optional<int> standardListNumber(std::string_view word) {
 /// (position 0 when the form has none).
 struct EntryForm {
   std::string_view pattern;
-  int kind;
+  AccessEntryKind kind;
   std::size_t addressWord;
   std::size_t wildcardWord;
 };
@@ -30,12 +30,12 @@ struct EntryForm {
 // Order matters: "permit host A" must be tried before "permit A W" would read "host" as the
 // address.
 constexpr std::array<EntryForm, 6> kEntryForms = {{
-    {"access-list variable deny any", kDenyAny, 0, 0},
-    {"access-list variable permit any", kPermitAny, 0, 0},
-    {"access-list variable permit host variable", kPermitHost, 4, 0},
-    {"access-list variable deny host variable", kDenyHost, 4, 0},
-    {"access-list variable permit variable variable", kPermitAddress, 3, 4},
-    {"access-list variable deny variable variable", kDenyAddress, 3, 4},
+    {"access-list variable deny any", AccessEntryKind::denyAny, 0, 0},
+    {"access-list variable permit any", AccessEntryKind::permitAny, 0, 0},
+    {"access-list variable permit host variable", AccessEntryKind::permitHost, 4, 0},
+    {"access-list variable deny host variable", AccessEntryKind::denyHost, 4, 0},
+    {"access-list variable permit variable variable", AccessEntryKind::permitAddress, 3, 4},
+    {"access-list variable deny variable variable", AccessEntryKind::denyAddress, 3, 4},
 }};
 
 // The entry a form describes, or nothing when the number or an address is refused.

@@ -7,16 +7,6 @@
 
 namespace kovrel {
 
-/// The kinds of standard access-list entries, as `accessListInfo::entryKind` holds them.
-enum AccessListEntryKind {
-  kDenyAddress = 0,
-  kPermitAddress = 1,
-  kDenyAny = 3,
-  kPermitAny = 4,
-  kPermitHost = 5,
-  kDenyHost = 6,
-};
-
 /// "access-list N permit|deny ..." in global configuration mode: appends one entry to the
 /// standard list N (1 to 99), unless the same entry is already there.
 void accessListCommand(Simulator& sim, const CommandInput& input);

@@ -8,10 +8,10 @@ namespace {
 
 // A banner's text is not taken from the command line: the third word only gives the delimiter,
 // and the lines that follow are the text, typed as the student wants them to appear.
-void startBannerEntry(Simulator& sim, std::string_view kind, char delimiter) {
+void startBannerEntry(Simulator& sim, BannerKind kind, char delimiter) {
   ConsoleFields& console = sim.state.console;
   console.bannerDelimiter = std::string(1, delimiter);
-  console.bannerKind = std::string(kind);
+  console.bannerKind = kind;
   console.bannerText.clear();
   sim.router().prompt.clear();
   writeConsoleLine(
@@ -20,17 +20,17 @@ void startBannerEntry(Simulator& sim, std::string_view kind, char delimiter) {
 }
 
 FormOutcome startMotd(Simulator& sim, const Words& words) {
-  startBannerEntry(sim, "motd", words[2].front());
+  startBannerEntry(sim, BannerKind::motd, words[2].front());
   return FormOutcome::done;
 }
 
 FormOutcome startLogin(Simulator& sim, const Words& words) {
-  startBannerEntry(sim, "login", words[2].front());
+  startBannerEntry(sim, BannerKind::login, words[2].front());
   return FormOutcome::done;
 }
 
 FormOutcome startExec(Simulator& sim, const Words& words) {
-  startBannerEntry(sim, "exec", words[2].front());
+  startBannerEntry(sim, BannerKind::exec, words[2].front());
   return FormOutcome::done;
 }
 

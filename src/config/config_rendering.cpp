@@ -85,21 +85,20 @@ void igrpGroups(Lines& out, const std::vector<asNetworkAssociation>& networks) {
 
 std::string accessListEntryText(const accessListInfo& entry) {
   switch (entry.entryKind) {
-    case kPermitAny:
+    case AccessEntryKind::permitAny:
       return " permit any";
-    case kDenyAny:
+    case AccessEntryKind::denyAny:
       return " deny   any";
-    case kDenyHost:
+    case AccessEntryKind::denyHost:
       return " deny   " + entry.address;
-    case kPermitHost:
+    case AccessEntryKind::permitHost:
       return " permit " + entry.address;
-    case kPermitAddress:
+    case AccessEntryKind::permitAddress:
       return " permit " + entry.address + ", wildcard bits " + entry.wildcard;
-    case kDenyAddress:
+    case AccessEntryKind::denyAddress:
       return " deny   " + entry.address + ", wildcard bits " + entry.wildcard;
-    default:
-      return {};
   }
+  return {};
 }
 
 namespace {

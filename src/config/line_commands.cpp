@@ -10,9 +10,9 @@
 namespace kovrel {
 namespace {
 
-/// One terminal line: the name `currentLine` holds for it and its fields in the configuration.
+/// One terminal line and its fields in the configuration.
 struct LineFields {
-  std::string_view name;
+  TerminalLine line;
   std::string RouterConfig::*password;
   bool RouterConfig::*login;
   int RouterConfig::*timeoutMinutes;
@@ -20,11 +20,11 @@ struct LineFields {
 };
 
 constexpr std::array<LineFields, 3> kLines = {{
-    {"aux", &RouterConfig::auxPassword, &RouterConfig::auxLogin,
+    {TerminalLine::aux, &RouterConfig::auxPassword, &RouterConfig::auxLogin,
      &RouterConfig::auxExecTimeoutMinutes, &RouterConfig::auxExecTimeoutSeconds},
-    {"con", &RouterConfig::conPassword, &RouterConfig::conLogin,
+    {TerminalLine::console, &RouterConfig::conPassword, &RouterConfig::conLogin,
      &RouterConfig::conExecTimeoutMinutes, &RouterConfig::conExecTimeoutSeconds},
-    {"vty", &RouterConfig::vtyPassword, &RouterConfig::vtyLogin,
+    {TerminalLine::vty, &RouterConfig::vtyPassword, &RouterConfig::vtyLogin,
      &RouterConfig::vtyExecTimeoutMinutes, &RouterConfig::vtyExecTimeoutSeconds},
 }};
 
@@ -32,22 +32,24 @@ constexpr int kMaxTimeoutMinutes = 35791;
 constexpr int kMaxTimeoutSeconds = 2147483;
 
 const LineFields* selectedLine(const Simulator& sim) {
-  for (const LineFields& line : kLines) {
-    if (line.name == sim.state.current.currentLine) return &line;
+  for (const LineFields& fields : kLines) {
+    if (fields.line == sim.state.current.currentLine) return &fields;
   }
   return nullptr;
 }
 
-FormOutcome selectLine(Simulator& sim, std::string_view name) {
-  sim.router().currentLine = std::string(name);
+FormOutcome selectLine(Simulator& sim, TerminalLine line) {
+  sim.router().currentLine = line;
   enterMode(sim, CliMode::configLine);
   return FormOutcome::done;
 }
 
 constexpr CommandForm kLineForms[] = {
-    {"line aux 0", [](Simulator& sim, const Words&) { return selectLine(sim, "aux"); }},
-    {"line console 0", [](Simulator& sim, const Words&) { return selectLine(sim, "con"); }},
-    {"line vty 0 4", [](Simulator& sim, const Words&) { return selectLine(sim, "vty"); }},
+    {"line aux 0", [](Simulator& sim, const Words&) { return selectLine(sim, TerminalLine::aux); }},
+    {"line console 0",
+     [](Simulator& sim, const Words&) { return selectLine(sim, TerminalLine::console); }},
+    {"line vty 0 4",
+     [](Simulator& sim, const Words&) { return selectLine(sim, TerminalLine::vty); }},
 };
 
 // Changes a field of the line selected by the last "line" command.

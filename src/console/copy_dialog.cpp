@@ -18,13 +18,15 @@ constexpr int kCopyPauseMs = 1000;
 struct CopyForm {
   std::string_view pattern;
   std::string_view question;
-  std::string_view dialogState;
+  CopyDialogStep dialogStep;
 };
 
 constexpr std::array<CopyForm, 3> kCopyForms = {{
-    {"copy running-config startup-config", "Destination filename [startup-config]?", "run_start"},
-    {"copy startup-config running-config", "Destination filename [running-config]?", "start_run"},
-    {"copy tftp running-config", "Address or name of remote host []?", "tftp_run"},
+    {"copy running-config startup-config", "Destination filename [startup-config]?",
+     CopyDialogStep::saveDestination},
+    {"copy startup-config running-config", "Destination filename [running-config]?",
+     CopyDialogStep::loadDestination},
+    {"copy tftp running-config", "Address or name of remote host []?", CopyDialogStep::tftpHost},
 }};
 
 // The only server of the labs, and the file it holds.
@@ -54,14 +56,14 @@ std::string answerText(const Simulator& sim, std::string_view line) {
 void closeDialog(Simulator& sim, std::string prompt) {
   sim.router().prompt = std::move(prompt);
   sim.router().mode = CliMode::priv;
-  sim.router().copyDialogState.clear();
+  sim.router().copyDialogStep = CopyDialogStep::none;
   sim.setInteraction(Interaction::none);
 }
 
-void nextQuestion(Simulator& sim, std::string_view question, std::string_view dialogState) {
+void nextQuestion(Simulator& sim, std::string_view question, CopyDialogStep dialogStep) {
   sim.router().prompt = std::string(question);
   sim.console.setInput(std::string(question));
-  sim.router().copyDialogState = std::string(dialogState);
+  sim.router().copyDialogStep = dialogStep;
 }
 
 void buildingConfiguration(Simulator& sim) {
@@ -104,7 +106,7 @@ void tftpHostAnswer(Simulator& sim, const std::string& answer) {
   } else {
     writeConsoleLine(sim, "");
     sim.state.tftpRequest.host = answer;
-    return nextQuestion(sim, "Source filename []?", "tftp_run_filename");
+    return nextQuestion(sim, "Source filename []?", CopyDialogStep::tftpSource);
   }
   closeDialog(sim, sim.router().savedPrompt);
 }
@@ -112,7 +114,7 @@ void tftpHostAnswer(Simulator& sim, const std::string& answer) {
 void tftpSourceAnswer(Simulator& sim, const std::string& answer) {
   writeConsoleLine(sim, "");
   sim.state.tftpRequest.sourceFile = answer;
-  nextQuestion(sim, "Destination filename [running-config]?", "tftp_run_filename_run");
+  nextQuestion(sim, "Destination filename [running-config]?", CopyDialogStep::tftpDestination);
 }
 
 void tftpTransfer(Simulator& sim, const TftpRequest& request) {
@@ -140,16 +142,16 @@ void tftpDestinationAnswer(Simulator& sim, const std::string& answer) {
 using AnswerStep = void (*)(Simulator& sim, const std::string& answer);
 
 struct DialogStep {
-  std::string_view dialogState;
+  CopyDialogStep dialogStep;
   AnswerStep step;
 };
 
 constexpr std::array<DialogStep, 5> kDialogSteps = {{
-    {"run_start", saveAnswer},
-    {"start_run", loadAnswer},
-    {"tftp_run", tftpHostAnswer},
-    {"tftp_run_filename", tftpSourceAnswer},
-    {"tftp_run_filename_run", tftpDestinationAnswer},
+    {CopyDialogStep::saveDestination, saveAnswer},
+    {CopyDialogStep::loadDestination, loadAnswer},
+    {CopyDialogStep::tftpHost, tftpHostAnswer},
+    {CopyDialogStep::tftpSource, tftpSourceAnswer},
+    {CopyDialogStep::tftpDestination, tftpDestinationAnswer},
 }};
 
 }  // namespace
@@ -162,7 +164,7 @@ void copyCommand(Simulator& sim, const CommandInput& input) {
     const MatchResult result = matchCommand(line, form.pattern, prompt);
     if (result == MatchResult::match) {
       askQuestion(sim, std::string(form.question), Interaction::copyDialog);
-      sim.router().copyDialogState = std::string(form.dialogState);
+      sim.router().copyDialogStep = form.dialogStep;
       return;
     }
     incomplete = incomplete || result == MatchResult::incomplete;
@@ -177,7 +179,7 @@ void copyCommand(Simulator& sim, const CommandInput& input) {
 void copyDialog(Simulator& sim, std::string_view line) {
   const std::string answer = answerText(sim, line);
   for (const DialogStep& step : kDialogSteps) {
-    if (sim.router().copyDialogState == step.dialogState) return step.step(sim, answer);
+    if (sim.router().copyDialogStep == step.dialogStep) return step.step(sim, answer);
   }
   // A dialog step nobody knows cannot take an answer: close it rather than strand the console.
   closeDialog(sim, modePrompt(sim, CliMode::priv));

@@ -38,9 +38,9 @@ void bannerLine(Simulator& sim) {
       console.bannerDelimiter.empty() ? std::string::npos : line.find(console.bannerDelimiter);
   if (delimiter != std::string::npos) {
     RouterConfig& config = sim.running();
-    std::string& banner = console.bannerKind == "exec"    ? config.bannerExec
-                          : console.bannerKind == "login" ? config.bannerLogin
-                                                          : config.bannerMotd;
+    std::string& banner = console.bannerKind == BannerKind::exec    ? config.bannerExec
+                          : console.bannerKind == BannerKind::login ? config.bannerLogin
+                                                                    : config.bannerMotd;
     banner = console.bannerText + line.substr(0, delimiter);
     sim.router().prompt = modePrompt(sim, CliMode::conf);
     sim.setInteraction(Interaction::none);

@@ -30,7 +30,7 @@ void loadRouter(Simulator& sim) {
   RouterState& router = sim.router();
   sim.setInteraction(Interaction::none);
   router.passwordTries = 0;
-  router.currentLine.clear();
+  router.currentLine = TerminalLine::none;
   router.mode = CliMode::none;
   router.prompt.clear();
   sim.state.console.helpListingActive = false;

@@ -7,36 +7,25 @@
 namespace kovrel {
 namespace {
 
-// The entry kinds of a standard access list as the configuration stores them.
-enum EntryKind {
-  kDenyWildcard = 0,
-  kPermitWildcard = 1,
-  kDenyAny = 3,
-  kPermitAny = 4,
-  kPermitHost = 5,
-  kDenyHost = 6,
-};
-
 // Whether the entry covers the target, and if so whether it denies it.
 std::optional<bool> entryDenies(const accessListInfo& entry, std::string_view target) {
   switch (entry.entryKind) {
-    case kPermitAny:
+    case AccessEntryKind::permitAny:
       return false;
-    case kDenyAny:
+    case AccessEntryKind::denyAny:
       return true;
-    case kPermitHost:
+    case AccessEntryKind::permitHost:
       if (target == entry.address) return false;
       return std::nullopt;
-    case kDenyHost:
+    case AccessEntryKind::denyHost:
       if (target == entry.address) return true;
       return std::nullopt;
-    case kDenyWildcard:
-    case kPermitWildcard:
+    case AccessEntryKind::denyAddress:
+    case AccessEntryKind::permitAddress:
       if (!matchesWildcard(target, entry.address, entry.wildcard)) return std::nullopt;
-      return entry.entryKind == kDenyWildcard;
-    default:
-      return std::nullopt;
+      return entry.entryKind == AccessEntryKind::denyAddress;
   }
+  return std::nullopt;
 }
 
 }  // namespace

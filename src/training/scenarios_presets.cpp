@@ -4,7 +4,6 @@ namespace kovrel {
 namespace {
 
 constexpr const char* kPresetMask = "255.255.255.0";
-constexpr int kDenyAnyEntry = 3;
 
 InterfacePreset open(InterfaceNumber number, const char* address, int clockRate = 0) {
   return {number, false, address, clockRate, 0};
@@ -25,7 +24,7 @@ TroubleshootingPreset scenario6() {
       RouterPreset{{open(kSerial1, "204.56.7.2"), routerBLan},
                    true,
                    {"204.56.7.0", "208.109.1.0"},
-                   {accessListInfo{kDenyAnyEntry, "", "0.0.0.0", 12}}},
+                   {accessListInfo{AccessEntryKind::denyAny, "", "0.0.0.0", 12}}},
   };
 }
 

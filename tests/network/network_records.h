@@ -18,18 +18,13 @@ inline void openInterface(RouterConfig& config, InterfaceNumber number, const st
   interface.clockRate = clockRate;
 }
 
-inline accessListInfo aclEntry(int listNumber, int kind, const std::string& address = "",
+inline accessListInfo aclEntry(int listNumber, AccessEntryKind kind,
+                               const std::string& address = "",
                                const std::string& wildcard = "0.0.0.0") {
   return accessListInfo{kind, address, wildcard, listNumber};
 }
 
-// Entry kinds as the configuration stores them.
-inline constexpr int kDenyWildcard = 0;
-inline constexpr int kPermitWildcard = 1;
-inline constexpr int kDenyAny = 3;
-inline constexpr int kPermitAny = 4;
-inline constexpr int kPermitHost = 5;
-inline constexpr int kDenyHost = 6;
+using enum AccessEntryKind;
 
 /// The records of one network question: both routers, the addresses and who is at the console.
 struct NetworkRecords {

@@ -20,15 +20,15 @@ struct AclCase {
 
 // Lists without entries, first-match order and deny-host entries are in the reachability tables.
 const AclCase kAclCases[] = {
-    {"GroupZeroDeniesNothing", {aclEntry(1, kDenyAny)}, 0, "10.1.1.1", false},
-    {"PermitHostMatches", {aclEntry(1, kPermitHost, "10.1.1.1")}, 1, "10.1.1.1", false},
-    {"PermitHostOtherTarget", {aclEntry(1, kPermitHost, "10.1.1.1")}, 1, "10.1.1.2", true},
+    {"GroupZeroDeniesNothing", {aclEntry(1, denyAny)}, 0, "10.1.1.1", false},
+    {"PermitHostMatches", {aclEntry(1, permitHost, "10.1.1.1")}, 1, "10.1.1.1", false},
+    {"PermitHostOtherTarget", {aclEntry(1, permitHost, "10.1.1.1")}, 1, "10.1.1.2", true},
     {"PermitWildcardOutside",
-     {aclEntry(1, kPermitWildcard, "10.1.1.0", "0.0.0.255")},
+     {aclEntry(1, permitAddress, "10.1.1.0", "0.0.0.255")},
      1,
      "10.1.2.7",
      true},
-    {"OtherListsSkipped", {aclEntry(2, kDenyAny), aclEntry(1, kPermitAny)}, 1, "10.1.1.1", false},
+    {"OtherListsSkipped", {aclEntry(2, denyAny), aclEntry(1, permitAny)}, 1, "10.1.1.1", false},
 };
 
 class AccessListDeniesTest : public ::testing::TestWithParam<AclCase> {};
@@ -63,18 +63,16 @@ void lanListOut(RouterConfig& r, std::vector<accessListInfo> entries, int group)
   r.ethernet0.accessGroupOut = group;
 }
 void denyLanFirst(RouterConfig& r) {
-  lanListOut(r, {aclEntry(1, kDenyWildcard, "192.160.5.0", "0.0.0.255"), aclEntry(1, kPermitAny)},
-             1);
+  lanListOut(r, {aclEntry(1, denyAddress, "192.160.5.0", "0.0.0.255"), aclEntry(1, permitAny)}, 1);
 }
 void permitAnyFirst(RouterConfig& r) {
-  lanListOut(r, {aclEntry(1, kPermitAny), aclEntry(1, kDenyWildcard, "192.160.5.0", "0.0.0.255")},
-             1);
+  lanListOut(r, {aclEntry(1, permitAny), aclEntry(1, denyAddress, "192.160.5.0", "0.0.0.255")}, 1);
 }
-void emptyListOut(RouterConfig& r) { lanListOut(r, {aclEntry(1, kPermitAny)}, 7); }
+void emptyListOut(RouterConfig& r) { lanListOut(r, {aclEntry(1, permitAny)}, 7); }
 void missingListOut(RouterConfig& r) { lanListOut(r, {}, 7); }
 void denyingListIn(RouterConfig& r) {
   lanUp(r);
-  r.accessLists = {aclEntry(1, kDenyAny)};
+  r.accessLists = {aclEntry(1, denyAny)};
   r.ethernet0.accessGroupIn = 1;
 }
 void serialUp(RouterConfig& r) { openInterface(r, kSerial0, "220.155.5.1", 64000); }
@@ -94,7 +92,7 @@ void ripElsewhere(RouterConfig& r) {
 }
 void serialDeniesNeighbour(RouterConfig& r) {
   ripRunning(r);
-  r.accessLists = {aclEntry(3, kDenyHost, "220.155.5.2"), aclEntry(3, kPermitAny)};
+  r.accessLists = {aclEntry(3, denyHost, "220.155.5.2"), aclEntry(3, permitAny)};
   r.serial0.accessGroupOut = 3;
 }
 void serial1Up(RouterConfig& r) { openInterface(r, kSerial1, "10.9.9.1"); }

@@ -32,15 +32,15 @@ void bLanElsewhere(NetworkRecords& r) {
   routerB(r).ripNetworks = {"204.56.7.0", "208.110.1.0"};
 }
 void bLanDeniesEverything(NetworkRecords& r) {
-  routerB(r).accessLists = {aclEntry(12, kDenyAny)};
+  routerB(r).accessLists = {aclEntry(12, denyAny)};
   routerB(r).ethernet0.accessGroupOut = 12;
 }
 void aLinkDeniesHost(NetworkRecords& r) {
-  routerA(r).accessLists = {aclEntry(4, kDenyHost, "208.109.1.12"), aclEntry(4, kPermitAny)};
+  routerA(r).accessLists = {aclEntry(4, denyHost, "208.109.1.12"), aclEntry(4, permitAny)};
   routerA(r).serial0.accessGroupOut = 4;
 }
 void bLinkDeniesInbound(NetworkRecords& r) {
-  routerB(r).accessLists = {aclEntry(9, kDenyAny)};
+  routerB(r).accessLists = {aclEntry(9, denyAny)};
   routerB(r).serial1.accessGroupIn = 9;
 }
 void aSerial1Configured(NetworkRecords& r) { openInterface(routerA(r), kSerial1, "10.7.7.1"); }
