@@ -30,17 +30,17 @@ struct InterfaceConfig {
 
 /// One name-to-address pair of the static host table; a name with several addresses has one item
 /// per address.
-struct hostIpAssociation {
+struct HostAddress {
   std::string hostName;
   std::string address;
-  bool operator==(const hostIpAssociation&) const = default;
+  bool operator==(const HostAddress&) const = default;
 };
 
 /// One "network" statement under "router igrp", with the AS number it was given under.
-struct asNetworkAssociation {
+struct IgrpNetwork {
   int asNumber = 0;
   std::string network;
-  bool operator==(const asNetworkAssociation&) const = default;
+  bool operator==(const IgrpNetwork&) const = default;
 };
 
 /// What a standard access-list entry matches and whether it permits or denies it: any source,
@@ -48,12 +48,12 @@ struct asNetworkAssociation {
 enum class AccessEntryKind { denyAddress, permitAddress, denyAny, permitAny, permitHost, denyHost };
 
 /// One line of a standard access list.
-struct accessListInfo {
+struct AccessListEntry {
   AccessEntryKind entryKind = AccessEntryKind::denyAddress;
   std::string address;
   std::string wildcard;
   int listNumber = 0;
-  bool operator==(const accessListInfo&) const = default;
+  bool operator==(const AccessListEntry&) const = default;
 };
 
 /// The interface numbers every per-interface operation takes.
@@ -95,12 +95,12 @@ struct RouterConfig {
   InterfaceConfig serial1 = InterfaceConfig::serialFactory();
   InterfaceConfig ethernet0 = InterfaceConfig::ethernetFactory();
   std::vector<std::string> nameServers;
-  std::vector<hostIpAssociation> hosts;
+  std::vector<HostAddress> hosts;
   std::vector<std::string> ripNetworks;
   bool ripEnabled = false;
   bool igrpEnabled = false;
-  std::vector<asNetworkAssociation> igrpNetworks;
-  std::vector<accessListInfo> accessLists;
+  std::vector<IgrpNetwork> igrpNetworks;
+  std::vector<AccessListEntry> accessLists;
   bool ipRouting = true;
 
   InterfaceConfig& interface(InterfaceNumber number);

@@ -203,7 +203,7 @@ void listCommandsStartingWithString(Simulator& sim, std::string_view text) {
   writeConsoleLine(sim, answer);
 }
 
-void procesHelp(Simulator& sim) {
+void pageHelpText(Simulator& sim) {
   const auto text = trapped(
       sim, "procesHelp", [&] { return sim.database.cmdInfo("help"); },
       std::optional<std::string>{});
@@ -212,7 +212,7 @@ void procesHelp(Simulator& sim) {
 
 void helpCommand(Simulator& sim, const CommandInput& input) {
   if (matchCommand(input.line, "help", sim.router().prompt) == MatchResult::match) {
-    procesHelp(sim);
+    pageHelpText(sim);
   } else {
     unknownCommand(sim);
   }

@@ -18,7 +18,7 @@ void processContextHelp(Simulator& sim, std::string_view line);
 void listCommandsStartingWithString(Simulator& sim, std::string_view text);
 
 /// The `help` text, paged without emphasis.
-void procesHelp(Simulator& sim);
+void pageHelpText(Simulator& sim);
 
 /// The `help` command of every mode: exactly the word "help".
 void helpCommand(Simulator& sim, const CommandInput& input);

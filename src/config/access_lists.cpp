@@ -39,10 +39,10 @@ constexpr std::array<EntryForm, 6> kEntryForms = {{
 }};
 
 // The entry a form describes, or nothing when the number or an address is refused.
-std::optional<accessListInfo> entryOf(const EntryForm& form, const Words& words) {
+std::optional<AccessListEntry> entryOf(const EntryForm& form, const Words& words) {
   const auto number = standardListNumber(words[1]);
   if (!number) return std::nullopt;
-  accessListInfo entry{form.kind, "", std::string(kNoWildcard), *number};
+  AccessListEntry entry{form.kind, "", std::string(kNoWildcard), *number};
   if (form.addressWord != 0) {
     if (!isValidIpAddress(words[form.addressWord])) return std::nullopt;
     entry.address = words[form.addressWord];
@@ -54,7 +54,7 @@ std::optional<accessListInfo> entryOf(const EntryForm& form, const Words& words)
   return entry;
 }
 
-void addEntry(Simulator& sim, const accessListInfo& entry) {
+void addEntry(Simulator& sim, const AccessListEntry& entry) {
   auto& entries = sim.running().accessLists;
   if (std::ranges::find(entries, entry) == entries.end()) entries.push_back(entry);
 }
@@ -92,7 +92,7 @@ bool removeAccessList(Simulator& sim, std::string_view listNumber) {
   const auto number = standardListNumber(listNumber);
   if (!number) return false;
   std::erase_if(sim.running().accessLists,
-                [&number](const accessListInfo& entry) { return entry.listNumber == *number; });
+                [&number](const AccessListEntry& entry) { return entry.listNumber == *number; });
   return true;
 }
 

@@ -61,21 +61,21 @@ void serialBlock(Lines& out, const InterfaceConfig& interface) {
 }
 
 // One line per host name, however many addresses it was given; every address ends in a blank.
-void hostLines(Lines& out, const std::vector<hostIpAssociation>& hosts) {
-  for (const std::string& name : firstOccurrences(hosts, &hostIpAssociation::hostName)) {
+void hostLines(Lines& out, const std::vector<HostAddress>& hosts) {
+  for (const std::string& name : firstOccurrences(hosts, &HostAddress::hostName)) {
     std::string line = "ip host " + name + " ";
-    for (const hostIpAssociation& host : hosts) {
+    for (const HostAddress& host : hosts) {
       if (host.hostName == name) line += host.address + " ";
     }
     out.add(std::move(line));
   }
 }
 
-void igrpGroups(Lines& out, const std::vector<asNetworkAssociation>& networks) {
-  for (int asNumber : firstOccurrences(networks, &asNetworkAssociation::asNumber)) {
+void igrpGroups(Lines& out, const std::vector<IgrpNetwork>& networks) {
+  for (int asNumber : firstOccurrences(networks, &IgrpNetwork::asNumber)) {
     out.add("!");
     out.add("router igrp " + std::to_string(asNumber));
-    for (const asNetworkAssociation& network : networks) {
+    for (const IgrpNetwork& network : networks) {
       if (network.asNumber == asNumber) out.add(" network " + network.network);
     }
   }
@@ -83,7 +83,7 @@ void igrpGroups(Lines& out, const std::vector<asNetworkAssociation>& networks) {
 
 }  // namespace
 
-std::string accessListEntryText(const accessListInfo& entry) {
+std::string accessListEntryText(const AccessListEntry& entry) {
   switch (entry.entryKind) {
     case AccessEntryKind::permitAny:
       return " permit any";
@@ -145,7 +145,7 @@ void routingSection(Lines& out, const RouterConfig& config) {
   out.addIf(config.httpServer, "ip http server");
   out.add("ip classless");
   out.add("!");
-  for (const accessListInfo& entry : config.accessLists) {
+  for (const AccessListEntry& entry : config.accessLists) {
     out.add("access-list " + std::to_string(entry.listNumber) + accessListEntryText(entry));
   }
 }

@@ -26,7 +26,7 @@ std::vector<Key> firstOccurrences(const std::vector<Item>& items, Key Item::*key
 /// What follows the list number in an access-list line, beginning with a blank (" permit any",
 /// " deny   10.0.0.0, wildcard bits 0.255.255.255"); the configuration and the access-list
 /// display both print entries this way.
-std::string accessListEntryText(const accessListInfo& entry);
+std::string accessListEntryText(const AccessListEntry& entry);
 
 /// Renders a configuration (running or saved) as the configuration display prints it: the lines
 /// in their fixed order, joined by CR LF, with no line break before the first or after the last.

@@ -37,7 +37,7 @@ FormOutcome clearNameServers(Simulator& sim, const Words&) {
 }
 FormOutcome removeHost(Simulator& sim, const Words& words) {
   std::erase_if(sim.running().hosts,
-                [&words](const hostIpAssociation& host) { return host.hostName == words[3]; });
+                [&words](const HostAddress& host) { return host.hostName == words[3]; });
   return FormOutcome::done;
 }
 FormOutcome resetCdpHoldtime(Simulator& sim, const Words&) {

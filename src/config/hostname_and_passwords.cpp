@@ -33,7 +33,7 @@ constexpr CommandForm kEnableForms[] = {
 
 }  // namespace
 
-void process_hostname(Simulator& sim, const CommandInput& input) {
+void hostnameCommand(Simulator& sim, const CommandInput& input) {
   // The dispatcher hands "hostname" over in every mode; only global configuration takes it.
   if (sim.router().mode != CliMode::conf) return unknownCommand(sim);
   runCommandForms(sim, input.words, kHostnameForms);

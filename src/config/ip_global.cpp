@@ -49,7 +49,7 @@ FormOutcome setHostAddresses(Simulator& sim, const Words& words) {
   }
   auto& hosts = sim.running().hosts;
   const std::string& name = words[2];
-  std::erase_if(hosts, [&name](const hostIpAssociation& host) { return host.hostName == name; });
+  std::erase_if(hosts, [&name](const HostAddress& host) { return host.hostName == name; });
   for (const std::string& address : addresses) hosts.push_back({name, address});
   return FormOutcome::done;
 }

@@ -49,7 +49,7 @@ FormOutcome addRipNetwork(Simulator& sim, const Words& words) {
 
 FormOutcome addIgrpNetwork(Simulator& sim, const Words& words) {
   if (!isValidIpAddress(words[1])) return FormOutcome::notThisForm;
-  const asNetworkAssociation item{sim.router().igrpAsNumber, classfulNetwork(words[1])};
+  const IgrpNetwork item{sim.router().igrpAsNumber, classfulNetwork(words[1])};
   auto& networks = sim.running().igrpNetworks;
   if (std::ranges::find(networks, item) == networks.end()) networks.push_back(item);
   return FormOutcome::done;
@@ -65,7 +65,7 @@ FormOutcome removeIgrpNetwork(Simulator& sim, const Words& words) {
   if (!isValidIpAddress(words[2])) return FormOutcome::notThisForm;
   const std::string network = classfulNetwork(words[2]);
   std::erase_if(sim.running().igrpNetworks,
-                [&network](const asNetworkAssociation& item) { return item.network == network; });
+                [&network](const IgrpNetwork& item) { return item.network == network; });
   return FormOutcome::done;
 }
 
@@ -106,8 +106,7 @@ bool removeIgrpProcess(Simulator& sim, std::string_view asNumber) {
   const auto number = asNumberOf(asNumber);
   if (!number) return false;
   auto& networks = sim.running().igrpNetworks;
-  std::erase_if(networks,
-                [&number](const asNetworkAssociation& item) { return item.asNumber == *number; });
+  std::erase_if(networks, [&number](const IgrpNetwork& item) { return item.asNumber == *number; });
   if (networks.empty()) sim.running().igrpEnabled = false;
   return true;
 }

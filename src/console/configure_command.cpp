@@ -27,7 +27,7 @@ std::string questionAnswer(const Simulator& sim, std::string_view line) {
   return toLower(trimBlanks(typed));
 }
 
-void process_configure_terminal(Simulator& sim, const CommandInput& input) {
+void configureCommand(Simulator& sim, const CommandInput& input) {
   if (sim.router().mode != CliMode::priv) {
     unknownCommand(sim);
     return;

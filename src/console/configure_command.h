@@ -9,7 +9,7 @@ namespace kovrel {
 
 /// `configure` (and its short forms): enters global configuration mode, or asks where the
 /// configuration comes from when typed alone.
-void process_configure_terminal(Simulator& sim, const CommandInput& input);
+void configureCommand(Simulator& sim, const CommandInput& input);
 
 /// The answer to "Configuring from terminal, memory, or network [terminal]?".
 void answerConfigureSource(Simulator& sim, std::string_view line);

@@ -32,7 +32,7 @@ const std::vector<DispatchRow>& rows() {
        {{conf, globalCdpCommand}, {configIf, interfaceCdpCommand}},
        OtherModes::invalidInput},
       {{"conf", "confi", "config", "configu", "configur", "configure"},
-       {{std::nullopt, process_configure_terminal}},
+       {{std::nullopt, configureCommand}},
        OtherModes::none},
       {{"copy"}, {{priv, copyCommand}}, OtherModes::invalidInput},
       {{"disable"}, {{priv, disableCommand}, {user, doNothing}}, OtherModes::unknownCommand},
@@ -50,7 +50,7 @@ const std::vector<DispatchRow>& rows() {
       {{"exec-timeout"}, {{configLine, execTimeoutCommand}}, OtherModes::unknownCommand},
       {{"exit"}, {{std::nullopt, exitCommand}}, OtherModes::none},
       {{"help"}, {{std::nullopt, helpCommand}}, OtherModes::none},
-      {{"hostname"}, {{std::nullopt, process_hostname}}, OtherModes::invalidInput},
+      {{"hostname"}, {{std::nullopt, hostnameCommand}}, OtherModes::invalidInput},
       {{"int", "interface"}, {{conf, interfaceSelectionCommand}}, OtherModes::unknownCommand},
       {{"ip"}, {{conf, globalIpCommand}, {configIf, interfaceIpCommand}}, OtherModes::invalidInput},
       {{"keepalive"}, {{configIf, keepaliveCommand}}, OtherModes::invalidInput},
@@ -75,7 +75,7 @@ const std::vector<DispatchRow>& rows() {
        {{user, userShowCommand}, {priv, privShowCommand}},
        OtherModes::unknownCommand},
       {{"shutdown"}, {{configIf, shutdownCommand}}, OtherModes::unknownCommand},
-      {{"terminal"}, {{std::nullopt, proces_terminal}}, OtherModes::none},
+      {{"terminal"}, {{std::nullopt, terminalCommand}}, OtherModes::none},
   };
   return table;
 }

@@ -68,7 +68,7 @@ void manageHistory(Simulator& sim) {
   trimHistory(router);
 }
 
-void proces_terminal(Simulator& sim, const CommandInput& input) {
+void terminalCommand(Simulator& sim, const CommandInput& input) {
   const CliMode mode = sim.router().mode;
   const auto& words = input.words;
   if (mode != CliMode::user && mode != CliMode::priv) {

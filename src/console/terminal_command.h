@@ -7,7 +7,7 @@ namespace kovrel {
 
 /// `terminal history`, `terminal history size N` and `terminal no history` in user and privileged
 /// mode.
-void proces_terminal(Simulator& sim, const CommandInput& input);
+void terminalCommand(Simulator& sim, const CommandInput& input);
 
 /// Records the typed part of the input line in the history (not for empty lines) and trims the
 /// history to its size.

@@ -8,7 +8,7 @@ namespace kovrel {
 namespace {
 
 // Whether the entry covers the target, and if so whether it denies it.
-std::optional<bool> entryDenies(const accessListInfo& entry, std::string_view target) {
+std::optional<bool> entryDenies(const AccessListEntry& entry, std::string_view target) {
   switch (entry.entryKind) {
     case AccessEntryKind::permitAny:
       return false;
@@ -32,7 +32,7 @@ std::optional<bool> entryDenies(const accessListInfo& entry, std::string_view ta
 
 bool accessListDenies(int groupNumber, std::string_view target, const RouterConfig& router) {
   if (router.accessLists.empty() || groupNumber == 0) return false;
-  for (const accessListInfo& entry : router.accessLists) {
+  for (const AccessListEntry& entry : router.accessLists) {
     if (entry.listNumber != groupNumber) continue;
     if (const auto denies = entryDenies(entry, target)) return *denies;
   }

@@ -106,7 +106,7 @@ std::string renderProtocolSummary(const NetworkView& net) {
   return text;
 }
 
-std::string process_show_interface(Simulator& sim, InterfaceNumber interfaceNumber) {
+std::string interfaceDisplay(Simulator& sim, InterfaceNumber interfaceNumber) {
   const std::optional<std::string> closingText = interfaceClosingText(sim);
   if (!closingText) return {};
   return renderInterfaceDisplay(networkView(sim), interfaceNumber, *closingText);
@@ -114,7 +114,7 @@ std::string process_show_interface(Simulator& sim, InterfaceNumber interfaceNumb
 
 void showInterfaces(Simulator& sim, std::span<const InterfaceNumber> interfaces) {
   std::string text;
-  for (InterfaceNumber number : interfaces) text += process_show_interface(sim, number);
+  for (InterfaceNumber number : interfaces) text += interfaceDisplay(sim, number);
   writePaged(sim, text);
 }
 

@@ -20,7 +20,7 @@ std::string renderProtocolSummary(const NetworkView& net);
 
 /// The interface display of one interface of the router at the console. A failure reading the
 /// lesson text is logged and the display goes on without it.
-std::string process_show_interface(Simulator& sim, InterfaceNumber interfaceNumber);
+std::string interfaceDisplay(Simulator& sim, InterfaceNumber interfaceNumber);
 
 // Displays of the privileged show table: each pages its text for the interfaces its row names.
 

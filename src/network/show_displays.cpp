@@ -28,7 +28,7 @@ std::string hostLine(const RouterConfig& config, const std::string& name) {
   }
   line += " (perm, OK) 67   IP    ";
   bool first = true;
-  for (const hostIpAssociation& host : config.hosts) {
+  for (const HostAddress& host : config.hosts) {
     if (host.hostName != name) continue;
     if (!first) line += "  ";
     line += host.address;
@@ -74,7 +74,7 @@ void igrpBlock(std::string& text, const RouterConfig& config, int asNumber, Rand
   text += "\r\n  IGRP maximum metric variance 1";
   text += "\r\n  Redistributing: igrp " + as;
   text += "\r\n  Routing for Networks:";
-  for (const asNetworkAssociation& network : config.igrpNetworks) {
+  for (const IgrpNetwork& network : config.igrpNetworks) {
     if (network.asNumber == asNumber) text += "\r\n    " + network.network;
   }
   text += "\r\n  Routing Information Sources:";
@@ -106,7 +106,7 @@ std::string renderHostTable(const RouterConfig& config) {
     text += "Name/address lookup uses static mappings\r\n\r\n";
   }
   text += "Host                     Flags      Age Type   Address(es)\r\n";
-  for (const std::string& name : firstOccurrences(config.hosts, &hostIpAssociation::hostName)) {
+  for (const std::string& name : firstOccurrences(config.hosts, &HostAddress::hostName)) {
     text += hostLine(config, name) + "\r\n";
   }
   return text;
@@ -117,7 +117,7 @@ std::string renderRoutingProtocols(const RouterConfig& config, RandomSource& ran
   std::string text;
   if (config.ripEnabled && !config.ripNetworks.empty()) ripBlock(text, config, random);
   if (config.igrpEnabled) {
-    for (int as : firstOccurrences(config.igrpNetworks, &asNetworkAssociation::asNumber)) {
+    for (int as : firstOccurrences(config.igrpNetworks, &IgrpNetwork::asNumber)) {
       igrpBlock(text, config, as, random);
     }
   }
@@ -126,9 +126,9 @@ std::string renderRoutingProtocols(const RouterConfig& config, RandomSource& ran
 
 std::string renderAccessLists(const RouterConfig& config) {
   std::string text;
-  for (int number : firstOccurrences(config.accessLists, &accessListInfo::listNumber)) {
+  for (int number : firstOccurrences(config.accessLists, &AccessListEntry::listNumber)) {
     text += "\r\nStandard IP access list " + std::to_string(number);
-    for (const accessListInfo& entry : config.accessLists) {
+    for (const AccessListEntry& entry : config.accessLists) {
       if (entry.listNumber == number) text += "\r\n   " + accessListEntryText(entry);
     }
   }

@@ -7,7 +7,7 @@
 namespace kovrel {
 
 /// One item of the activity menus: the sub-menu it sits in, the caption the student reads and the
-/// key its launcher takes (`initLabs`, `initTests`, `inittroubleshooting`).
+/// key its launcher takes (`startLab`, `startTest`, `startTroubleshooting`).
 struct ActivityMenuItem {
   std::string_view group;
   std::string_view caption;

@@ -52,7 +52,7 @@ std::optional<int> scenarioNumber(std::string_view name, std::string_view prefix
   return number;
 }
 
-void initLabs(Simulator& sim, const std::string& labName) {
+void startLab(Simulator& sim, const std::string& labName) {
   TrainingState& training = sim.state.training;
   const bool fromOtherActivity = !training.consoleOpen || training.currentActivity != Activity::lab;
   training.currentActivity = Activity::lab;
@@ -69,7 +69,7 @@ void initLabs(Simulator& sim, const std::string& labName) {
   loadInstruction(sim, labName);
 }
 
-bool initTests(Simulator& sim, const std::string& testName) {
+bool startTest(Simulator& sim, const std::string& testName) {
   const std::optional<int> test = scenarioNumber(testName, "test", 3);
   if (!test) return false;
   returnConsoleToRouterA(sim);
@@ -85,7 +85,7 @@ bool initTests(Simulator& sim, const std::string& testName) {
   return true;
 }
 
-bool inittroubleshooting(Simulator& sim, const std::string& name) {
+bool startTroubleshooting(Simulator& sim, const std::string& name) {
   const std::optional<int> scenario = scenarioNumber(name, "troubleshooting", 6);
   if (!scenario) return false;
   returnConsoleToRouterA(sim);

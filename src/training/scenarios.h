@@ -16,16 +16,16 @@ namespace kovrel {
 /// Starts a lab. The first lab boots a fresh router; later labs keep the router as it is, so the
 /// settings of one lab carry over to the next. Any key is accepted: a key without a lesson leaves
 /// the previous instruction text in place.
-void initLabs(Simulator& sim, const std::string& labName);
+void startLab(Simulator& sim, const std::string& labName);
 
 /// Starts "test1", "test2" or "test3" from a fresh router; false (and nothing changed) for any
 /// other name.
-bool initTests(Simulator& sim, const std::string& testName);
+bool startTest(Simulator& sim, const std::string& testName);
 
 /// Starts "troubleshooting1" to "troubleshooting6": a fresh router (two in scenarios 4 to 6,
 /// RouterB built on its first visit) with the scenario's faults. False (and nothing changed) for
 /// any other name.
-bool inittroubleshooting(Simulator& sim, const std::string& name);
+bool startTroubleshooting(Simulator& sim, const std::string& name);
 
 /// The scenario number of "test1".."test3" or "troubleshooting1".."troubleshooting6".
 std::optional<int> scenarioNumber(std::string_view name, std::string_view prefix, int last);

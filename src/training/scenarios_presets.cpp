@@ -24,7 +24,7 @@ TroubleshootingPreset scenario6() {
       RouterPreset{{open(kSerial1, "204.56.7.2"), routerBLan},
                    true,
                    {"204.56.7.0", "208.109.1.0"},
-                   {accessListInfo{AccessEntryKind::denyAny, "", "0.0.0.0", 12}}},
+                   {AccessListEntry{AccessEntryKind::denyAny, "", "0.0.0.0", 12}}},
   };
 }
 

@@ -25,7 +25,7 @@ struct RouterPreset {
   std::vector<InterfacePreset> interfaces;
   bool ripEnabled = false;
   std::vector<std::string> ripNetworks;
-  std::vector<accessListInfo> accessLists;
+  std::vector<AccessListEntry> accessLists;
 };
 
 /// A scenario's faults: for the one router (scenarios 1 to 3) or for RouterA and RouterB.

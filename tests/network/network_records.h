@@ -18,10 +18,10 @@ inline void openInterface(RouterConfig& config, InterfaceNumber number, const st
   interface.clockRate = clockRate;
 }
 
-inline accessListInfo aclEntry(int listNumber, AccessEntryKind kind,
-                               const std::string& address = "",
-                               const std::string& wildcard = "0.0.0.0") {
-  return accessListInfo{kind, address, wildcard, listNumber};
+inline AccessListEntry aclEntry(int listNumber, AccessEntryKind kind,
+                                const std::string& address = "",
+                                const std::string& wildcard = "0.0.0.0") {
+  return AccessListEntry{kind, address, wildcard, listNumber};
 }
 
 using enum AccessEntryKind;

@@ -12,7 +12,7 @@ namespace {
 
 struct AclCase {
   const char* name;
-  std::vector<accessListInfo> entries;
+  std::vector<AccessListEntry> entries;
   int group;
   const char* target;
   bool denied;
@@ -57,7 +57,7 @@ void lanShut(RouterConfig& r) {
   r.ethernet0.shutdown = true;
 }
 void lanElsewhere(RouterConfig& r) { openInterface(r, kEthernet0, "10.1.1.1"); }
-void lanListOut(RouterConfig& r, std::vector<accessListInfo> entries, int group) {
+void lanListOut(RouterConfig& r, std::vector<AccessListEntry> entries, int group) {
   lanUp(r);
   r.accessLists = std::move(entries);
   r.ethernet0.accessGroupOut = group;

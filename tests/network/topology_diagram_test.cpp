@@ -79,25 +79,25 @@ struct VariantCase {
 };
 
 const VariantCase kVariants[] = {
-    {[](Simulator& sim) { initLabs(sim, "aboutTheLabs"); }, "ActivityNetworkDiagram",
+    {[](Simulator& sim) { startLab(sim, "aboutTheLabs"); }, "ActivityNetworkDiagram",
      AddressSetName::lab},
-    {[](Simulator& sim) { initTests(sim, "test2"); }, "Test1And2Diagram", AddressSetName::lab},
-    {[](Simulator& sim) { initTests(sim, "test3"); }, "Test3Diagram", AddressSetName::test3},
-    {[](Simulator& sim) { inittroubleshooting(sim, "troubleshooting1"); }, "troubleShooting1",
+    {[](Simulator& sim) { startTest(sim, "test2"); }, "Test1And2Diagram", AddressSetName::lab},
+    {[](Simulator& sim) { startTest(sim, "test3"); }, "Test3Diagram", AddressSetName::test3},
+    {[](Simulator& sim) { startTroubleshooting(sim, "troubleshooting1"); }, "troubleShooting1",
      AddressSetName::troubleshooting1},
-    {[](Simulator& sim) { inittroubleshooting(sim, "troubleshooting3"); }, "troubleShooting2",
+    {[](Simulator& sim) { startTroubleshooting(sim, "troubleshooting3"); }, "troubleShooting2",
      AddressSetName::troubleshooting2And3},
-    {[](Simulator& sim) { inittroubleshooting(sim, "troubleshooting4"); },
+    {[](Simulator& sim) { startTroubleshooting(sim, "troubleshooting4"); },
      "twoRouterTopologyA_RouterA", AddressSetName::troubleshooting4And5},
     {[](Simulator& sim) {
-       inittroubleshooting(sim, "troubleshooting5");
+       startTroubleshooting(sim, "troubleshooting5");
        switchRouter(sim, RouterId::b);
      },
      "twoRouterTopologyA_RouterB", AddressSetName::troubleshooting4And5},
-    {[](Simulator& sim) { inittroubleshooting(sim, "troubleshooting6"); },
+    {[](Simulator& sim) { startTroubleshooting(sim, "troubleshooting6"); },
      "twoRouterTopologyB_RouterA", AddressSetName::troubleshooting6},
     {[](Simulator& sim) {
-       inittroubleshooting(sim, "troubleshooting6");
+       startTroubleshooting(sim, "troubleshooting6");
        switchRouter(sim, RouterId::b);
      },
      "twoRouterTopologyB_RouterB", AddressSetName::troubleshooting6},
@@ -153,8 +153,8 @@ struct StateCase {
 // RouterB's Serial1, shut down in troubleshooting 4, and the link stays cut at that end.
 TEST(TopologyDiagram, NoShutdownWithClockRateChangesTheSerialState) {
   const StateCase cases[] = {
-      {[](Simulator& sim) { initLabs(sim, "aboutTheLabs"); }, DiagramState::up, DiagramState::up},
-      {[](Simulator& sim) { inittroubleshooting(sim, "troubleshooting4"); }, DiagramState::down,
+      {[](Simulator& sim) { startLab(sim, "aboutTheLabs"); }, DiagramState::up, DiagramState::up},
+      {[](Simulator& sim) { startTroubleshooting(sim, "troubleshooting4"); }, DiagramState::down,
        DiagramState::administrativelyDown},
   };
   for (const StateCase& row : cases) {
@@ -177,7 +177,7 @@ TEST(TopologyDiagram, NoShutdownWithClockRateChangesTheSerialState) {
 
 TEST(TopologyDiagram, TheRouterAtTheConsoleIsMarked) {
   SimulatorFixture fixture;
-  inittroubleshooting(fixture.sim, "troubleshooting6");
+  startTroubleshooting(fixture.sim, "troubleshooting6");
   switchRouter(fixture.sim, RouterId::b);
   const TopologyDiagram diagram = diagramFor(fixture.sim);
   EXPECT_FALSE(diagram.node(DiagramPlace::leftRouter).atConsole);
@@ -192,7 +192,7 @@ TEST(TopologyDiagram, TheRouterAtTheConsoleIsMarked) {
 // draws.
 TEST(TopologyDiagram, SvgStaysWellFormedWhateverItHolds) {
   SimulatorFixture fixture;
-  initLabs(fixture.sim, "aboutTheLabs");
+  startLab(fixture.sim, "aboutTheLabs");
   fixture.running().hostname = "r&d<1>\"";
   const std::string svg = renderDiagramSvg(diagramFor(fixture.sim), DiagramPalette::dark);
   EXPECT_TRUE(wellFormedXml(svg));

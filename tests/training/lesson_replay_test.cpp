@@ -247,7 +247,7 @@ class Replay {
 TEST(LessonReplay, EveryLabFromAFreshRouter) {
   for (const std::string& key : labKeys()) {
     testing::SimulatorFixture f;
-    initLabs(f.sim, key);
+    startLab(f.sim, key);
     selectStudyMode(f.sim, true);
     f.newOutput();
     Replay(f, key).text(f.sim.state.training.instructionText);
@@ -259,7 +259,7 @@ TEST(LessonReplay, AllLabsInMenuOrderInOneSession) {
   const std::vector<std::string> keys = labKeys();
   EXPECT_GE(keys.size(), 34u);
   for (const std::string& key : keys) {
-    initLabs(f.sim, key);
+    startLab(f.sim, key);
     f.newOutput();
     Replay(f, "in order: " + key, true).text(f.sim.state.training.instructionText);
   }
@@ -269,7 +269,7 @@ TEST(LessonReplay, EveryTroubleshootingSolutionEndsWithASuccessfulPing) {
   for (int n = 1; n <= 6; ++n) {
     const std::string name = "troubleshooting" + std::to_string(n);
     testing::SimulatorFixture f;
-    ASSERT_TRUE(inittroubleshooting(f.sim, name));
+    ASSERT_TRUE(startTroubleshooting(f.sim, name));
     f.newOutput();
     Replay replay(f, name);
     replay.text(f.sim.state.training.solutionText);

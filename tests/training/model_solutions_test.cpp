@@ -16,7 +16,7 @@ namespace {
 // Replays the model solution of `test` on a freshly started test.
 void replaySolution(testing::SimulatorFixture& fixture, int test) {
   const std::string name = "test" + std::to_string(test);
-  ASSERT_TRUE(initTests(fixture.sim, name));
+  ASSERT_TRUE(startTest(fixture.sim, name));
   const std::optional<std::string> solution = fixture.sim.database.testText(name + "Solution");
   ASSERT_TRUE(solution.has_value());
   fixture.enter("");  // "Press RETURN to get started."

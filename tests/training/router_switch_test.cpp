@@ -12,7 +12,7 @@ namespace {
 class RouterSwitchTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(inittroubleshooting(fixture.sim, "troubleshooting4"));
+    ASSERT_TRUE(startTroubleshooting(fixture.sim, "troubleshooting4"));
     fixture.startSession(CliMode::priv);
   }
   SimulatorFixture fixture;
@@ -67,7 +67,7 @@ TEST_F(RouterSwitchTest, NoSwitchToTheSameRouterOrInTheLabTopology) {
   const std::string output = fixture.sim.console.output();
   EXPECT_EQ(switchRouter(fixture.sim, RouterId::a), SwitchOutcome::alreadyThere);
   EXPECT_EQ(fixture.sim.console.output(), output);
-  initLabs(fixture.sim, "aboutTheLabs");
+  startLab(fixture.sim, "aboutTheLabs");
   EXPECT_EQ(switchRouter(fixture.sim, RouterId::b), SwitchOutcome::noSecondRouter);
   EXPECT_EQ(fixture.sim.state.currentRouter, RouterId::a);
 }

@@ -29,56 +29,56 @@ class ScenariosTest : public ::testing::Test {
 };
 
 TEST_F(ScenariosTest, FirstLabBootsLaterLabsKeepTheRouter) {
-  initLabs(fixture.sim, "aboutTheLabs");
+  startLab(fixture.sim, "aboutTheLabs");
   EXPECT_NE(fixture.newOutput().find("Router con0 is now available"), std::string::npos);
   EXPECT_NE(training().instructionText.find("About"), std::string::npos);
   fixture.startSession(CliMode::conf);
   fixture.enter("hostname lab1");
   fixture.newOutput();
-  initLabs(fixture.sim, "routerModes");
+  startLab(fixture.sim, "routerModes");
   EXPECT_EQ(fixture.newOutput(), "");  // no boot
   EXPECT_EQ(fixture.running().hostname, "lab1");
   EXPECT_EQ(training().currentLabName, "routerModes");
   EXPECT_EQ(training().topology, Topology::lab);
   const std::string text = training().instructionText;
-  initLabs(fixture.sim, "noSuchLab");  // no lesson: the previous text stays
+  startLab(fixture.sim, "noSuchLab");  // no lesson: the previous text stays
   EXPECT_EQ(training().instructionText, text);
 }
 
 TEST_F(ScenariosTest, EveryTestStartsFromAFreshRouter) {
-  initLabs(fixture.sim, "aboutTheLabs");
+  startLab(fixture.sim, "aboutTheLabs");
   fixture.startSession(CliMode::conf);
   fixture.enter("hostname lab1");
   fixture.enter("interface ethernet 0");
   fixture.enter("ip address 192.160.5.1 255.255.255.0");
-  ASSERT_TRUE(initTests(fixture.sim, "test2"));
+  ASSERT_TRUE(startTest(fixture.sim, "test2"));
   EXPECT_EQ(fixture.running().hostname, "Router");
   EXPECT_EQ(fixture.running().ethernet0, InterfaceConfig::ethernetFactory());
   EXPECT_EQ(fixture.prompt(), "");
   EXPECT_EQ(training().currentActivity, Activity::test);
   EXPECT_EQ(training().currentTest, 2);
-  ASSERT_TRUE(initTests(fixture.sim, "test3"));
+  ASSERT_TRUE(startTest(fixture.sim, "test3"));
   EXPECT_EQ(training().addresses.lanHost1, "220.14.5.2");
 }
 
 TEST_F(ScenariosTest, UnknownTestOrScenarioChangesNothing) {
-  initLabs(fixture.sim, "aboutTheLabs");
+  startLab(fixture.sim, "aboutTheLabs");
   const TrainingState before = training();
   for (const char* name : {"test0", "test4", "test1x", "Test1"}) {
-    EXPECT_FALSE(initTests(fixture.sim, name)) << name;
+    EXPECT_FALSE(startTest(fixture.sim, name)) << name;
   }
-  EXPECT_FALSE(inittroubleshooting(fixture.sim, "troubleshooting7"));
+  EXPECT_FALSE(startTroubleshooting(fixture.sim, "troubleshooting7"));
   EXPECT_EQ(training().currentActivity, before.currentActivity);
   EXPECT_EQ(training().addresses, before.addresses);
   EXPECT_EQ(listener.started.size(), 1u);
 }
 
 TEST_F(ScenariosTest, ListenerLearnsThePanes) {
-  initLabs(fixture.sim, "aboutTheLabs");
-  initLabs(fixture.sim, "routerModes");
-  initTests(fixture.sim, "test1");
-  inittroubleshooting(fixture.sim, "troubleshooting5");
-  initLabs(fixture.sim, "routerModes");
+  startLab(fixture.sim, "aboutTheLabs");
+  startLab(fixture.sim, "routerModes");
+  startTest(fixture.sim, "test1");
+  startTroubleshooting(fixture.sim, "troubleshooting5");
+  startLab(fixture.sim, "routerModes");
   ASSERT_EQ(listener.started.size(), 5u);
   EXPECT_EQ(listener.started[0],
             (ActivityPanes{Activity::lab, TopologyPane::singleRouter, true, true, false}));
@@ -94,10 +94,10 @@ TEST(TroubleshootingStart, LeavesNoTraceOfEarlierWorkAndBuildsRouterBAsParked) {
   for (int scenario = 1; scenario <= 6; ++scenario) {
     const std::string name = "troubleshooting" + std::to_string(scenario);
     SimulatorFixture fresh;
-    ASSERT_TRUE(inittroubleshooting(fresh.sim, name));
+    ASSERT_TRUE(startTroubleshooting(fresh.sim, name));
     SimulatorFixture used;
     ASSERT_TRUE(
-        inittroubleshooting(used.sim, scenario == 6 ? "troubleshooting5" : "troubleshooting6"));
+        startTroubleshooting(used.sim, scenario == 6 ? "troubleshooting5" : "troubleshooting6"));
     switchRouter(used.sim, RouterId::b);
     for (const char* line :
          {"", "enable", "conf t", "hostname x", "enable secret s", "ip host web 1.1.1.1",
@@ -105,7 +105,7 @@ TEST(TroubleshootingStart, LeavesNoTraceOfEarlierWorkAndBuildsRouterBAsParked) {
           "router rip", "network 10.0.0.0"}) {
       used.enter(line);
     }
-    ASSERT_TRUE(inittroubleshooting(used.sim, name));
+    ASSERT_TRUE(startTroubleshooting(used.sim, name));
     EXPECT_EQ(used.running(), fresh.running()) << name;
     EXPECT_EQ(used.sim.state.training.topology, fresh.sim.state.training.topology);
     EXPECT_NE(used.sim.console.output().find(fresh.running().hostname + " con0 is now available"),
@@ -127,11 +127,11 @@ TEST(TroubleshootingStart, LeavesNoTraceOfEarlierWorkAndBuildsRouterBAsParked) {
 }
 
 TEST_F(ScenariosTest, TwoRouterStartReturnsTheConsoleToRouterA) {
-  ASSERT_TRUE(inittroubleshooting(fixture.sim, "troubleshooting4"));
+  ASSERT_TRUE(startTroubleshooting(fixture.sim, "troubleshooting4"));
   ASSERT_EQ(switchRouter(fixture.sim, RouterId::b), SwitchOutcome::switched);
   fixture.enter("");
   fixture.type("half typed");
-  ASSERT_TRUE(inittroubleshooting(fixture.sim, "troubleshooting6"));
+  ASSERT_TRUE(startTroubleshooting(fixture.sim, "troubleshooting6"));
   EXPECT_EQ(fixture.sim.state.currentRouter, RouterId::a);
   EXPECT_EQ(fixture.running().hostname, "RouterA");
   EXPECT_EQ(fixture.running().serial0.ipAddress, "204.56.7.1");
@@ -141,15 +141,15 @@ TEST_F(ScenariosTest, TwoRouterStartReturnsTheConsoleToRouterA) {
 }
 
 TEST_F(ScenariosTest, TwoRouterAddressSetsKeepTheLabOnlyAddresses) {
-  initLabs(fixture.sim, "aboutTheLabs");
-  ASSERT_TRUE(inittroubleshooting(fixture.sim, "troubleshooting4"));
+  startLab(fixture.sim, "aboutTheLabs");
+  ASSERT_TRUE(startTroubleshooting(fixture.sim, "troubleshooting4"));
   const AddressSet& addresses = training().addresses;
   EXPECT_EQ(addresses.lanHost1, "202.16.92.6");
   EXPECT_EQ(addresses.remoteLanNetwork, "220.14.5.0");
   EXPECT_EQ(addresses.neighbourSerialAddress, "220.155.5.2");  // unchanged from the lab set
-  ASSERT_TRUE(inittroubleshooting(fixture.sim, "troubleshooting6"));
+  ASSERT_TRUE(startTroubleshooting(fixture.sim, "troubleshooting6"));
   EXPECT_EQ(addresses.remoteLanNetwork, "208.109.1.0");
-  ASSERT_TRUE(inittroubleshooting(fixture.sim, "troubleshooting1"));
+  ASSERT_TRUE(startTroubleshooting(fixture.sim, "troubleshooting1"));
   EXPECT_EQ(addresses.lanNetwork, "128.16.0.0");
   EXPECT_EQ(addresses.remoteLanNetwork, "208.109.1.0");  // unchanged
 }

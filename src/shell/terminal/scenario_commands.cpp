@@ -109,7 +109,7 @@ void labCommand(Simulator& sim, Arguments arguments, ProgramCommandResult& resul
     result.lines.push_back("No lab named '" + name + "'; type labs for the list");
     return;
   }
-  startActivity(sim, result, [&] { initLabs(sim, std::string(lab->key)); });
+  startActivity(sim, result, [&] { startLab(sim, std::string(lab->key)); });
 }
 
 void testsCommand(Simulator&, Arguments, ProgramCommandResult& result) { listTests(result); }
@@ -121,7 +121,7 @@ void testCommand(Simulator& sim, Arguments arguments, ProgramCommandResult& resu
     result.lines.push_back("There are tests 1, 2 and 3.");
     return;
   }
-  startActivity(sim, result, [&] { initTests(sim, std::string(test->key)); });
+  startActivity(sim, result, [&] { startTest(sim, std::string(test->key)); });
 }
 
 void troubleshootingsCommand(Simulator&, Arguments, ProgramCommandResult& result) {
@@ -136,7 +136,7 @@ void troubleshootingCommand(Simulator& sim, Arguments arguments, ProgramCommandR
     result.lines.push_back("There are troubleshooting scenarios 1 to 6.");
     return;
   }
-  startActivity(sim, result, [&] { inittroubleshooting(sim, std::string(scenario->key)); });
+  startActivity(sim, result, [&] { startTroubleshooting(sim, std::string(scenario->key)); });
 }
 
 void routerACommand(Simulator& sim, Arguments, ProgramCommandResult& result) {
@@ -161,13 +161,13 @@ void networkCommand(Simulator& sim, Arguments, ProgramCommandResult& result) {
 void startFirstActivity(Simulator& sim, const Options& options) {
   switch (options.firstActivity) {
     case FirstActivity::test:
-      initTests(sim, "test" + options.firstActivityKey);
+      startTest(sim, "test" + options.firstActivityKey);
       break;
     case FirstActivity::troubleshooting:
-      inittroubleshooting(sim, "troubleshooting" + options.firstActivityKey);
+      startTroubleshooting(sim, "troubleshooting" + options.firstActivityKey);
       break;
     case FirstActivity::lab:
-      initLabs(sim, options.firstActivityKey);
+      startLab(sim, options.firstActivityKey);
       break;
   }
 }
