@@ -45,9 +45,11 @@ RouterConfig fullConfiguration() {
   config.igrpEnabled = true;
   config.igrpNetworks = {{10, "172.16.0.0"}, {20, "10.0.0.0"}, {10, "192.168.2.0"}};
   for (int list = 1; list <= 4; ++list) {
-    config.accessLists.push_back({1, "10." + std::to_string(list) + ".0.0", "0.0.255.255", list});
-    config.accessLists.push_back({6, "192.168.0." + std::to_string(list), "", list});
-    config.accessLists.push_back({4, "", "", list});
+    config.accessLists.push_back({AccessEntryKind::permitAddress,
+                                  "10." + std::to_string(list) + ".0.0", "0.0.255.255", list});
+    config.accessLists.push_back(
+        {AccessEntryKind::denyHost, "192.168.0." + std::to_string(list), "", list});
+    config.accessLists.push_back({AccessEntryKind::permitAny, "", "", list});
   }
   return config;
 }

@@ -186,15 +186,15 @@ void MainWindow::startActivity(const std::function<void()>& launcher) {
 }
 
 void MainWindow::startLab(const std::string& labName) {
-  startActivity([this, labName] { startLab(engine_->simulator(), labName); });
+  startActivity([this, labName] { kovrel::startLab(engine_->simulator(), labName); });
 }
 
 void MainWindow::startTest(const std::string& testName) {
-  startActivity([this, testName] { startTest(engine_->simulator(), testName); });
+  startActivity([this, testName] { kovrel::startTest(engine_->simulator(), testName); });
 }
 
 void MainWindow::startTroubleshooting(const std::string& name) {
-  startActivity([this, name] { startTroubleshooting(engine_->simulator(), name); });
+  startActivity([this, name] { kovrel::startTroubleshooting(engine_->simulator(), name); });
 }
 
 void MainWindow::openFlashCards() {
