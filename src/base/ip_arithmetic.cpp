@@ -147,10 +147,11 @@ bool isNumberInRange(std::string_view word, long long low, long long high) {
 bool isValidIpAddress(std::string_view text) {
   // An address typed with a tab or other control character in it would be stored as typed and
   // shown back broken, so it is refused here.
-  if (std::ranges::any_of(text, isBlankOrControl)) return false;
-  if (!parseDottedQuad(text) || std::ranges::count(text, '.') != 3) return false;
-  return std::ranges::all_of(splitAtDots(text),
-                             [](std::string_view part) { return part.size() <= 3; });
+  if (std::any_of(text.begin(), text.end(), isBlankOrControl)) return false;
+  if (!parseDottedQuad(text) || std::count(text.begin(), text.end(), '.') != 3) return false;
+  const auto parts = splitAtDots(text);
+  return std::all_of(parts.begin(), parts.end(),
+                     [](std::string_view part) { return part.size() <= 3; });
 }
 
 bool isValidSubnetMask(std::string_view text) {
@@ -183,7 +184,8 @@ std::string addressToBinary(std::string_view text) {
 }
 
 int countOneBits(std::string_view text) {
-  return static_cast<int>(std::ranges::count(addressToBinary(text), '1'));
+  const std::string bits = addressToBinary(text);
+  return static_cast<int>(std::count(bits.begin(), bits.end(), '1'));
 }
 
 bool matchesWildcard(std::string_view address, std::string_view reference,

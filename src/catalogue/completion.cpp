@@ -99,8 +99,8 @@ Completion completeFromRows(const std::vector<std::string>& rows, std::string_vi
   std::size_t sharedLength = first.size();
   completion.agree = true;
   for (const std::string& row : rows) {
-    const auto differ = std::ranges::mismatch(first, row);
-    const auto common = static_cast<std::size_t>(differ.in1 - first.begin());
+    const auto differ = std::mismatch(first.begin(), first.end(), row.begin(), row.end());
+    const auto common = static_cast<std::size_t>(differ.first - first.begin());
     if (common < first.size()) completion.agree = false;
     sharedLength = std::min(sharedLength, common);
   }

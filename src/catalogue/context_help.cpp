@@ -73,19 +73,23 @@ Words readWords(Words words, HelpReading reading) {
 
 const HelpGroup* findGroup(std::string_view firstWord) {
   for (const HelpGroup& group : helpCaseTable()) {
-    if (std::ranges::find(group.firstWords, firstWord) != group.firstWords.end()) return &group;
+    if (std::find(group.firstWords.begin(), group.firstWords.end(), firstWord) !=
+        group.firstWords.end())
+      return &group;
   }
   return nullptr;
 }
 
 bool caseApplies(const HelpCase& helpCase, CliMode mode, const Words& words,
                  std::string_view prompt) {
-  if (!helpCase.modes.empty() && std::ranges::find(helpCase.modes, mode) == helpCase.modes.end()) {
+  if (!helpCase.modes.empty() &&
+      std::find(helpCase.modes.begin(), helpCase.modes.end(), mode) == helpCase.modes.end()) {
     return false;
   }
   const std::string line = std::string(prompt) + joinWords(words);
   const bool matched =
-      helpCase.patterns.empty() || std::ranges::any_of(helpCase.patterns, [&](auto pattern) {
+      helpCase.patterns.empty() ||
+      std::any_of(helpCase.patterns.begin(), helpCase.patterns.end(), [&](auto pattern) {
         return matchCommand(line, pattern, prompt) == MatchResult::match;
       });
   return matched && (helpCase.condition == nullptr || helpCase.condition(words));
@@ -145,7 +149,7 @@ Words nextWordsOf(const std::vector<CatalogueRow>& rows, std::size_t position) {
     const Words rowWords = splitWords(row.cmd);
     if (position >= rowWords.size()) continue;
     // Words are compared whole, so "config" does not hide "configuration" or the other way round.
-    if (std::ranges::find(listed, rowWords[position]) == listed.end()) {
+    if (std::find(listed.begin(), listed.end(), rowWords[position]) == listed.end()) {
       listed.push_back(rowWords[position]);
     }
   }
@@ -190,7 +194,7 @@ void listCommandsStartingWithString(Simulator& sim, std::string_view text) {
       [&] { return sim.database.searchCatalogue(*table, prefix); }, std::vector<CatalogueRow>{});
   Words listed;
   if (wholeLines) {
-    listed = nextWordsOf(rows, static_cast<std::size_t>(std::ranges::count(text, ' ')));
+    listed = nextWordsOf(rows, static_cast<std::size_t>(std::count(text.begin(), text.end(), ' ')));
   } else {
     for (const CatalogueRow& row : rows) listed.push_back(row.cmd);
   }

@@ -246,7 +246,7 @@ std::vector<HelpGroup> interfaceAndLineGroups() {
 std::vector<HelpGroup> buildTable() {
   std::vector<HelpGroup> table = configurationGroups();
   for (auto part : {interfaceAndLineGroups(), help_rows::execAndRouterGroups()}) {
-    std::ranges::move(part, std::back_inserter(table));
+    table.insert(table.end(), part.begin(), part.end());
   }
   return table;
 }
@@ -261,7 +261,7 @@ const std::vector<HelpGroup>& helpCaseTable() {
 bool helpTextUsesDollarLines(std::string_view key) {
   static constexpr std::array<std::string_view, 4> kDollarKeys = {
       "access_list_?", "access_list_<1-99>_?", "access_list_<1-99>_variable_?", "clock_rate_?"};
-  return std::ranges::find(kDollarKeys, key) != kDollarKeys.end();
+  return std::find(kDollarKeys.begin(), kDollarKeys.end(), key) != kDollarKeys.end();
 }
 
 }  // namespace kovrel

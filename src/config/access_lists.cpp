@@ -56,7 +56,7 @@ std::optional<AccessListEntry> entryOf(const EntryForm& form, const Words& words
 
 void addEntry(Simulator& sim, const AccessListEntry& entry) {
   auto& entries = sim.running().accessLists;
-  if (std::ranges::find(entries, entry) == entries.end()) entries.push_back(entry);
+  if (std::find(entries.begin(), entries.end(), entry) == entries.end()) entries.push_back(entry);
 }
 
 // A short line is incomplete only when what is there is right so far: a standard list number,

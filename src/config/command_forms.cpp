@@ -28,7 +28,8 @@ FormOutcome refuseValue(Simulator& sim) {
 MatchResult matchForm(const Words& words, std::string_view pattern) {
   if (pattern.ends_with(kAnyFurtherWords)) {
     pattern.remove_suffix(kAnyFurtherWords.size());
-    const auto fixedWords = static_cast<std::size_t>(std::ranges::count(pattern, ' ') + 1);
+    const auto fixedWords =
+        static_cast<std::size_t>(std::count(pattern.begin(), pattern.end(), ' ') + 1);
     if (words.size() > fixedWords) {
       return matchCommand(joinWords(std::span(words).first(fixedWords)), pattern, "");
     }
@@ -59,10 +60,11 @@ void answerUnmatched(Simulator& sim, const Words& words, std::span<const Command
     furthest = std::max(furthest, formMatchedWords(words, form.pattern));
   }
   markUnmatchedWord(sim, furthest, words.size());
-  const bool incomplete = std::ranges::any_of(forms, [&words](const CommandForm& form) {
-    return form.prefix == Prefix::incomplete &&
-           matchForm(words, form.pattern) == MatchResult::incomplete;
-  });
+  const bool incomplete =
+      std::any_of(forms.begin(), forms.end(), [&words](const CommandForm& form) {
+        return form.prefix == Prefix::incomplete &&
+               matchForm(words, form.pattern) == MatchResult::incomplete;
+      });
   if (incomplete) {
     incompleteCommand(sim);
   } else {

@@ -125,7 +125,8 @@ FormOutcome setBandwidth(Simulator& sim, const Words& words) {
 FormOutcome setClockRate(Simulator& sim, const Words& words) {
   const auto rate = boundedNumber(words[2], 7, 300, 4'000'000);
   if (!rate || selectedNumber(sim) == kEthernet0) return refuseValue(sim);
-  if (std::ranges::find(kKnownClockRates, *rate) == kKnownClockRates.end()) {
+  if (std::find(kKnownClockRates.begin(), kKnownClockRates.end(), *rate) ==
+      kKnownClockRates.end()) {
     writeConsoleLine(sim, "Unknown clock rate");
     return FormOutcome::done;
   }

@@ -14,7 +14,8 @@ constexpr std::size_t kMostNameServers = 6;
 constexpr std::size_t kMostHostAddresses = 8;
 
 bool allValidAddresses(std::span<const std::string> words) {
-  return std::ranges::all_of(words, [](const std::string& word) { return isValidIpAddress(word); });
+  return std::all_of(words.begin(), words.end(),
+                     [](const std::string& word) { return isValidIpAddress(word); });
 }
 
 FormOutcome enableDomainLookup(Simulator& sim, const Words&) {

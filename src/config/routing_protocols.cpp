@@ -41,8 +41,9 @@ FormOutcome addRipNetwork(Simulator& sim, const Words& words) {
   if (!isValidIpAddress(words[1])) return FormOutcome::notThisForm;
   const std::string network = classfulNetwork(words[1]);
   auto& networks = sim.running().ripNetworks;
-  const bool known = std::ranges::any_of(
-      networks, [&network](const std::string& item) { return trimBlanks(item) == network; });
+  const bool known =
+      std::any_of(networks.begin(), networks.end(),
+                  [&network](const std::string& item) { return trimBlanks(item) == network; });
   if (!known) networks.push_back(network);
   return FormOutcome::done;
 }
@@ -51,7 +52,7 @@ FormOutcome addIgrpNetwork(Simulator& sim, const Words& words) {
   if (!isValidIpAddress(words[1])) return FormOutcome::notThisForm;
   const IgrpNetwork item{sim.router().igrpAsNumber, classfulNetwork(words[1])};
   auto& networks = sim.running().igrpNetworks;
-  if (std::ranges::find(networks, item) == networks.end()) networks.push_back(item);
+  if (std::find(networks.begin(), networks.end(), item) == networks.end()) networks.push_back(item);
   return FormOutcome::done;
 }
 

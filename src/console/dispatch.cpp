@@ -10,7 +10,8 @@ namespace {
 
 const DispatchRow* findRow(std::string_view firstWord) {
   for (const DispatchRow& row : dispatchTable()) {
-    if (std::ranges::find(row.firstWords, firstWord) != row.firstWords.end()) return &row;
+    if (std::find(row.firstWords.begin(), row.firstWords.end(), firstWord) != row.firstWords.end())
+      return &row;
   }
   return nullptr;
 }

@@ -11,7 +11,7 @@ namespace {
 constexpr int kMaxHistorySize = 256;
 
 bool isDigits(const std::string& word) {
-  return !word.empty() && std::ranges::all_of(word, [](char c) {
+  return !word.empty() && std::all_of(word.begin(), word.end(), [](char c) {
     return std::isdigit(static_cast<unsigned char>(c));
   });
 }

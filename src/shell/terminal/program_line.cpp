@@ -15,7 +15,8 @@ constexpr std::size_t kHistoryLength = 50;
 std::size_t commonPrefixLength(const std::vector<std::string>& names) {
   std::size_t length = names.front().size();
   for (const std::string& name : names) {
-    const auto [differs, unused] = std::ranges::mismatch(name, names.front());
+    const auto [differs, unused] =
+        std::mismatch(name.begin(), name.end(), names.front().begin(), names.front().end());
     length = std::min(length, static_cast<std::size_t>(differs - name.begin()));
   }
   return length;
@@ -23,7 +24,7 @@ std::size_t commonPrefixLength(const std::vector<std::string>& names) {
 
 bool startsWithFolded(std::string_view text, std::string_view start) {
   return text.size() >= start.size() &&
-         std::ranges::equal(text.substr(0, start.size()), start, [](char a, char b) {
+         std::equal(start.begin(), start.end(), text.begin(), [](char a, char b) {
            return std::tolower(static_cast<unsigned char>(a)) ==
                   std::tolower(static_cast<unsigned char>(b));
          });
@@ -46,7 +47,7 @@ std::vector<std::string> completionsOf(std::string_view text) {
   std::vector<std::string> names;
   for (const ProgramCommand& command : programCommands()) {
     const std::string name(command.name);
-    if (name.starts_with(text) && std::ranges::find(names, name) == names.end()) {
+    if (name.starts_with(text) && std::find(names.begin(), names.end(), name) == names.end()) {
       names.push_back(name);
     }
   }

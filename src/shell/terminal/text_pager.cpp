@@ -40,7 +40,8 @@ void pageText(const PagedText& text, std::size_t pageLength,
   std::size_t start = 0;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const bool last = i + 1 == lines.size();
-    const bool stop = std::ranges::find(text.stopsAfter, i) != text.stopsAfter.end();
+    const bool stop =
+        std::find(text.stopsAfter.begin(), text.stopsAfter.end(), i) != text.stopsAfter.end();
     if (last || (--linesToPause > 0 && !stop)) continue;
     write(lines.subspan(start, i + 1 - start));
     start = i + 1;

@@ -108,8 +108,9 @@ void stepCommand(Simulator& sim, Arguments arguments, ProgramCommandResult& resu
   const std::vector<LessonStep> steps = currentSteps(sim, result);
   if (steps.empty()) return;
   const std::string& wanted = arguments[0];
-  const auto step = std::ranges::find_if(
-      steps, [&](const LessonStep& each) { return std::to_string(each.number) == wanted; });
+  const auto step = std::find_if(steps.begin(), steps.end(), [&](const LessonStep& each) {
+    return std::to_string(each.number) == wanted;
+  });
   if (step == steps.end()) {
     result.lines.push_back("There are steps 1 to " + std::to_string(steps.size()) + ".");
     return;
