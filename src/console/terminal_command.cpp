@@ -16,7 +16,13 @@ bool isDigits(const std::string& word) {
   });
 }
 
-void setHistorySize(Simulator& sim, const std::vector<std::string>& words) {
+constexpr int kDefaultHistorySize = 10;
+
+void fourWords(Simulator& sim, const std::vector<std::string>& words) {
+  if (words[1] == "no" && words[2] == "history" && words[3] == "size") {
+    sim.running().historySize = kDefaultHistorySize;
+    return;
+  }
   const bool sizeWords = words[1] == "history" && words[2] == "size";
   const std::string& number = words[3];
   if (!sizeWords || !isDigits(number) || number.size() >= 4) {
@@ -24,7 +30,7 @@ void setHistorySize(Simulator& sim, const std::vector<std::string>& words) {
     return;
   }
   const int size = std::stoi(number);
-  if (size < 1 || size > kMaxHistorySize) {
+  if (size > kMaxHistorySize) {
     invalidInput(sim);
     return;
   }
@@ -32,8 +38,9 @@ void setHistorySize(Simulator& sim, const std::vector<std::string>& words) {
 }
 
 void twoWords(Simulator& sim, const std::string& second) {
+  // The history is always on, so switching it on changes nothing; the size stays as it is.
   if (second == "history") {
-    sim.running().historySize = 10;
+    return;
   } else if (second == "no") {
     incompleteCommand(sim);
   } else {
@@ -82,7 +89,7 @@ void terminalCommand(Simulator& sim, const CommandInput& input) {
   } else if (words.size() == 3) {
     threeWords(sim, words[1], words[2]);
   } else {
-    setHistorySize(sim, words);
+    fourWords(sim, words);
   }
 }
 

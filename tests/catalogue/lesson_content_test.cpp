@@ -8,6 +8,8 @@
 #include <set>
 
 #include "base/lesson_database.h"
+#include "training/activity_menu.h"
+#include "training/instructions.h"
 
 namespace kovrel {
 namespace {
@@ -30,17 +32,37 @@ TEST_F(LessonContentTest, StartUpTextsArePresent) {
   EXPECT_TRUE(database.misc("disclaimer"));
 }
 
-// A single quote switches bold on or off in the information window, so an odd count would leave
-// the rest of a line bold.
-TEST_F(LessonContentTest, InformationTextsPairTheirQuotes) {
+// Every text the menus open, as the instruction, report and information panes read it: a single
+// quote switches bold on or off, so an odd count on a line (an apostrophe) leaves the rest of it
+// bold and hides the quote; a text begins with its title; a troubleshooting solution has steps.
+TEST_F(LessonContentTest, EveryLessonTextExistsOpensWithATitleAndPairsItsQuotes) {
+  std::vector<std::pair<std::string, std::optional<std::string>>> texts;
   for (const char* id : {"welcomeText", "studyPlan", "disclaimer"}) {
-    const std::string text = database.misc(id).value_or("");
-    std::size_t start = 0;
-    while (start <= text.size()) {
-      const std::size_t end = std::min(text.find("\r\n", start), text.size());
-      const std::string line = text.substr(start, end - start);
-      EXPECT_EQ(std::count(line.begin(), line.end(), '\'') % 2, 0) << id << ": " << line;
-      start = end + 2;
+    texts.emplace_back(id, database.misc(id));
+  }
+  for (const ActivityMenuItem& lab : labMenu()) {
+    texts.emplace_back(lab.key, database.labText(lab.key));
+  }
+  for (const ActivityMenuItem& test : testMenu()) {
+    texts.emplace_back(test.key, database.testText(test.key));
+    texts.emplace_back(std::string(test.key) + "Solution",
+                       database.testText(std::string(test.key) + "Solution"));
+  }
+  for (const ActivityMenuItem& scenario : troubleshootingMenu()) {
+    const auto row = database.troubleshooting(scenario.key);
+    texts.emplace_back(scenario.key, row ? std::optional(row->troubleshootingText) : std::nullopt);
+    texts.emplace_back(std::string(scenario.key) + " solution",
+                       row ? std::optional(row->solutionText) : std::nullopt);
+  }
+  for (const auto& [name, text] : texts) {
+    ASSERT_TRUE(text.has_value()) << name << " is missing";
+    const std::vector<std::string> lines = splitLessonLines(*text);
+    ASSERT_FALSE(lines.empty()) << name;
+    EXPECT_FALSE(lines.front().empty() || isStepHeading(lines.front())) << name << ": no title";
+    const bool hasSteps = std::ranges::any_of(lines, isStepHeading);
+    EXPECT_TRUE(hasSteps || !name.ends_with(" solution")) << name;
+    for (const std::string& line : lines) {
+      EXPECT_EQ(std::ranges::count(line, '\'') % 2, 0) << name << ": " << line;
     }
   }
 }

@@ -152,7 +152,7 @@ TEST(LineEditing, BrowsingSurvivesAHistoryThatShrankUnderIt) {
   EXPECT_EQ(fixture.input(), "Router>one");
 }
 
-TEST(TerminalHistorySize, AcceptsOnlyOneTo256AndRefusesUnfinishedLines) {
+TEST(TerminalHistorySize, AcceptsZeroTo256AndRefusesUnfinishedLines) {
   const std::string incomplete = "\n% Incomplete command.\n ";
   const std::string invalid = "\n \n% Invalid input detected at '^' marker.";
   const struct {
@@ -163,9 +163,11 @@ TEST(TerminalHistorySize, AcceptsOnlyOneTo256AndRefusesUnfinishedLines) {
   } cases[] = {
       {CliMode::user, "terminal history size 1", 1, ""},
       {CliMode::user, "terminal history size 256", 256, ""},
-      {CliMode::priv, "terminal history", 10, ""},  // alone, it resets the size to ten
+      {CliMode::user, "terminal history size 0", 0, ""},
+      {CliMode::priv, "terminal history", 3, ""},  // alone, it only switches the history on
+      {CliMode::priv, "terminal no history size", 10, ""},  // the default again
+      {CliMode::priv, "terminal no history size 5", 3, invalid},
       {CliMode::user, "terminal no history", 3, ""},
-      {CliMode::user, "terminal history size 0", 3, invalid},
       {CliMode::user, "terminal history size 257", 3, invalid},
       {CliMode::user, "terminal history size 0256", 3, invalid},
       {CliMode::user, "terminal history size x", 3, invalid},
