@@ -9,17 +9,23 @@
 namespace kovrel {
 namespace {
 
+// Scenarios 4 and 5 share one network, and 2 and 3 another; every later scenario has its own.
 NetworkPicture twoRouterPicture(int scenario, RouterId currentRouter) {
   const std::string router = currentRouter == RouterId::b ? "RouterB" : "RouterA";
-  const bool scenario6 = scenario == 6;
-  return {std::string(scenario6 ? "twoRouterTopologyB_" : "twoRouterTopologyA_") + router,
-          std::string(scenario6 ? "Troubleshooting 6, " : "Troubleshooting 4 and 5, ") + router +
-              " at the console"};
+  const std::string atConsole = ", " + router + " at the console";
+  if (scenario == 4 || scenario == 5) {
+    return {"twoRouterTopologyA_" + router, "Troubleshooting 4 and 5" + atConsole};
+  }
+  const std::string number = std::to_string(scenario);
+  if (scenario == 6) return {"twoRouterTopologyB_" + router, "Troubleshooting 6" + atConsole};
+  return {"twoRouterTopology" + number + "_" + router, "Troubleshooting " + number + atConsole};
 }
 
 NetworkPicture troubleshootingPicture(int scenario) {
   if (scenario == 1) return {"troubleShooting1", "Troubleshooting 1"};
-  return {"troubleShooting2", "Troubleshooting 2 and 3"};
+  if (scenario <= 3) return {"troubleShooting2", "Troubleshooting 2 and 3"};
+  const std::string number = std::to_string(scenario);
+  return {"troubleShooting" + number, "Troubleshooting " + number};
 }
 
 // Read from the status texts themselves, so that the picture says what the status line says.

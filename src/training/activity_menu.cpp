@@ -48,17 +48,19 @@ constexpr std::array<ActivityMenuItem, 34> kLabs = {{
 
 constexpr std::array<ActivityMenuItem, 3> kTests = {{
     {"Tests", "Test 1: Router Setup", "test1"},
-    {"Tests", "Test 2: Router Setup", "test2"},
+    {"Tests", "Test 2: Lines And Name Lookup", "test2"},
     {"Tests", "Test 3: Network Configuration", "test3"},
 }};
 
-constexpr std::array<ActivityMenuItem, 6> kTroubleshooting = {{
+constexpr std::array<ActivityMenuItem, 8> kTroubleshooting = {{
     {"Troubleshooting", "Troubleshooting 1", "troubleshooting1"},
     {"Troubleshooting", "Troubleshooting 2", "troubleshooting2"},
     {"Troubleshooting", "Troubleshooting 3", "troubleshooting3"},
     {"Troubleshooting", "Troubleshooting 4", "troubleshooting4"},
     {"Troubleshooting", "Troubleshooting 5", "troubleshooting5"},
     {"Troubleshooting", "Troubleshooting 6", "troubleshooting6"},
+    {"Troubleshooting", "Troubleshooting 7", "troubleshooting7"},
+    {"Troubleshooting", "Troubleshooting 8", "troubleshooting8"},
 }};
 
 // Lower case with every run of blanks made one blank and none at the ends, so that a caption

@@ -19,7 +19,7 @@ struct ActivityMenuItem {
 std::span<const ActivityMenuItem> labMenu();
 /// The three tests, in menu order.
 std::span<const ActivityMenuItem> testMenu();
-/// The six troubleshooting scenarios, in menu order.
+/// The troubleshooting scenarios, in menu order (their number is their position, from 1).
 std::span<const ActivityMenuItem> troubleshootingMenu();
 
 /// The item a student means by `name`: its key in any letter case, its number in the list, or its

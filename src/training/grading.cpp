@@ -53,7 +53,7 @@ constexpr std::array kTest2Tasks{
                [](const RouterConfig& c) { return textIs(c.vtyPassword, "gut362"); }},
     GradedTask{"Part4> Setting host name: ",
                [](const RouterConfig& c) { return textIs(c.hostname, "test2"); }},
-    GradedTask{"Part5> Setting encrypted password: ",
+    GradedTask{"Part5> Setting enable secret: ",
                [](const RouterConfig& c) { return textIs(c.enableSecret, "tovir58"); }},
 };
 

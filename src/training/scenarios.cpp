@@ -86,15 +86,17 @@ bool startTest(Simulator& sim, const std::string& testName) {
 }
 
 bool startTroubleshooting(Simulator& sim, const std::string& name) {
-  const std::optional<int> scenario = scenarioNumber(name, "troubleshooting", 6);
+  const std::optional<int> scenario =
+      scenarioNumber(name, "troubleshooting", troubleshootingCount());
   if (!scenario) return false;
   returnConsoleToRouterA(sim);
   TrainingState& training = sim.state.training;
-  const bool twoRouters = *scenario >= 4;
+  const TroubleshootingNetwork network = troubleshootingNetwork(*scenario);
+  const bool twoRouters = network.topology == Topology::twoRouters;
   training.currentActivity = Activity::troubleshooting;
   training.currentTroubleshooting = *scenario;
-  training.topology = twoRouters ? Topology::twoRouters : Topology::lab;
-  applyAddressSet(training.addresses, troubleshootingAddressSet(*scenario));
+  training.topology = network.topology;
+  applyAddressSet(training.addresses, network.addresses);
   announce(sim,
            {Activity::troubleshooting,
             twoRouters ? TopologyPane::twoRouter : TopologyPane::singleRouter, true, false, false});

@@ -22,12 +22,12 @@ void startLab(Simulator& sim, const std::string& labName);
 /// other name.
 bool startTest(Simulator& sim, const std::string& testName);
 
-/// Starts "troubleshooting1" to "troubleshooting6": a fresh router (two in scenarios 4 to 6,
-/// RouterB built on its first visit) with the scenario's faults. False (and nothing changed) for
-/// any other name.
+/// Starts "troubleshooting1" to the last scenario: a fresh router (two in the two-router
+/// scenarios, RouterB built on its first visit) with the scenario's faults. False (and nothing
+/// changed) for any other name.
 bool startTroubleshooting(Simulator& sim, const std::string& name);
 
-/// The scenario number of "test1".."test3" or "troubleshooting1".."troubleshooting6".
+/// The scenario number of "test1".."test3" or "troubleshooting1" to the last scenario.
 std::optional<int> scenarioNumber(std::string_view name, std::string_view prefix, int last);
 
 // The lookups of the instruction texts; a key without a row keeps the previous text.

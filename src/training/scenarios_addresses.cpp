@@ -32,6 +32,24 @@ constexpr AddressRow kAddressSets[] = {
     {AddressSetName::troubleshooting6,
      {"204.5.62.12", "204.5.62.13", "208.109.1.12", "208.109.1.14", "204.5.62.0", nullptr, nullptr,
       nullptr, nullptr, "208.109.1.0"}},
+    {AddressSetName::troubleshooting7,
+     {"172.20.8.5", "172.20.8.6", "210.7.4.10", "210.7.4.11", "172.20.0.0", "199.8.2.2",
+      "210.7.4.1", kMask, "199.8.2.0", nullptr}},
+    {AddressSetName::troubleshooting8,
+     {"201.10.4.10", "201.10.4.11", "203.7.9.20", "203.7.9.21", "201.10.4.0", nullptr, nullptr,
+      nullptr, nullptr, "203.7.9.0"}},
+};
+
+// Troubleshooting scenarios in menu order.
+constexpr TroubleshootingNetwork kTroubleshootingNetworks[] = {
+    {Topology::lab, AddressSetName::troubleshooting1},
+    {Topology::lab, AddressSetName::troubleshooting2And3},
+    {Topology::lab, AddressSetName::troubleshooting2And3},
+    {Topology::twoRouters, AddressSetName::troubleshooting4And5},
+    {Topology::twoRouters, AddressSetName::troubleshooting4And5},
+    {Topology::twoRouters, AddressSetName::troubleshooting6},
+    {Topology::lab, AddressSetName::troubleshooting7},
+    {Topology::twoRouters, AddressSetName::troubleshooting8},
 };
 
 std::array<std::string*, 10> fieldsOf(AddressSet& addresses) {
@@ -53,19 +71,11 @@ void applyAddressSet(AddressSet& addresses, AddressSetName set) {
   }
 }
 
-AddressSetName troubleshootingAddressSet(int scenario) {
-  switch (scenario) {
-    case 1:
-      return AddressSetName::troubleshooting1;
-    case 2:
-    case 3:
-      return AddressSetName::troubleshooting2And3;
-    case 4:
-    case 5:
-      return AddressSetName::troubleshooting4And5;
-    default:
-      return AddressSetName::troubleshooting6;
-  }
+TroubleshootingNetwork troubleshootingNetwork(int scenario) {
+  if (scenario < 1 || scenario > troubleshootingCount()) scenario = 1;
+  return kTroubleshootingNetworks[static_cast<std::size_t>(scenario - 1)];
 }
+
+int troubleshootingCount() { return static_cast<int>(std::size(kTroubleshootingNetworks)); }
 
 }  // namespace kovrel

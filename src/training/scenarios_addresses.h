@@ -13,12 +13,24 @@ enum class AddressSetName {
   troubleshooting2And3,
   troubleshooting4And5,
   troubleshooting6,
+  troubleshooting7,
+  troubleshooting8,
 };
 
 /// Puts a set's addresses in place; addresses the set does not name keep their values.
 void applyAddressSet(AddressSet& addresses, AddressSetName set);
 
-/// The set of troubleshooting scenario 1 to 6.
-AddressSetName troubleshootingAddressSet(int scenario);
+/// Where a troubleshooting scenario takes place: its topology and its address set.
+struct TroubleshootingNetwork {
+  Topology topology;
+  AddressSetName addresses;
+};
+
+/// The network of troubleshooting scenario 1 to `troubleshootingCount()`; that of scenario 1 for
+/// any other number.
+TroubleshootingNetwork troubleshootingNetwork(int scenario);
+
+/// How many troubleshooting scenarios there are.
+int troubleshootingCount();
 
 }  // namespace kovrel

@@ -40,9 +40,13 @@ std::optional<TroubleshootingPreset> troubleshootingPreset(int scenario) {
                                     {"192.34.6.0", "196.101.5.0"},
                                     {}},
                                    {}};
-    case 3:
+    case 3:  // the link works, but RIP names a mistyped network instead of it
       return TroubleshootingPreset{
-          {{open(kEthernet0, "192.34.6.1"), shut(kSerial0, "196.101.5.1")}, false, {}, {}}, {}};
+          {{open(kEthernet0, "192.34.6.1"), open(kSerial0, "196.101.5.1", 56000)},
+           true,
+           {"192.34.6.0", "196.110.5.0"},
+           {}},
+          {}};
     case 4:
       return TroubleshootingPreset{
           {{open(kEthernet0, "202.16.92.1")}, false, {}, {}},
@@ -59,6 +63,18 @@ std::optional<TroubleshootingPreset> troubleshootingPreset(int scenario) {
                        {}}};
     case 6:
       return scenario6();
+    case 7:  // the right address, but with the mask of a subnet that the class B LAN does not use
+      return TroubleshootingPreset{{{open(kEthernet0, "172.20.1.1")}, false, {}, {}}, {}};
+    case 8:  // the clock rate set at the DTE end of the cable instead of the DCE end
+      return TroubleshootingPreset{
+          {{open(kSerial0, "199.1.2.1"), open(kEthernet0, "201.10.4.1")},
+           true,
+           {"199.1.2.0", "201.10.4.0"},
+           {}},
+          RouterPreset{{open(kSerial1, "199.1.2.2", 64000), open(kEthernet0, "203.7.9.1")},
+                       true,
+                       {"199.1.2.0", "203.7.9.0"},
+                       {}}};
     default:
       return std::nullopt;
   }

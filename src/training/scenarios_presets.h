@@ -34,7 +34,7 @@ struct TroubleshootingPreset {
   std::optional<RouterPreset> routerB;
 };
 
-/// The faults of troubleshooting scenario 1 to 6; none for any other number.
+/// The faults of each troubleshooting scenario; none for any other number.
 std::optional<TroubleshootingPreset> troubleshootingPreset(int scenario);
 
 /// Writes a router's part of the faults into a configuration.

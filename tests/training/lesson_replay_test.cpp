@@ -16,6 +16,7 @@
 #include "training/instructions.h"
 #include "training/router_switch.h"
 #include "training/scenarios.h"
+#include "training/scenarios_addresses.h"
 
 namespace kovrel {
 namespace {
@@ -266,7 +267,7 @@ TEST(LessonReplay, AllLabsInMenuOrderInOneSession) {
 }
 
 TEST(LessonReplay, EveryTroubleshootingSolutionEndsWithASuccessfulPing) {
-  for (int n = 1; n <= 6; ++n) {
+  for (int n = 1; n <= troubleshootingCount(); ++n) {
     const std::string name = "troubleshooting" + std::to_string(n);
     testing::SimulatorFixture f;
     ASSERT_TRUE(startTroubleshooting(f.sim, name));

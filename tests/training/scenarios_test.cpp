@@ -67,7 +67,9 @@ TEST_F(ScenariosTest, UnknownTestOrScenarioChangesNothing) {
   for (const char* name : {"test0", "test4", "test1x", "Test1"}) {
     EXPECT_FALSE(startTest(fixture.sim, name)) << name;
   }
-  EXPECT_FALSE(startTroubleshooting(fixture.sim, "troubleshooting7"));
+  for (const char* name : {"troubleshooting0", "troubleshooting99", "troubleshooting"}) {
+    EXPECT_FALSE(startTroubleshooting(fixture.sim, name)) << name;
+  }
   EXPECT_EQ(training().currentActivity, before.currentActivity);
   EXPECT_EQ(training().addresses, before.addresses);
   EXPECT_EQ(listener.started.size(), 1u);
@@ -91,7 +93,7 @@ TEST_F(ScenariosTest, ListenerLearnsThePanes) {
 // The presets themselves are proved by the troubleshooting transcripts and the lesson replay; here
 // a start must not depend on what ran before, and RouterB is built on its first visit as parked.
 TEST(TroubleshootingStart, LeavesNoTraceOfEarlierWorkAndBuildsRouterBAsParked) {
-  for (int scenario = 1; scenario <= 6; ++scenario) {
+  for (int scenario = 1; scenario <= troubleshootingCount(); ++scenario) {
     const std::string name = "troubleshooting" + std::to_string(scenario);
     SimulatorFixture fresh;
     ASSERT_TRUE(startTroubleshooting(fresh.sim, name));

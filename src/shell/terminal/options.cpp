@@ -153,13 +153,15 @@ constexpr std::array<OptionSpec, 12> kOptions = {{
      [](Options& options, std::string_view value) {
        return setFirstActivity(options, FirstActivity::lab, value, 0);
      }},
-    {"--test", "N", "start with test N (1 to 3)",
+    {"--test", "N", "start with test N (1 to the number of tests)",
      [](Options& options, std::string_view value) {
-       return setFirstActivity(options, FirstActivity::test, value, 3);
+       return setFirstActivity(options, FirstActivity::test, value,
+                               static_cast<int>(testMenu().size()));
      }},
-    {"--troubleshooting", "N", "start with troubleshooting scenario N (1 to 6)",
+    {"--troubleshooting", "N", "start with troubleshooting scenario N (1 to the last)",
      [](Options& options, std::string_view value) {
-       return setFirstActivity(options, FirstActivity::troubleshooting, value, 6);
+       return setFirstActivity(options, FirstActivity::troubleshooting, value,
+                               static_cast<int>(troubleshootingMenu().size()));
      }},
     {"--help", "", "show this help and exit", nullptr},
     {"--version", "", "show the version and exit", nullptr},

@@ -74,7 +74,7 @@ void switchTo(Simulator& sim, RouterId router, ProgramCommandResult& result) {
       result.lines.push_back(std::string(name) + " is already at the console.");
       break;
     case SwitchOutcome::noSecondRouter:
-      result.lines.push_back("Only troubleshooting 4 to 6 have a second router.");
+      result.lines.push_back("Only the two-router activities have a second router.");
       break;
     case SwitchOutcome::switched:
     case SwitchOutcome::refusedBusy:  // the message box has told the user
@@ -118,7 +118,7 @@ void testCommand(Simulator& sim, Arguments arguments, ProgramCommandResult& resu
   if (arguments.empty()) return listTests(result);
   const std::optional<ActivityMenuItem> test = findMenuItem(testMenu(), arguments[0]);
   if (!test) {
-    result.lines.push_back("There are tests 1, 2 and 3.");
+    result.lines.push_back("There are tests 1 to " + std::to_string(testMenu().size()) + ".");
     return;
   }
   startActivity(sim, result, [&] { startTest(sim, std::string(test->key)); });
@@ -133,7 +133,8 @@ void troubleshootingCommand(Simulator& sim, Arguments arguments, ProgramCommandR
   const std::optional<ActivityMenuItem> scenario =
       findMenuItem(troubleshootingMenu(), arguments[0]);
   if (!scenario) {
-    result.lines.push_back("There are troubleshooting scenarios 1 to 6.");
+    result.lines.push_back("There are troubleshooting scenarios 1 to " +
+                           std::to_string(troubleshootingMenu().size()) + ".");
     return;
   }
   startActivity(sim, result, [&] { startTroubleshooting(sim, std::string(scenario->key)); });

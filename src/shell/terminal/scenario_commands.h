@@ -22,10 +22,10 @@ void troubleshootingsCommand(Simulator& sim, std::span<const std::string> argume
 /// the instructions; an unknown name changes nothing. Alone, lists the labs.
 void labCommand(Simulator& sim, std::span<const std::string> arguments,
                 ProgramCommandResult& result);
-/// `test N`: starts test 1, 2 or 3 from a fresh router and shows its tasks. Alone, lists them.
+/// `test N`: starts test N from a fresh router and shows its tasks. Alone, lists them.
 void testCommand(Simulator& sim, std::span<const std::string> arguments,
                  ProgramCommandResult& result);
-/// `troubleshooting N`: starts scenario 1 to 6 with its faults and shows its task. Alone, lists
+/// `troubleshooting N`: starts scenario N with its faults and shows its task. Alone, lists
 /// them.
 void troubleshootingCommand(Simulator& sim, std::span<const std::string> arguments,
                             ProgramCommandResult& result);
