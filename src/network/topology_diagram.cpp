@@ -139,6 +139,10 @@ void twoRouterTopology(const NetworkView& net, TopologyDiagram& diagram) {
 }  // namespace
 
 NetworkPicture networkPicture(const TrainingState& training, RouterId currentRouter) {
+  if (training.topology == Topology::twoRouters && training.currentActivity == Activity::lab) {
+    const std::string router = currentRouter == RouterId::b ? "RouterB" : "RouterA";
+    return {"twoRouterLabs_" + router, "Two-router labs, " + router + " at the console"};
+  }
   if (training.topology == Topology::twoRouters) {
     return twoRouterPicture(training.currentTroubleshooting, currentRouter);
   }

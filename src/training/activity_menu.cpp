@@ -8,7 +8,7 @@
 namespace kovrel {
 namespace {
 
-constexpr std::array<ActivityMenuItem, 34> kLabs = {{
+constexpr std::array<ActivityMenuItem, 35> kLabs = {{
     {"Labs", "About The Labs", "aboutTheLabs"},
     {"Starting Up", "Router StartUp", "routerStartUp"},
     {"Starting Up", "Router Modes", "routerModes"},
@@ -44,6 +44,7 @@ constexpr std::array<ActivityMenuItem, 34> kLabs = {{
     {"Managing ACL", "Defining ACL", "definingACL"},
     {"Managing ACL", "Applying ACL", "applyingACL"},
     {"Managing ACL", "Removing ACL", "removingACL"},
+    {"Two Routers", "Two Routers With RIP", "twoRoutersWithRip", Topology::twoRouters},
 }};
 
 constexpr std::array<ActivityMenuItem, 3> kTests = {{
@@ -90,6 +91,13 @@ std::optional<std::size_t> menuNumber(std::string_view text, std::size_t count) 
 }  // namespace
 
 std::span<const ActivityMenuItem> labMenu() { return kLabs; }
+
+Topology labTopology(std::string_view key) {
+  for (const ActivityMenuItem& lab : kLabs) {
+    if (lab.key == key) return lab.topology;
+  }
+  return Topology::lab;
+}
 std::span<const ActivityMenuItem> testMenu() { return kTests; }
 std::span<const ActivityMenuItem> troubleshootingMenu() { return kTroubleshooting; }
 

@@ -7,6 +7,7 @@
 #include "config/saved_config.h"
 #include "console/session.h"
 #include "network/network_view.h"
+#include "training/activity_menu.h"
 #include "training/instructions.h"
 #include "training/router_switch.h"
 #include "training/scenarios_addresses.h"
@@ -19,25 +20,26 @@ void announce(Simulator& sim, const ActivityPanes& panes) {
   if (ActivityListener* listener = sim.state.training.listener) listener->activityStarted(panes);
 }
 
-// Tests and troubleshooting scenarios start from a router without any configuration: the
-// addresses a previous scenario gave the interfaces go too, although the saved configuration never
-// holds them.
-void bootFreshRouter(Simulator& sim) {
-  resetStartupConfig(sim);
-  loadStartupConfig(sim);
-  for (InterfaceNumber number : {kSerial0, kSerial1, kEthernet0}) {
-    sim.running().interface(number).ipAddress.clear();
-    sim.running().interface(number).subnetMask.clear();
-  }
-  loadRouter(sim);
-}
-
 // RouterB is built afresh on its first visit; until then its parked record holds the factory
 // configuration (with no name, which marks it unvisited) and the faults the scenario gives it.
 void prepareTwoRouters(Simulator& sim) {
   sim.state.parkedB = RouterState{};
   sim.state.parkedB.config.hostname.clear();
   sim.state.saved.hostname = "RouterA";
+}
+
+// Tests, two-router labs and labs on a new network start from routers without any configuration:
+// the addresses a previous scenario gave the interfaces go too, although the saved configuration
+// never holds them.
+void bootFreshRouter(Simulator& sim, Topology topology = Topology::lab) {
+  resetStartupConfig(sim);
+  if (topology == Topology::twoRouters) prepareTwoRouters(sim);
+  loadStartupConfig(sim);
+  for (InterfaceNumber number : {kSerial0, kSerial1, kEthernet0}) {
+    sim.running().interface(number).ipAddress.clear();
+    sim.running().interface(number).subnetMask.clear();
+  }
+  loadRouter(sim);
 }
 
 }  // namespace
@@ -54,17 +56,25 @@ std::optional<int> scenarioNumber(std::string_view name, std::string_view prefix
 
 void startLab(Simulator& sim, const std::string& labName) {
   TrainingState& training = sim.state.training;
+  const Topology topology = labTopology(labName);
+  const bool twoRouters = topology == Topology::twoRouters;
   const bool fromOtherActivity = !training.consoleOpen || training.currentActivity != Activity::lab;
+  // Labs on one network carry their settings over; a lab on another network, or a two-router
+  // lab after an activity that set up the routers its own way, starts from fresh routers.
+  const bool freshNetwork =
+      !training.consoleOpen || training.topology != topology || (twoRouters && fromOtherActivity);
+  if (freshNetwork) returnConsoleToRouterA(sim);
   training.currentActivity = Activity::lab;
-  training.topology = Topology::lab;
+  training.topology = topology;
   training.currentLabName = labName;
-  applyAddressSet(training.addresses, AddressSetName::lab);
+  applyAddressSet(training.addresses,
+                  twoRouters ? AddressSetName::twoRouterLabs : AddressSetName::lab);
   if (fromOtherActivity) training.learnMode = true;
-  announce(sim, {Activity::lab, TopologyPane::singleRouter, fromOtherActivity, fromOtherActivity,
-                 false});
-  if (!training.consoleOpen) {
+  announce(sim, {Activity::lab, twoRouters ? TopologyPane::twoRouter : TopologyPane::singleRouter,
+                 fromOtherActivity || freshNetwork, fromOtherActivity, false});
+  if (freshNetwork) {
     training.consoleOpen = true;
-    startFreshRouter(sim);
+    bootFreshRouter(sim, topology);
   }
   loadInstruction(sim, labName);
 }

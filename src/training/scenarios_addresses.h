@@ -15,6 +15,7 @@ enum class AddressSetName {
   troubleshooting6,
   troubleshooting7,
   troubleshooting8,
+  twoRouterLabs,
 };
 
 /// Puts a set's addresses in place; addresses the set does not name keep their values.

@@ -61,7 +61,7 @@ TEST(Options, BadOptionsEndWithStatusTwoAndSayWhy) {
       {{"--test", "4"}, "--test needs a number from 1 to 3, not '4'"},
       {{"--troubleshooting", "0"}, "--troubleshooting needs a number from 1 to 8, not '0'"},
       {{"--lab="}, "--lab needs a lab's key, number or caption, not ''"},
-      {{"--lab", "35"}, "not '35'"},
+      {{"--lab", "99"}, "not '99'"},
       {{"--columns", "19"}, "--columns needs a whole number from 20 to 1000, not '19'"},
       {{"--clock", "2026-02-29T10:00:00"}, "--clock needs a date and time as YYYY-MM-DDTHH:MM:SS"},
       {{"--clock", "2026-12-06 10:00:00"}, "not '2026-12-06 10:00:00'"},

@@ -28,7 +28,7 @@ TEST(ActivityMenu, FindsByKeyNumberOrCaptionAndNothingElse) {
       {"  router   modes ", "routerModes"},
       {"34", "removingACL"},
       {"Saving/Loading Configuration", "savingLoadingConfiguration"},
-      {"35", ""},
+      {"99", ""},
       {"0", ""},
       {"-1", ""},
       {"3x", ""},

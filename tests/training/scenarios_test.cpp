@@ -45,6 +45,33 @@ TEST_F(ScenariosTest, FirstLabBootsLaterLabsKeepTheRouter) {
   EXPECT_EQ(training().instructionText, text);
 }
 
+// A lab on the other network starts both routers afresh; labs on one network carry over.
+TEST_F(ScenariosTest, ALabOnAnotherNetworkStartsFromFreshRouters) {
+  startLab(fixture.sim, "routerModes");
+  fixture.startSession(CliMode::conf);
+  fixture.enter("interface ethernet 0");
+  fixture.enter("ip address 192.160.5.1 255.255.255.0");
+  startLab(fixture.sim, "twoRoutersWithRip");
+  EXPECT_EQ(training().topology, Topology::twoRouters);
+  EXPECT_EQ(fixture.running().hostname, "RouterA");
+  EXPECT_EQ(fixture.running().ethernet0, InterfaceConfig::ethernetFactory());
+  EXPECT_EQ(listener.started.back().topology, TopologyPane::twoRouter);
+  ASSERT_EQ(switchRouter(fixture.sim, RouterId::b), SwitchOutcome::switched);
+  fixture.startSession(CliMode::conf);
+  fixture.enter("interface ethernet 0");
+  fixture.enter("ip address 192.168.20.1 255.255.255.0");
+  startLab(fixture.sim, "twoRoutersWithRip");  // the same network: RouterB keeps its work
+  EXPECT_EQ(fixture.sim.state.currentRouter, RouterId::b);
+  EXPECT_EQ(fixture.running().ethernet0.ipAddress, "192.168.20.1");
+  ASSERT_TRUE(startTroubleshooting(fixture.sim, "troubleshooting4"));
+  startLab(fixture.sim, "twoRoutersWithRip");  // after the faults of a scenario: fresh again
+  EXPECT_EQ(fixture.running().ethernet0, InterfaceConfig::ethernetFactory());
+  startLab(fixture.sim, "routerModes");
+  EXPECT_EQ(training().topology, Topology::lab);
+  EXPECT_EQ(fixture.running().hostname, "Router");
+  EXPECT_EQ(fixture.sim.state.currentRouter, RouterId::a);
+}
+
 TEST_F(ScenariosTest, EveryTestStartsFromAFreshRouter) {
   startLab(fixture.sim, "aboutTheLabs");
   fixture.startSession(CliMode::conf);
