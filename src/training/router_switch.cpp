@@ -28,14 +28,16 @@ void exchangeRouters(Simulator& sim, RouterId router, bool restoreConsole = true
 }
 
 // RouterB exists only once someone goes to it: it boots from the factory configuration under its
-// own name and gets its half of the scenario's faults.
+// own name and, in a troubleshooting scenario, gets its half of the scenario's faults.
 void buildRouterB(Simulator& sim) {
   resetStartupConfig(sim);
   sim.state.parkedB.config.hostname = "RouterB";
   sim.state.saved.hostname = "RouterB";
   loadStartupConfig(sim);
   loadRouter(sim);
-  applyTroubleshootingPresets(sim, sim.state.training.currentTroubleshooting);
+  if (sim.state.training.currentActivity == Activity::troubleshooting) {
+    applyTroubleshootingPresets(sim, sim.state.training.currentTroubleshooting);
+  }
 }
 
 void tellListener(Simulator& sim) {

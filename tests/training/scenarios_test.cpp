@@ -57,6 +57,7 @@ TEST_F(ScenariosTest, ALabOnAnotherNetworkStartsFromFreshRouters) {
   EXPECT_EQ(fixture.running().ethernet0, InterfaceConfig::ethernetFactory());
   EXPECT_EQ(listener.started.back().topology, TopologyPane::twoRouter);
   ASSERT_EQ(switchRouter(fixture.sim, RouterId::b), SwitchOutcome::switched);
+  EXPECT_EQ(fixture.running().ethernet0, InterfaceConfig::ethernetFactory());  // no faults
   fixture.startSession(CliMode::conf);
   fixture.enter("interface ethernet 0");
   fixture.enter("ip address 192.168.20.1 255.255.255.0");
