@@ -2,8 +2,11 @@
 # missing (so it works offline on a prepared machine), using sudo only when not root.
 
 # clang-14 and its runtime build only the fuzzer (scripts/fuzz.sh); the ordinary build uses g++.
+# dpkg-dev computes the package's Depends, help2man writes the manual pages, lintian,
+# appstream and desktop-file-utils check the package as distributions do.
 KOVREL_PACKAGES=(cmake ninja-build g++ libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
-  libncurses-dev clang-format qt6-base-dev qt6-svg-dev clang-14 libclang-rt-14-dev)
+  libncurses-dev clang-format qt6-base-dev qt6-svg-dev clang-14 libclang-rt-14-dev
+  dpkg-dev help2man lintian appstream desktop-file-utils)
 
 kovrel_install_packages() {
   local missing=()

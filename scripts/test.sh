@@ -4,7 +4,9 @@
 #   2. the programs and benchmarks, optimised, with warnings as errors (build/, tests not built);
 #   3. every test, once, in an AddressSanitizer + UndefinedBehaviorSanitizer build at -O1
 #      (build-asan/), the desktop window's tests on Qt's offscreen platform;
-#   4. a short run of the console fuzzer, where clang is installed.
+#   4. the Debian package made from build/, checked with lintian, installed, and its kovrel-term
+#      run on a lab (scripts/package.sh);
+#   5. a short run of the console fuzzer, where clang is installed.
 # The benchmarks are compiled here but run on demand: scripts/bench.sh. Any failure stops it with
 # a non-zero status.
 set -euo pipefail
@@ -31,6 +33,9 @@ cmake --build build-asan --parallel "$jobs"
 echo "== Testing"
 ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1}" \
   ctest --test-dir build-asan --output-on-failure --parallel "$jobs"
+
+echo "== Packaging (build/)"
+scripts/package.sh build
 
 if [ -x scripts/fuzz.sh ]; then
   echo "== Fuzzing the console (60 s)"

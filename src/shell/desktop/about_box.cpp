@@ -10,17 +10,14 @@
 #include <QSvgWidget>
 #include <QVBoxLayout>
 
+#include "base/program_version.h"
 #include "shell/desktop/system_info_dialog.h"
-
-#ifndef KOVREL_VERSION
-#define KOVREL_VERSION "0"
-#endif
 
 namespace kovrel::desktop {
 
 QString AboutBox::versionText() {
   return tr("Version %1\nQt %2, SQLite %3")
-      .arg(QLatin1String(KOVREL_VERSION), QLatin1String(qVersion()),
+      .arg(QString::fromStdString(std::string(programVersion())), QLatin1String(qVersion()),
            QLatin1String(sqlite3_libversion()));
 }
 

@@ -1,21 +1,40 @@
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QStyleFactory>
 #include <QWindow>
 #include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
 
+#include "base/program_version.h"
 #include "base/standard_services.h"
+#include "shell/desktop/command_line.h"
 #include "shell/desktop/main_window.h"
 
 namespace {
 
-kovrel::desktop::SessionFolders foldersOf(const QString& databaseOption) {
+std::vector<std::string> argumentsOf(int argc, char** argv) {
+  return argc > 1 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>();
+}
+
+// Reads the command line; prints and returns the exit status when the program ends here.
+std::optional<int> answered(int argc, char** argv, kovrel::desktop::UnknownArguments unknown,
+                            kovrel::desktop::DesktopOptions& options) {
+  const kovrel::desktop::DesktopCommandLine line =
+      kovrel::desktop::readDesktopCommandLine(argumentsOf(argc, argv), unknown);
+  std::fputs(line.standardOutput.c_str(), stdout);
+  std::fputs(line.standardError.c_str(), stderr);
+  options = line.options;
+  return line.exitStatus;
+}
+
+kovrel::desktop::SessionFolders foldersOf(const std::string& databaseOption) {
   kovrel::desktop::SessionFolders folders;
   folders.applicationFolder = QCoreApplication::applicationDirPath().toStdString();
   folders.dataFolder = kovrel::findDataFolder(folders.applicationFolder);
-  if (!databaseOption.isEmpty()) folders.dataFolder = databaseOption.toStdString();
+  if (!databaseOption.empty()) folders.dataFolder = databaseOption;
   // The error log's place when the program's folder is read-only, as the XDG rules name it.
   const QString state = qEnvironmentVariable("XDG_STATE_HOME");
   folders.stateFolder = state.startsWith(QLatin1Char('/'))
@@ -30,28 +49,27 @@ kovrel::desktop::SessionFolders foldersOf(const QString& databaseOption) {
 int main(int argc, char** argv) {
   QElapsedTimer sinceStart;
   sinceStart.start();
-  QApplication app(argc, argv);
+  kovrel::desktop::DesktopOptions options;
+  // --help and --version answer in a terminal, before any window system is touched.
+  if (const auto status = answered(argc, argv, kovrel::desktop::UnknownArguments::skip, options)) {
+    return *status;
+  }
+  QApplication app(argc, argv);  // takes Qt's own options out of argv
+  if (const auto status =
+          answered(argc, argv, kovrel::desktop::UnknownArguments::refuse, options)) {
+    return *status;
+  }
   QApplication::setOrganizationName(QStringLiteral("Kovrel"));
   QApplication::setApplicationName(QStringLiteral("Kovrel Router Simulator"));
+  QApplication::setApplicationVersion(
+      QString::fromStdString(std::string(kovrel::programVersion())));
   QApplication::setDesktopFileName(QStringLiteral("org.kovrel.Kovrel"));
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
-  QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Kovrel Router Simulator"));
-  parser.addHelpOption();
-  const QCommandLineOption measure(QStringLiteral("measure-startup"),
-                                   QStringLiteral("Print the milliseconds until the window shows "
-                                                  "the welcome text, then quit."));
-  const QCommandLineOption data(QStringLiteral("data"),
-                                QStringLiteral("The folder of DataStore.db and the pictures."),
-                                QStringLiteral("folder"));
-  parser.addOptions({measure, data});
-  parser.process(app);
-
-  kovrel::desktop::MainWindow window(foldersOf(parser.value(data)));
+  kovrel::desktop::MainWindow window(foldersOf(options.dataFolder));
   window.show();
   window.start();
-  if (parser.isSet(measure)) {
+  if (options.measureStartup) {
     // Counted until the window system shows the window and the welcome text has been painted.
     QWindow* shown = window.windowHandle();
     while (shown != nullptr && !shown->isExposed() && sinceStart.elapsed() < 10000) {

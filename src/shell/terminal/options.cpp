@@ -7,11 +7,8 @@
 #include <ctime>
 #include <string_view>
 
+#include "base/program_version.h"
 #include "training/activity_menu.h"
-
-#ifndef KOVREL_VERSION
-#define KOVREL_VERSION "unknown"
-#endif
 
 namespace kovrel::terminal {
 namespace {
@@ -221,7 +218,8 @@ std::string usageText() {
                      "The console of the Kovrel Router Simulator in a terminal. Interactive when\n"
                      "standard input is a terminal; Ctrl-] then 'quit' ends the program.\n"
                      "Ctrl-] then 'labs', 'tests' or 'troubleshootings' lists the activities,\n"
-                     "and 'help' every program command.\n\n";
+                     "and 'help' every program command.\n\n"
+                     "Options:\n";
   auto left = [](const OptionSpec& spec) {
     std::string usage = "  " + std::string(spec.name);
     if (!spec.valueName.empty()) usage += " " + std::string(spec.valueName);
@@ -249,7 +247,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments) {
       return failure("unknown option '" + std::string(name) + "'");
     }
     if (name == "--help") return finish(0, usageText());
-    if (name == "--version") return finish(0, std::string(kProgramName) + " " KOVREL_VERSION "\n");
+    if (name == "--version") return finish(0, versionText(kProgramName));
     std::string_view value;
     if (spec->valueName.empty()) {
       if (equals != std::string_view::npos) return failure(std::string(name) + " takes no value");
