@@ -6,7 +6,9 @@
 #      (build-asan/), the desktop window's tests on Qt's offscreen platform;
 #   4. the Debian package made from build/, checked with lintian, installed, and its kovrel-term
 #      run on a lab (scripts/package.sh);
-#   5. a short run of the console fuzzer, where clang is installed.
+#   5. the web edition (scripts/web.sh --test): built with emscripten, its kovrel-term compared
+#      with the native one over every transcript under node, its page driven in headless Chromium;
+#   6. a short run of the console fuzzer, where clang is installed.
 # The benchmarks are compiled here but run on demand: scripts/bench.sh. Any failure stops it with
 # a non-zero status.
 set -euo pipefail
@@ -36,6 +38,11 @@ ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-p
 
 echo "== Packaging (build/)"
 scripts/package.sh build
+
+echo "== The web edition: WebAssembly build, node batch runs, headless Chromium"
+web_started=$SECONDS
+scripts/web.sh --test
+echo "   (web edition: $((SECONDS - web_started)) s)"
 
 if [ -x scripts/fuzz.sh ]; then
   echo "== Fuzzing the console (60 s)"

@@ -2,6 +2,9 @@
 
 #include <pwd.h>
 #include <unistd.h>
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
 
 #include <cstdlib>
 #include <system_error>
@@ -9,11 +12,23 @@
 
 namespace kovrel::terminal {
 
+#ifdef __EMSCRIPTEN__
+// Under node the program is a script, and /proc/self/exe names node itself.
+EM_JS(char*, scriptFolder, (), { return allocateUTF8(__dirname); });
+#endif
+
 std::filesystem::path applicationFolder() {
+#ifdef __EMSCRIPTEN__
+  char* folder = scriptFolder();
+  std::filesystem::path path(folder);
+  std::free(folder);
+  return path;
+#else
   std::error_code error;
   const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
   if (error || executable.empty()) return std::filesystem::current_path(error);
   return executable.parent_path();
+#endif
 }
 
 std::filesystem::path stateFolder() {
