@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The web edition, built by emscripten (emcmake): the engine and the terminal front-end as they
 # are, the web front-end (src/shell/web) and the page. No Curses, tools, tests or benchmarks: the
 # lesson database comes built by the native kovrel-dbbuild, and SQLite from its amalgamation.
