@@ -27,6 +27,9 @@ TEST(Options, ReadsEveryOptionInBothSpellings) {
   char shown[32];
   std::strftime(shown, sizeof shown, "%Y-%m-%d %H:%M:%S", std::localtime(&seconds));
   EXPECT_STREQ(shown, "2026-02-28 23:59:58");
+  // The first and last moments the clock takes.
+  EXPECT_TRUE(parseOptions({"--clock=1993-01-01T00:00:00"}).options.clockStart);
+  EXPECT_TRUE(parseOptions({"--clock=2099-12-31T23:59:59"}).options.clockStart);
 }
 
 TEST(Options, HelpAndVersionPrintAndEndWithStatusZero) {
@@ -63,7 +66,12 @@ TEST(Options, BadOptionsEndWithStatusTwoAndSayWhy) {
       {{"--lab="}, "--lab needs a lab's key, number or caption, not ''"},
       {{"--lab", "99"}, "not '99'"},
       {{"--columns", "19"}, "--columns needs a whole number from 20 to 1000, not '19'"},
-      {{"--clock", "2026-02-29T10:00:00"}, "--clock needs a date and time as YYYY-MM-DDTHH:MM:SS"},
+      {{"--clock", "2026-02-29T10:00:00"},
+       "--clock needs a date and time from 1993 to 2099 as YYYY-MM-DDTHH:MM:SS"},
+      {{"--clock", "1992-12-31T23:59:59"}, "not '1992-12-31T23:59:59'"},
+      {{"--clock", "2100-01-01T00:00:00"}, "not '2100-01-01T00:00:00'"},
+      {{"--clock", "2263-01-01T00:00:00"}, "not '2263-01-01T00:00:00'"},
+      {{"--clock", "+999-01-01T00:00:00"}, "not '+999-01-01T00:00:00'"},
       {{"--clock", "2026-12-06 10:00:00"}, "not '2026-12-06 10:00:00'"},
       {{"--clock", "2026-12-06T24:00:00"}, "not '2026-12-06T24:00:00'"},
   };

@@ -69,6 +69,11 @@ std::string setSeed(Options& options, std::string_view value) {
   return "";
 }
 
+// The years the router's clock can be set to: its software knows none before 1993, and a clock
+// read in nanoseconds since 1970 runs out in 2262, so a run of a few decades stays far inside.
+constexpr int kFirstClockYear = 1993;
+constexpr int kLastClockYear = 2099;
+
 // A local date and time, YYYY-MM-DDTHH:MM:SS, as the router's clock shows it.
 std::optional<std::chrono::system_clock::time_point> parseLocalTime(std::string_view text) {
   if (text.size() != 19 || text[4] != '-' || text[7] != '-' || text[10] != 'T' || text[13] != ':' ||
@@ -82,7 +87,7 @@ std::optional<std::chrono::system_clock::time_point> parseLocalTime(std::string_
   const auto minute = parseNumber<int>(text.substr(14, 2));
   const auto second = parseNumber<int>(text.substr(17, 2));
   if (!year || !month || !day || !hour || !minute || !second || *hour > 23 || *minute > 59 ||
-      *second > 59 || *year < 1970 ||
+      *second > 59 || *year < kFirstClockYear || *year > kLastClockYear ||
       !std::chrono::year_month_day(std::chrono::year(*year), std::chrono::month(*month),
                                    std::chrono::day(*day))
            .ok()) {
@@ -104,7 +109,9 @@ std::optional<std::chrono::system_clock::time_point> parseLocalTime(std::string_
 std::string setClock(Options& options, std::string_view value) {
   options.clockStart = parseLocalTime(value);
   if (options.clockStart) return "";
-  return "--clock needs a date and time as YYYY-MM-DDTHH:MM:SS, not '" + std::string(value) + "'";
+  return "--clock needs a date and time from " + std::to_string(kFirstClockYear) + " to " +
+         std::to_string(kLastClockYear) + " as YYYY-MM-DDTHH:MM:SS, not '" + std::string(value) +
+         "'";
 }
 
 // The first activity: a lab by its key, a test or a troubleshooting scenario by its number.
@@ -134,7 +141,8 @@ constexpr std::array<OptionSpec, 12> kOptions = {{
      setColumns},
     {"--seed", "N", "seed of the random numbers (timers, ping times) for repeatable runs", setSeed},
     {"--clock", "TIME",
-     "start the router's clock at TIME, local, as YYYY-MM-DDTHH:MM:SS (for repeatable runs)",
+     "start the router's clock at TIME, local, as YYYY-MM-DDTHH:MM:SS, years 1993 to 2099 (for "
+     "repeatable runs)",
      setClock},
     {"--ansi", "", "batch mode: show emphasised text bold with ANSI escapes",
      [](Options& options, std::string_view) -> std::string {
