@@ -66,6 +66,7 @@ void askQuestion(Simulator& sim, const std::string& question, Interaction intera
 }
 
 void pauseConsole(Simulator& sim, int milliseconds) {
+  if (sim.state.console.pasting) return;
   sim.console.refresh();
   sim.services.pauser.pause(milliseconds);
 }

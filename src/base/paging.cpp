@@ -30,7 +30,7 @@ enum class PagingAnswer { nextPage, nextLine, stop };
 // that every front-end (window, terminal, batch input) can deliver it its own way.
 PagingAnswer askForMore(Simulator& sim) {
   sim.console.setInput(std::string(kMorePrompt));
-  const int key = sim.services.keyWaiter.waitForKey();
+  const int key = sim.state.console.pasting ? kSpaceKey : sim.services.keyWaiter.waitForKey();
   if (key == kSpaceKey) {
     sim.console.setInput("");
     return PagingAnswer::nextPage;

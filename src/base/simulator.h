@@ -67,6 +67,9 @@ struct ConsoleFields {
   // help, which knows the catalogue, for the output path, which does not.
   std::function<bool(std::string_view line)> helpEmphasis;
   bool escapePending = false;
+  // A paste is being typed: the router's imitated pauses are skipped and " --More--" goes on by
+  // itself, so that pasted lines run at the console's own speed and none is taken as an answer.
+  bool pasting = false;
   int pageLength = 24;
 };
 

@@ -56,6 +56,9 @@ struct TrainingState {
   std::string solutionText;
   bool learnMode = true;  // Learn Mode shows every command (and the solutions); Test Mode does not
   bool consoleOpen = false;  // until the first scenario opens it, a lab starts from a fresh router
+  // Lines the student entered at the console since the activity started: the work that starting
+  // another activity would replace.
+  int linesEntered = 0;
   ActivityListener* listener = nullptr;  // the front-end's panes; none in batch runs and tests
   RichTextPanes panes;          // the front-end's rich-text panes; a pane left null is not drawn
   std::string informationText;  // the information window's text, kept apart from the lesson's

@@ -1,10 +1,13 @@
 #include "console/enter_key.h"
 
+#include <algorithm>
+
 #include "base/output.h"
 #include "console/access_prompts.h"
 #include "console/configure_command.h"
 #include "console/copy_dialog.h"
 #include "console/dispatch.h"
+#include "console/line_editing.h"
 #include "console/session.h"
 #include "console/terminal_command.h"
 
@@ -62,6 +65,11 @@ void answerQuestion(Simulator& sim, bool recordInHistory, Answer answer) {
 }  // namespace
 
 void handleEnter(Simulator& sim) {
+  const std::string& input = sim.console.input();
+  const std::size_t typedFrom = std::min(typedTextStart(sim), input.size());
+  if (input.find_first_not_of(' ', typedFrom) != std::string::npos) {
+    ++sim.state.training.linesEntered;
+  }
   switch (sim.interactionPending()) {
     case Interaction::none:
       return commandLine(sim);

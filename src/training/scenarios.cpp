@@ -77,6 +77,7 @@ void startLab(Simulator& sim, const std::string& labName) {
     bootFreshRouter(sim, topology);
   }
   loadInstruction(sim, labName);
+  training.linesEntered = 0;
 }
 
 bool startTest(Simulator& sim, const std::string& testName) {
@@ -92,6 +93,7 @@ bool startTest(Simulator& sim, const std::string& testName) {
   training.consoleOpen = true;
   bootFreshRouter(sim);
   loadTestInstruction(sim, testName);
+  training.linesEntered = 0;
   return true;
 }
 
@@ -117,7 +119,27 @@ bool startTroubleshooting(Simulator& sim, const std::string& name) {
   loadRouter(sim);
   applyTroubleshootingPresets(sim, *scenario);
   loadTroubleshootingInstruction(sim, name);
+  training.linesEntered = 0;
   return true;
+}
+
+bool hasWorkToLose(const Simulator& sim) {
+  const TrainingState& training = sim.state.training;
+  const bool graded = training.currentActivity == Activity::test ||
+                      training.currentActivity == Activity::testReport ||
+                      training.currentActivity == Activity::troubleshooting;
+  return graded && training.linesEntered > 0;
+}
+
+std::string replaceWorkQuestion(const Simulator& sim) {
+  const TrainingState& training = sim.state.training;
+  const std::string activity =
+      training.currentActivity == Activity::troubleshooting
+          ? "Troubleshooting scenario " + std::to_string(training.currentTroubleshooting)
+          : "Test " + std::to_string(training.currentTest);
+  return activity +
+         " is in progress; starting another activity ends it, and your work in it is lost. Start "
+         "anyway?";
 }
 
 void loadInstruction(Simulator& sim, const std::string& labName) {

@@ -27,6 +27,13 @@ bool startTest(Simulator& sim, const std::string& testName);
 /// changed) for any other name.
 bool startTroubleshooting(Simulator& sim, const std::string& name);
 
+/// Whether starting another activity would throw away work not yet kept anywhere: a test or a
+/// troubleshooting scenario in which the student has entered a line since it started. Every
+/// front-end asks before it replaces such work.
+bool hasWorkToLose(const Simulator& sim);
+/// The question a front-end asks then, answered yes or no.
+std::string replaceWorkQuestion(const Simulator& sim);
+
 /// The scenario number of "test1".."test3" or "troubleshooting1" to the last scenario.
 std::optional<int> scenarioNumber(std::string_view name, std::string_view prefix, int last);
 

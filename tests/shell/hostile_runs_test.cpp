@@ -48,7 +48,8 @@ RunResult runTerm(const ScratchFolder& folder, std::vector<std::string> argument
   if (child == 0) {
     dup2(open(in.c_str(), O_RDONLY), 0);
     if (destination == Destination::closedPipe) {
-      signal(SIGPIPE, SIG_IGN);  // kept across exec: writes fail with EPIPE
+      // As a shell leaves it: the program itself must turn the signal into a failed write.
+      signal(SIGPIPE, SIG_DFL);
       dup2(unread[1], 1);
     } else {
       const char* target = destination == Destination::file ? out.c_str() : "/dev/full";

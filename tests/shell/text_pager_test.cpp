@@ -36,21 +36,27 @@ TEST(TextPager, PagesAsTheConsoleDoesAndStopsWhereTheTextAsks) {
   EXPECT_EQ(paged({{"1", "2"}, {1}}, 9, ""), "12");  // nothing follows the last line
 }
 
-// A pause that opens while pasted keys are still queued is answered by the reader, and the
-// pasted keys stay for the console; so does Ctrl-] for the program line.
-TEST(KeyReader, AnswersAPauseInsideAPasteAndKeepsThePastedKeys) {
-  StringByteSource source("\x1b[200~ab\x1b[201~c\x1b[200~xy\x1b[201~\x1d");
+// A paste comes whole, after the keys typed before it; a pause that opens before it is answered
+// with Space and the paste stays for the console, as Ctrl-] stays for the program line. Esc or
+// Ctrl-C typed after a paste cancels it; other keys stay queued in order.
+TEST(KeyReader, GathersPastesAndFindsTheKeysThatCancelThem) {
+  StringByteSource source("c\x1b[200~a\rb\x1b[201~x\x03y\x1b[200~\x1b\x1b[201~\x1d");
   KeyReader keys(source);
-  EXPECT_EQ(keys.next()->character, 'a');
+  EXPECT_EQ(keys.answerMore(), 'c');
   EXPECT_EQ(keys.answerMore(), ' ');
-  EXPECT_EQ(keys.next()->character, 'b');
-  EXPECT_EQ(keys.answerMore(), 'c');  // the paste has ended: the next key answers
-  EXPECT_EQ(keys.answerMore(), ' ');  // a paste began during the pause
+  EXPECT_EQ(keys.next()->kind, KeyEventKind::pasteStart);
+  EXPECT_EQ(keys.takePaste(), decodeBytes("a\rb"));
+  EXPECT_TRUE(keys.takeCancelKey());   // the Ctrl-C after "x"
+  EXPECT_FALSE(keys.takeCancelKey());  // the Esc inside the next paste is pasted text
   EXPECT_EQ(keys.next()->character, 'x');
   EXPECT_EQ(keys.next()->character, 'y');
+  keys.waitForAnyKey();  // a message box's OK is no paste
+  EXPECT_EQ(keys.next()->kind, KeyEventKind::pasteStart);
+  EXPECT_EQ(keys.takePaste().size(), 1U);
   EXPECT_EQ(keys.answerMore(), 'q');  // Ctrl-] ends the display and opens the program line
   EXPECT_EQ(keys.next()->kind, KeyEventKind::programCommand);
   EXPECT_EQ(keys.answerMore(), 'q');
+  EXPECT_TRUE(keys.ended());
 }
 
 }  // namespace

@@ -4,11 +4,9 @@
 #include <cstring>
 
 #include "base/simulator.h"
-#include "shell/terminal/card_viewer.h"
+#include "shell/terminal/key_front_end.h"
 #include "shell/terminal/platform_adapters.h"
-#include "shell/terminal/program_commands.h"
 #include "shell/terminal/session_start.h"
-#include "shell/terminal/text_pager.h"
 
 namespace kovrel::terminal {
 namespace {
@@ -18,59 +16,6 @@ constexpr std::string_view kBoldOff = "\x1b[0m";
 constexpr char kFormFeed = '\x0c';
 // Lesson texts are laid out for a terminal of the usual width unless --columns says otherwise.
 constexpr int kBatchColumns = 80;
-
-/// The front-end's part of a batch run: the program command line, the flash-card viewer, and
-/// the paging of their replies.
-class BatchFrontEnd {
- public:
-  BatchFrontEnd(Simulator& sim, BatchView& view, BatchKeyWaiter& keyWaiter,
-                RichTextRendering rendering)
-      : sim_(sim), view_(view), keyWaiter_(keyWaiter), rendering_(rendering) {}
-
-  // Handles one key; returns whether the program should end.
-  bool handle(const KeyEvent& event) {
-    if (programLine_.active()) return handleProgramKey(event);
-    if (event.kind == KeyEventKind::programCommand) {
-      cards_.close();
-      programLine_.start();
-    } else if (cards_.active()) {
-      show(cards_.feed(sim_, event));
-    } else {
-      deliverKey(sim_, event);
-    }
-    return false;
-  }
-
- private:
-  bool handleProgramKey(const KeyEvent& event) {
-    const std::optional<std::string> line = programLine_.feed(event);
-    std::string candidates;
-    for (const std::string& name : programLine_.candidates()) candidates += "  " + name;
-    if (!candidates.empty()) view_.writeOwn("\n" + candidates.substr(2));
-    if (!line) return false;
-    const ProgramCommandResult result = runProgramCommand(sim_, *line);
-    show(result);
-    if (result.openCardViewer) cards_.open();
-    return result.quit;
-  }
-
-  void show(const ProgramCommandResult& result) {
-    const auto pageLength = static_cast<std::size_t>(sim_.state.console.pageLength);
-    pageText(
-        layOut(result, rendering_), pageLength,
-        [this](std::span<const std::string> lines) {
-          for (const std::string& line : lines) view_.writeOwn("\n" + line);
-        },
-        [this] { return keyWaiter_.waitForKey(); });
-  }
-
-  Simulator& sim_;
-  BatchView& view_;
-  BatchKeyWaiter& keyWaiter_;
-  RichTextRendering rendering_;
-  ProgramCommandLine programLine_;
-  CardViewer cards_;
-};
 
 }  // namespace
 
@@ -157,7 +102,10 @@ int runBatch(const Options& options, int inputFd, std::FILE* out, std::FILE* err
 
   startProgram(sim, options);
   const std::size_t columns = static_cast<std::size_t>(options.columns.value_or(kBatchColumns));
-  BatchFrontEnd frontEnd(sim, view, keyWaiter, {options.ansi, columns});
+  KeyFrontEnd frontEnd(sim, keys, keyWaiter, {options.ansi, columns},
+                       [&view](std::string_view text) { view.writeOwn(text); });
+  // Nobody can press a key while a batch paste is typed: only a failed write stops it.
+  frontEnd.setPasteCancel([&view] { return view.failed(); });
   // Nobody reads a console that cannot be written; the run stops at the first failed write.
   while (!view.failed()) {
     const std::optional<KeyEvent> event = keys.next();

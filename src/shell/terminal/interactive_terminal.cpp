@@ -13,6 +13,8 @@
 #include "base/simulator.h"
 #include "shell/terminal/card_viewer.h"
 #include "shell/terminal/key_reader.h"
+#include "shell/terminal/line_endings.h"
+#include "shell/terminal/pasted_keys.h"
 #include "shell/terminal/platform_adapters.h"
 #include "shell/terminal/program_commands.h"
 #include "shell/terminal/raw_mode.h"
@@ -53,7 +55,7 @@ class TerminalMessageBox : public MessageBox {
     }
     lines.push_back("[press any key]");
     screen_.showNotice(lines, true);
-    keys_.next();
+    keys_.waitForAnyKey();
   }
 
  private:
@@ -78,7 +80,9 @@ class InteractiveSession {
       : options_(options),
         outputFd_(outputFd),
         screen_([outputFd](std::string_view text) { writeAll(outputFd, text); }, kHeader),
-        input_(inputFd, true, [this] { followResize(); }),
+        input_(
+            inputFd, true, [this] { followResize(); }, [this] { screen_.refresh(); },
+            RawMode::wakeFd()),
         keys_(input_),
         keyWaiter_(keys_),
         messageBox_(screen_, keys_),
@@ -93,7 +97,9 @@ class InteractiveSession {
  private:
   void followResize();
   void applySize();
+  bool handleKey(const KeyEvent& event);
   bool handleProgramKey(const KeyEvent& event);
+  bool typePaste();
   void show(const ProgramCommandResult& result);
   void showCardViewer();
   Clock& clock() { return options_.clockStart ? static_cast<Clock&>(startedClock_) : systemClock_; }
@@ -123,6 +129,13 @@ void InteractiveSession::applySize() {
 
 void InteractiveSession::followResize() {
   if (RawMode::takeResize()) applySize();
+  if (RawMode::takeRedraw()) {
+    // Whatever the shell printed while the run was stopped goes; the console's last screenful
+    // comes back.
+    const TerminalSize size = terminalSize(outputFd_);
+    screen_.outputReplaced(
+        std::string(lastLines(sim_.console.output(), static_cast<std::size_t>(size.rows - 2))));
+  }
 }
 
 // Returns whether the program should end.
@@ -136,7 +149,14 @@ bool InteractiveSession::handleProgramKey(const KeyEvent& event) {
     return false;
   }
   screen_.showProgramLine(std::nullopt);
-  const ProgramCommandResult result = runProgramCommand(sim_, *line);
+  const ProgramCommandResult result =
+      runProgramCommand(sim_, *line, [this](const std::string& question) {
+        screen_.showNotice({question}, true);
+        screen_.showProgramLine("(y/n) ");
+        const int answer = keys_.answerMore();
+        screen_.showProgramLine(std::nullopt);
+        return answer == 'y' || answer == 'Y';
+      });
   show(result);
   if (result.openCardViewer) cards_.open();
   showCardViewer();
@@ -165,22 +185,45 @@ void InteractiveSession::showCardViewer() {
                                           : std::nullopt);
 }
 
+// Returns whether the program should end.
+bool InteractiveSession::handleKey(const KeyEvent& event) {
+  if (programLine_.active()) return handleProgramKey(event);
+  if (event.kind == KeyEventKind::programCommand) {
+    cards_.close();
+    programLine_.start();
+    screen_.showProgramLine(std::string(ProgramCommandLine::kPrompt));
+  } else if (cards_.active()) {
+    show(cards_.feed(sim_, event));
+    showCardViewer();
+  } else {
+    deliverKey(sim_, event);
+  }
+  return false;
+}
+
+// A paste is typed at the console's own speed and drawn a line at a time; Esc or Ctrl-C typed
+// meanwhile stops it before its next line. Returns whether the program should end.
+bool InteractiveSession::typePaste() {
+  bool quit = false;
+  screen_.holdDrawing(true);
+  const PasteResult result = typePastedKeys(
+      sim_, keys_.takePaste(), [this](const KeyEvent& key) { return handleKey(key); },
+      [this] {
+        screen_.holdDrawing(true);  // draws what the lines before showed
+        return keys_.takeCancelKey();
+      },
+      quit);
+  screen_.holdDrawing(false);
+  if (result.cancelled() && !quit) screen_.showNotice({pasteCancelledNotice(result)}, false);
+  return quit;
+}
+
 void InteractiveSession::run() {
   applySize();
   startProgram(sim_, options_);
   while (const std::optional<KeyEvent> event = keys_.next()) {
-    if (programLine_.active()) {
-      if (handleProgramKey(*event)) break;
-    } else if (event->kind == KeyEventKind::programCommand) {
-      cards_.close();
-      programLine_.start();
-      screen_.showProgramLine(std::string(ProgramCommandLine::kPrompt));
-    } else if (cards_.active()) {
-      show(cards_.feed(sim_, *event));
-      showCardViewer();
-    } else {
-      deliverKey(sim_, *event);
-    }
+    const bool quit = event->kind == KeyEventKind::pasteStart ? typePaste() : handleKey(*event);
+    if (quit) break;
   }
   screen_.finish();
 }

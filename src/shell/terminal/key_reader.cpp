@@ -8,6 +8,8 @@
 #include <cstring>
 #include <vector>
 
+#include "console/keyboard.h"
+
 namespace kovrel::terminal {
 namespace {
 
@@ -17,19 +19,28 @@ constexpr int kEscapeDelayMilliseconds = 50;
 }  // namespace
 
 bool FdByteSource::waitForByte(bool briefly) {
-  pollfd request{fd_, POLLIN, 0};
+  // A signal that came just before the wait began still ends it: its handler wrote to the wake
+  // pipe, which the wait watches beside the input.
+  pollfd requests[2] = {{fd_, POLLIN, 0}, {wakeFd_, POLLIN, 0}};
+  const nfds_t watched = wakeFd_ >= 0 ? 2 : 1;
   for (;;) {
-    const int ready = poll(&request, 1, briefly ? kEscapeDelayMilliseconds : -1);
-    if (ready > 0) return true;
-    if (ready == 0) return false;
-    if (errno != EINTR) return true;  // let read() report the failure
-    if (onInterrupted_) onInterrupted_();
+    const int ready = poll(requests, watched, briefly ? kEscapeDelayMilliseconds : -1);
+    if (ready < 0 && errno != EINTR) return true;  // let read() report the failure
+    if (ready < 0 || (watched == 2 && requests[1].revents != 0)) {
+      char drained[64];
+      while (wakeFd_ >= 0 && ::read(wakeFd_, drained, sizeof drained) > 0) {
+      }
+      if (onInterrupted_) onInterrupted_();
+      continue;
+    }
+    return ready > 0;
   }
 }
 
 ByteSource::Status FdByteSource::read(char* buffer, std::size_t size, std::size_t& count,
                                       bool briefly) {
   count = 0;
+  if (beforeWaiting_ && !briefly && !ready()) beforeWaiting_();
   if (waitsBriefly_ && !waitForByte(briefly)) return Status::timedOut;
   for (;;) {
     const ssize_t got = ::read(fd_, buffer, size);
@@ -54,62 +65,105 @@ ByteSource::Status StringByteSource::read(char* buffer, std::size_t size, std::s
   return Status::data;
 }
 
+bool FdByteSource::ready() {
+  pollfd request{fd_, POLLIN, 0};
+  return poll(&request, 1, 0) > 0;
+}
+
 std::optional<KeyEvent> KeyReader::next() {
+  if (heldBack_) return std::exchange(heldBack_, std::nullopt);
   while (std::optional<KeyEvent> event = nextEvent()) {
     if (event->kind == KeyEventKind::pasteStart) {
-      pasting_ = true;
-    } else if (event->kind == KeyEventKind::pasteEnd) {
-      pasting_ = false;
-    } else {
+      gatherPaste();
       return event;
     }
+    if (event->kind != KeyEventKind::pasteEnd) return event;
   }
   return std::nullopt;
 }
 
-int KeyReader::answerMore() {
-  if (pasting_) {
-    // Only keys still to come make a paste: after the last pasted key the reader answers.
-    const std::optional<KeyEvent> ahead = nextEvent();
-    if (ahead && ahead->kind != KeyEventKind::pasteEnd) {
-      queue_.push_front(*ahead);
-      return ' ';
-    }
-    pasting_ = false;
+void KeyReader::gatherPaste() {
+  paste_.clear();
+  // A paste whose end mark never comes ends with the input.
+  while (std::optional<KeyEvent> event = nextEvent()) {
+    if (event->kind == KeyEventKind::pasteEnd) return;
+    if (event->kind != KeyEventKind::pasteStart) paste_.push_back(*event);
   }
+}
+
+int KeyReader::answerMore() {
   const std::optional<KeyEvent> event = next();
   if (!event) return 'q';
-  if (event->kind == KeyEventKind::programCommand) {
-    // Ctrl-] is the front-end's own key: it ends the display and still opens the program line.
-    queue_.push_front(*event);
-    return 'q';
+  switch (event->kind) {
+    case KeyEventKind::programCommand:
+      // Ctrl-] is the front-end's own key: it ends the display and still opens the program line.
+      heldBack_ = event;
+      return 'q';
+    case KeyEventKind::pasteStart:
+      heldBack_ = event;
+      return ' ';
+    default:
+      return pagingCode(*event);
   }
-  if (!pasting_) return pagingCode(*event);
-  queue_.push_front(*event);  // a paste began while the pause waited: its first key is its own
-  return ' ';
+}
+
+void KeyReader::waitForAnyKey() {
+  const std::optional<KeyEvent> event = next();
+  if (event && event->kind == KeyEventKind::pasteStart) heldBack_ = event;
+}
+
+bool KeyReader::takeCancelKey() {
+  char buffer[256];
+  std::size_t count = 0;
+  while (!ended_ && source_.ready()) {
+    const ByteSource::Status status = source_.read(buffer, sizeof buffer, count, false);
+    decode(status, buffer, count);
+  }
+  // An Esc alone is told from the start of a sequence only by the wait after it.
+  if (!ended_ && decoder_.pending()) {
+    const ByteSource::Status status = source_.read(buffer, sizeof buffer, count, true);
+    decode(status, buffer, count);
+  }
+  for (auto event = queue_.begin(); event != queue_.end(); ++event) {
+    if (event->kind == KeyEventKind::pasteStart) return false;  // the next paste's keys
+    const bool escape =
+        event->kind == KeyEventKind::press && !event->ctrl && event->keyCode == key::kEscape;
+    const bool controlC =
+        event->kind == KeyEventKind::press && event->ctrl && event->keyCode == 'C';
+    if (escape || controlC) {
+      queue_.erase(event);
+      return true;
+    }
+  }
+  return false;
+}
+
+void KeyReader::decode(ByteSource::Status status, const char* buffer, std::size_t count) {
+  std::vector<KeyEvent> events;
+  switch (status) {
+    case ByteSource::Status::data:
+      for (std::size_t i = 0; i < count; ++i) {
+        decoder_.feed(static_cast<unsigned char>(buffer[i]), events);
+      }
+      break;
+    case ByteSource::Status::timedOut:
+      decoder_.flush(events);
+      break;
+    case ByteSource::Status::ended:
+      decoder_.flush(events);
+      ended_ = true;
+      break;
+  }
+  queue_.insert(queue_.end(), events.begin(), events.end());
 }
 
 std::optional<KeyEvent> KeyReader::nextEvent() {
-  std::vector<KeyEvent> events;
   while (queue_.empty() && !ended_) {
     char buffer[256];
     std::size_t count = 0;
-    switch (source_.read(buffer, sizeof buffer, count, decoder_.pending())) {
-      case ByteSource::Status::data:
-        for (std::size_t i = 0; i < count; ++i) {
-          decoder_.feed(static_cast<unsigned char>(buffer[i]), events);
-        }
-        break;
-      case ByteSource::Status::timedOut:
-        decoder_.flush(events);
-        break;
-      case ByteSource::Status::ended:
-        decoder_.flush(events);
-        ended_ = true;
-        break;
-    }
-    queue_.insert(queue_.end(), events.begin(), events.end());
-    events.clear();
+    const ByteSource::Status status =
+        source_.read(buffer, sizeof buffer, count, decoder_.pending());
+    decode(status, buffer, count);
   }
   if (queue_.empty()) return std::nullopt;
   KeyEvent event = queue_.front();

@@ -1,5 +1,6 @@
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -11,6 +12,9 @@
 
 int main(int argc, char** argv) {
   using namespace kovrel::terminal;
+  // A reader that went away (a pipe into head, a closed terminal) makes a write fail, which the
+  // run reports, instead of ending the program without a word.
+  std::signal(SIGPIPE, SIG_IGN);
   const ParsedOptions parsed = parseOptions(std::vector<std::string>(argv + 1, argv + argc));
   if (parsed.exitStatus) {
     std::fputs(parsed.standardOutput.c_str(), stdout);

@@ -83,6 +83,32 @@ const ProgramCommand* findCommand(const std::vector<std::string>& words) {
   return found;
 }
 
+ProgramCommandResult runProgramCommandOnce(Simulator& sim, std::string_view line,
+                                           bool replaceAgreed) {
+  ProgramCommandResult result;
+  result.replaceAgreed = replaceAgreed;
+  const std::vector<std::string> words = splitWords(line);
+  if (words.empty()) return result;
+  const ProgramCommand* command = findCommand(words);
+  if (command == nullptr) {
+    const std::string usages = usagesFor(words.front());
+    // The reply names no commands, so it stays the same as rows are added.
+    result.lines.push_back(!usages.empty() ? usages
+                                           : "Unknown program command \"" + words.front() +
+                                                 "\". Type help for the list.");
+    return result;
+  }
+  const std::size_t nameLength = nameWords(*command).size();
+  const std::span<const std::string> arguments(words.data() + nameLength,
+                                               words.size() - nameLength);
+  if (!argumentsFit(*command, arguments.size())) {
+    result.lines.push_back(usagesFor(words.front()));
+    return result;
+  }
+  trapped(sim, "programCommand", [&] { command->run(sim, arguments, result); });
+  return result;
+}
+
 }  // namespace
 
 std::span<const ProgramCommand> programCommands() {
@@ -116,28 +142,13 @@ std::span<const ProgramCommand> programCommands() {
   return kCommands;
 }
 
-ProgramCommandResult runProgramCommand(Simulator& sim, std::string_view line) {
-  ProgramCommandResult result;
-  const std::vector<std::string> words = splitWords(line);
-  if (words.empty()) return result;
-  const ProgramCommand* command = findCommand(words);
-  if (command == nullptr) {
-    const std::string usages = usagesFor(words.front());
-    // The reply names no commands, so it stays the same as rows are added.
-    result.lines.push_back(!usages.empty() ? usages
-                                           : "Unknown program command \"" + words.front() +
-                                                 "\". Type help for the list.");
-    return result;
-  }
-  const std::size_t nameLength = nameWords(*command).size();
-  const std::span<const std::string> arguments(words.data() + nameLength,
-                                               words.size() - nameLength);
-  if (!argumentsFit(*command, arguments.size())) {
-    result.lines.push_back(usagesFor(words.front()));
-    return result;
-  }
-  trapped(sim, "programCommand", [&] { command->run(sim, arguments, result); });
-  return result;
+ProgramCommandResult runProgramCommand(Simulator& sim, std::string_view line, const AskYesNo& ask) {
+  ProgramCommandResult result = runProgramCommandOnce(sim, line, false);
+  if (result.question.empty()) return result;
+  if (ask && ask(result.question)) return runProgramCommandOnce(sim, line, true);
+  ProgramCommandResult declined;
+  declined.lines.emplace_back("Nothing was started; the activity in progress goes on.");
+  return declined;
 }
 
 }  // namespace kovrel::terminal

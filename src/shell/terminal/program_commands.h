@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -25,6 +26,10 @@ struct ProgramCommandResult {
   std::vector<StyledRun> afterPause;
   bool quit = false;
   bool openCardViewer = false;  // the flash cards opened: the next keys are the viewer's
+  // A command that would replace work the student could lose asks first: it leaves its question
+  // here and does nothing, unless the runner says the student has agreed already.
+  std::string question;
+  bool replaceAgreed = false;
 };
 
 /// A program command's action. `arguments` are the words after the command's name.
@@ -44,9 +49,15 @@ struct ProgramCommand {
 /// Every program command, in the order `help` lists them.
 std::span<const ProgramCommand> programCommands();
 
+/// Asks the student a yes-or-no question; true for yes.
+using AskYesNo = std::function<bool(const std::string& question)>;
+
 /// Runs one program command line (the text typed after Ctrl-]). An unknown or malformed command
 /// gives one line saying so and changes nothing; a failure inside a command is trapped and logged.
-ProgramCommandResult runProgramCommand(Simulator& sim, std::string_view line);
+/// A command that would replace a test or scenario in progress runs only when `ask` says yes;
+/// without `ask` it does not run.
+ProgramCommandResult runProgramCommand(Simulator& sim, std::string_view line,
+                                       const AskYesNo& ask = {});
 
 /// The line typed after Ctrl-], edited apart from the router's input line so that the router
 /// console keeps what was typed there. It keeps its own history (Up and Down) and completes

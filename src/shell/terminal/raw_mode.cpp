@@ -1,10 +1,12 @@
 #include "shell/terminal/raw_mode.h"
 
+#include <fcntl.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <array>
 #include <csignal>
+#include <utility>
 
 namespace kovrel::terminal {
 namespace {
@@ -15,9 +17,13 @@ struct SavedTerminal {
   int fd = -1;
   int outputFd = -1;
   termios settings{};
+  termios raw{};
 };
 SavedTerminal savedTerminal;
 volatile std::sig_atomic_t resizePending = 0;
+volatile std::sig_atomic_t redrawPending = 0;
+// Written by the handlers that ask for a redraw, read by the wait for keys (`RawMode::wakeFd`).
+int wakePipe[2] = {-1, -1};
 
 constexpr std::array<int, 8> kEndingSignals = {SIGTERM, SIGHUP,  SIGINT, SIGQUIT,
                                                SIGABRT, SIGSEGV, SIGBUS, SIGFPE};
@@ -32,16 +38,23 @@ void writeRaw(int fd, const char* text, std::size_t size) {
   [[maybe_unused]] const ssize_t ignored = write(fd, text, size);
 }
 
-void restoreAndReraise(int signalNumber) {
-  // Only async-signal-safe calls here.
+// Only async-signal-safe calls in the handlers below.
+void restoreTerminal() {
   tcsetattr(savedTerminal.fd, TCSAFLUSH, &savedTerminal.settings);
   writeRaw(savedTerminal.outputFd, kBracketedPasteOff, sizeof kBracketedPasteOff - 1);
   writeRaw(savedTerminal.outputFd, kResetAttributes, sizeof kResetAttributes - 1);
+}
+
+void enterRawMode() {
+  tcsetattr(savedTerminal.fd, TCSAFLUSH, &savedTerminal.raw);
+  writeRaw(savedTerminal.outputFd, kBracketedPasteOn, sizeof kBracketedPasteOn - 1);
+}
+
+void restoreAndReraise(int signalNumber) {
+  restoreTerminal();
   signal(signalNumber, SIG_DFL);
   raise(signalNumber);
 }
-
-void noteResize(int) { resizePending = 1; }
 
 void installHandler(int signalNumber, void (*handler)(int)) {
   struct sigaction action {};
@@ -51,19 +64,56 @@ void installHandler(int signalNumber, void (*handler)(int)) {
   sigaction(signalNumber, &action, nullptr);
 }
 
+// Continued after any stop, even one that could not be caught (SIGSTOP): the shell has had the
+// terminal in its own modes meanwhile, and the screen holds whatever it printed.
+void wakeUp() {
+  if (wakePipe[1] >= 0) writeRaw(wakePipe[1], "!", 1);
+}
+
+void resume(int) {
+  enterRawMode();
+  redrawPending = 1;
+  wakeUp();
+}
+
+// Stopped from outside (kill -TSTP, or a shell's suspend): the shell gets its terminal back as it
+// left it, and the run stops until it is continued.
+void suspend(int) {
+  restoreTerminal();
+  signal(SIGTSTP, SIG_DFL);
+  sigset_t stop;
+  sigemptyset(&stop);
+  sigaddset(&stop, SIGTSTP);
+  sigprocmask(SIG_UNBLOCK, &stop, nullptr);
+  raise(SIGTSTP);
+  // Continued, or never stopped at all (a process group without a shell ignores the stop): the
+  // terminal is taken back either way.
+  installHandler(SIGTSTP, suspend);
+  resume(SIGCONT);
+}
+
+void noteResize(int) {
+  resizePending = 1;
+  wakeUp();
+}
+
 }  // namespace
 
 RawMode::RawMode(int fd, int outputFd) : fd_(fd), outputFd_(outputFd) {
   termios settings{};
   if (tcgetattr(fd_, &settings) != 0) return;
-  savedTerminal = SavedTerminal{fd_, outputFd_, settings};
+  const termios original = settings;
   settings.c_iflag &= ~static_cast<tcflag_t>(BRKINT | ICRNL | INPCK | ISTRIP | IXON);
   settings.c_cflag |= CS8;
   settings.c_lflag &= ~static_cast<tcflag_t>(ECHO | ICANON | IEXTEN | ISIG);
   settings.c_cc[VMIN] = 1;
   settings.c_cc[VTIME] = 0;
+  savedTerminal = SavedTerminal{fd_, outputFd_, original, settings};
+  if (pipe2(wakePipe, O_NONBLOCK | O_CLOEXEC) != 0) wakePipe[0] = wakePipe[1] = -1;
   for (const int signalNumber : kEndingSignals) installHandler(signalNumber, restoreAndReraise);
   installHandler(SIGWINCH, noteResize);
+  installHandler(SIGTSTP, suspend);
+  installHandler(SIGCONT, resume);
   active_ = tcsetattr(fd_, TCSAFLUSH, &settings) == 0;
   if (active_) writeRaw(outputFd_, kBracketedPasteOn, sizeof kBracketedPasteOn - 1);
 }
@@ -74,11 +124,22 @@ RawMode::~RawMode() {
   tcsetattr(fd_, TCSAFLUSH, &savedTerminal.settings);
   for (const int signalNumber : kEndingSignals) signal(signalNumber, SIG_DFL);
   signal(SIGWINCH, SIG_DFL);
+  signal(SIGTSTP, SIG_DFL);
+  signal(SIGCONT, SIG_DFL);
+  for (int& end : wakePipe) close(std::exchange(end, -1));
 }
+
+int RawMode::wakeFd() { return wakePipe[0]; }
 
 bool RawMode::takeResize() {
   const bool pending = resizePending != 0;
   resizePending = 0;
+  return pending;
+}
+
+bool RawMode::takeRedraw() {
+  const bool pending = redrawPending != 0;
+  redrawPending = 0;
   return pending;
 }
 

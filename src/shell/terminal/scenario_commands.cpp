@@ -51,9 +51,14 @@ void listTroubleshootings(ProgramCommandResult& result) {
 }
 
 // Starts an activity and shows what the student needs first: the study mode, then the
-// instructions. A start that put Test Mode back to Learn Mode says so.
+// instructions. A start that put Test Mode back to Learn Mode says so. Work in a test or scenario
+// is replaced only once the student has agreed.
 template <typename Start>
 void startActivity(Simulator& sim, ProgramCommandResult& result, Start start) {
+  if (!result.replaceAgreed && hasWorkToLose(sim)) {
+    result.question = replaceWorkQuestion(sim);
+    return;
+  }
   const bool wasLearnMode = sim.state.training.learnMode;
   start();
   const bool learnMode = sim.state.training.learnMode;

@@ -1,6 +1,7 @@
 #include "shell/terminal/terminal_screen.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "shell/terminal/line_endings.h"
 
@@ -56,7 +57,7 @@ void TerminalScreen::outputAppended(const std::string& text, bool emphasised) {
   out += renderOutput(rest, emphasised);
   out += "\r\n";
   out += drawInput();
-  write_(out);
+  emit(out);
 }
 
 void TerminalScreen::outputReplaced(const std::string& text) {
@@ -71,7 +72,7 @@ void TerminalScreen::outputReplaced(const std::string& text) {
   detached_ = converted.empty();
   if (!detached_) out += renderOutput(converted, false) + "\r\n";
   out += drawInput();
-  write_(out);
+  emit(out);
 }
 
 void TerminalScreen::inputChanged(const std::string& text, std::size_t caret) {
@@ -89,7 +90,7 @@ void TerminalScreen::showProgramLine(std::optional<std::string> line) {
   std::string out = clearInput();
   programLine_ = std::move(line);
   out += drawInput();
-  write_(out);
+  emit(out);
 }
 
 void TerminalScreen::showNotice(const std::vector<std::string>& lines, bool highlighted) {
@@ -102,7 +103,7 @@ void TerminalScreen::showNotice(const std::vector<std::string>& lines, bool high
   }
   detached_ = true;
   out += drawInput();
-  write_(out);
+  emit(out);
 }
 
 void TerminalScreen::showRenderedLines(std::span<const std::string> lines) {
@@ -110,20 +111,37 @@ void TerminalScreen::showRenderedLines(std::span<const std::string> lines) {
   for (const std::string& line : lines) out += line + "\r\n";
   detached_ = true;
   out += drawInput();
-  write_(out);
+  emit(out);
 }
 
 void TerminalScreen::finish() {
   std::string out = clearInput();
   out += sanitized(programLine_.value_or(input_)) + "\r\n";
-  write_(out);
+  emit(out);
+}
+
+void TerminalScreen::holdDrawing(bool hold) {
+  held_ = hold;
+  refresh();
+}
+
+void TerminalScreen::refresh() {
+  if (!heldText_.empty()) write_(std::exchange(heldText_, {}));
+}
+
+void TerminalScreen::emit(const std::string& text) {
+  if (held_) {
+    heldText_ += text;
+  } else {
+    write_(text);
+  }
 }
 
 void TerminalScreen::redrawInput() {
   // Erasing must see the rows of the line drawn before, so it runs before the new drawing.
   std::string out = clearInput();
   out += drawInput();
-  write_(out);
+  emit(out);
 }
 
 std::string TerminalScreen::clearInput() {

@@ -27,7 +27,8 @@ class TerminalScreen : public ConsoleView {
   void outputAppended(const std::string& text, bool emphasised) override;
   void outputReplaced(const std::string& text) override;
   void inputChanged(const std::string& text, std::size_t caret) override;
-  void refresh() override {}
+  /// Writes what a hold kept back: a pause or a wait for a key follows.
+  void refresh() override;
 
   /// The terminal's size changed (or is first known).
   void resize(int columns);
@@ -44,8 +45,12 @@ class TerminalScreen : public ConsoleView {
   std::size_t columns() const { return columns_; }
   /// Leaves the cursor on a fresh line under the input line, for the shell that follows.
   void finish();
+  /// While held, what the screen draws is kept and written at the next call or refresh: a paste
+  /// is drawn a line at a time, not a key at a time.
+  void holdDrawing(bool hold);
 
  private:
+  void emit(const std::string& text);
   void redrawInput();
   std::string clearInput();
   std::string drawInput();
@@ -62,6 +67,8 @@ class TerminalScreen : public ConsoleView {
   std::size_t caret_ = 0;
   std::optional<std::string> programLine_;
   std::size_t cursorRow_ = 0;  // the cursor's row within the input line, for erasing it
+  bool held_ = false;
+  std::string heldText_;
 };
 
 /// Replaces tabs with blanks to the next multiple of 8 columns, counted from `column` (the column
