@@ -1,13 +1,17 @@
-// Feeds arbitrary key bytes to a fresh simulator on the recording fakes and checks, after every
-// key, what must hold whatever the student types. The first bytes choose the scenario; the rest
-// are keys as a terminal sends them. Ctrl-] followed by one byte runs a program command (the
-// router buttons, the flash cards, the training panes).
+// Feeds arbitrary input to a fresh simulator on the recording fakes, through the same front-end a
+// batch run uses, and checks after every key what must hold whatever the student types. The
+// first bytes choose the first activity, the page length, how often the routers switch and the
+// grader runs, the clock and the random numbers; the rest are key bytes as a terminal sends them:
+// pastes between their marks, and after Ctrl-] a program command line with its own editing,
+// history and Tab (which may start another activity part way, or open the flash cards).
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,10 +19,11 @@
 #include "base/output.h"
 #include "base/simulator.h"
 #include "console/session.h"
-#include "shell/terminal/byte_decoder.h"
-#include "shell/terminal/key_event.h"
-#include "shell/terminal/program_commands.h"
+#include "shell/terminal/key_front_end.h"
+#include "shell/terminal/key_reader.h"
 #include "support/fake_platform.h"
+#include "training/activity_menu.h"
+#include "training/grading.h"
 
 namespace {
 
@@ -26,7 +31,6 @@ using kovrel::CliMode;
 using kovrel::Interaction;
 using kovrel::Simulator;
 using kovrel::terminal::KeyEvent;
-using kovrel::terminal::KeyEventKind;
 
 [[noreturn]] void violated(const char* invariant, const std::string& detail) {
   std::fprintf(stderr, "console_fuzzer: invariant broken: %s\n%s\n", invariant, detail.c_str());
@@ -42,84 +46,66 @@ bool holdsControlBytes(std::string_view text) {
 }
 
 /// The recording fakes, with the console's output checked as it is written and the " --More--"
-/// keys taken from the same key stream as everything else.
+/// keys taken from the same reader as everything else.
 class FuzzPlatform : public kovrel::testing::FakePlatform {
  public:
-  void startAfresh(const std::vector<KeyEvent>& keys) {
-    keys_ = &keys;
-    next = 0;
-    pauses.clear();
-    messages.clear();
-    errorLines.clear();
-  }
+  explicit FuzzPlatform(kovrel::terminal::KeyReader& keys) : keys_(keys) {}
 
-  void outputAppended(const std::string& text, bool) override { checkOutput(text); }
-  void outputReplaced(const std::string& text) override { checkOutput(text); }
-  int waitForKey() override {
-    if (next >= keys_->size()) return 'q';
-    return kovrel::terminal::pagingCode((*keys_)[next++]);
-  }
+  void outputAppended(const std::string& text, bool) override { checkText(text); }
+  void outputReplaced(const std::string& text) override { checkText(text); }
+  int waitForKey() override { return keys_.answerMore(); }
 
-  std::size_t next = 0;
+  static void checkText(std::string_view text) {
+    if (holdsControlBytes(text))
+      violated("output holds only text and line breaks", std::string(text));
+  }
 
  private:
-  static void checkOutput(const std::string& text) {
-    if (holdsControlBytes(text)) violated("output holds only text and line breaks", text);
+  kovrel::terminal::KeyReader& keys_;
+};
+
+/// What the first bytes of an input set.
+struct Header {
+  static constexpr std::size_t kSize = 10;
+  std::uint8_t activity;
+  int pageLength;
+  unsigned switchEvery;  // 0: the routers switch only when asked
+  unsigned gradeEvery;   // 0: the grader runs only when asked
+  std::chrono::system_clock::time_point clock;
+  std::vector<double> random;
+
+  explicit Header(const std::uint8_t* data) : activity(data[0]) {
+    pageLength = 1 + data[1] % 30;
+    switchEvery = data[2] % 64u;
+    gradeEvery = data[3] % 64u;
+    // Any moment the clock option takes, 1993 to 2099.
+    const std::uint32_t seconds = static_cast<std::uint32_t>(data[4]) << 24 |
+                                  static_cast<std::uint32_t>(data[5]) << 16 | data[6] << 8 |
+                                  data[7];
+    constexpr std::int64_t kFirst = 725'846'400;   // 1993-01-01
+    constexpr std::int64_t kSpan = 3'376'684'800;  // to 2100-01-01
+    clock = std::chrono::system_clock::time_point(std::chrono::seconds(kFirst + seconds % kSpan));
+    random = {data[8] / 256.0, data[9] / 256.0, 0.999};
   }
-
-  const std::vector<KeyEvent>* keys_ = nullptr;
 };
 
-const std::array<std::string_view, 34> kLabs = {
-    "aboutTheLabs",
-    "applyingACL",
-    "auxiliaryConfiguration",
-    "configuringCDPTimers",
-    "configuringEthernetInterface",
-    "configuringSerialInterface",
-    "consoleConfiguration",
-    "definingACL",
-    "domainConfiguration",
-    "enablingDisablingCDP",
-    "enhancedEditing",
-    "execBanner",
-    "hostNameMapping",
-    "igrpRouting",
-    "loadingConfigurationFromTFTPServer",
-    "loginBanner",
-    "managingIPRouting",
-    "managingPasswords",
-    "motdBanner",
-    "nameServerAndHttpServer",
-    "removingACL",
-    "ripRouting",
-    "routerModes",
-    "routerStartUp",
-    "routerStatus",
-    "savingLoadingConfiguration",
-    "settingHostname",
-    "systemHelpCommands",
-    "terminalHistory",
-    "testingConnectivity",
-    "viewingCDPInformation",
-    "viewingConfiguration",
-    "viewingInterfaceStatus",
-    "virtualTerminalConfiguration",
-};
-
-const std::array<std::string_view, 13> kProgramCommands = {
-    "router a",    "router b",     "cards",           "card next", "card back",
-    "card answer", "instructions", "mode learn",      "mode test", "report",
-    "network",     "info welcome", "lab routerModes",
-};
-
-// Scenario byte: 34 labs, 3 tests, 6 troubleshooting scenarios, the flash cards.
-std::string scenarioCommand(std::uint8_t choice) {
-  const unsigned scenario = choice % 44u;
-  if (scenario < kLabs.size()) return "lab " + std::string(kLabs[scenario]);
-  if (scenario < 37) return "test " + std::to_string(scenario - 33);
-  if (scenario < 43) return "troubleshooting " + std::to_string(scenario - 36);
-  return "cards";
+// The first activity: the low two bits choose a lab, a test, a troubleshooting scenario or the
+// cards, the rest its number in its menu.
+std::string firstCommand(std::uint8_t choice) {
+  const unsigned number = choice >> 2u;
+  const auto pick = [number](std::span<const kovrel::ActivityMenuItem> menu) {
+    return std::to_string(number % menu.size() + 1);
+  };
+  switch (choice & 3u) {
+    case 0:
+      return "lab " + pick(kovrel::labMenu());
+    case 1:
+      return "test " + pick(kovrel::testMenu());
+    case 2:
+      return "troubleshooting " + pick(kovrel::troubleshootingMenu());
+    default:
+      return "cards";
+  }
 }
 
 void checkConsole(Simulator& sim, const FuzzPlatform& platform) {
@@ -143,8 +129,10 @@ void checkConsole(Simulator& sim, const FuzzPlatform& platform) {
              router.prompt + " | " + sim.console.input());
   }
   if (holdsControlBytes(sim.console.input())) violated("the input line holds only text", "");
-  if (!platform.errorLines.empty())
+  if (sim.state.console.pasting) violated("no paste is left running", "");
+  if (!platform.errorLines.empty()) {
     violated("no error reaches the error log", platform.errorLines[3]);
+  }
 }
 
 // Counting the output's lines costs more than most keys; it is checked now and then and at the end.
@@ -156,65 +144,64 @@ void checkScrollback(const Simulator& sim) {
   }
 }
 
-void runProgramCommand(Simulator& sim, std::string_view line) {
-  (void)kovrel::terminal::runProgramCommand(sim, line);
+std::size_t count(std::string_view text, std::string_view word) {
+  std::size_t found = 0;
+  for (std::size_t at = text.find(word); at != std::string_view::npos; at = text.find(word, at + 1))
+    ++found;
+  return found;
 }
 
-/// One simulator for the whole fuzzing run, given fresh state for every input: opening the lesson
-/// database for each input would cost more than most inputs do.
-struct Harness {
-  FuzzPlatform platform;
-  Simulator sim{platform.services()};
-  std::string bootText;
-  std::string welcomeText;
-
-  Harness() {
-    kovrel::setWelcomeText(sim, KOVREL_FUZZ_DATABASE);
-    if (!platform.messages.empty()) violated("the lesson database opens", platform.messages[0]);
-    bootText = sim.state.bootText;
-    welcomeText = sim.state.welcomeText;
+// Every test grades the router as it stands: a score from 0 to 1000 made of its parts.
+void checkGrading(const Simulator& sim) {
+  for (int test = 1; test <= 3; ++test) {
+    const kovrel::TestGrading* grading = kovrel::testGrading(test);
+    const kovrel::TestReport report = kovrel::gradeTest(sim.state.current, *grading, "");
+    const auto graded = static_cast<int>(std::count_if(
+        grading->tasks.begin(), grading->tasks.end(), [](const auto& task) { return task.check; }));
+    const bool parts =
+        report.correctCount + report.incorrectCount == graded &&
+        count(report.text, "Incorrect") == static_cast<std::size_t>(report.incorrectCount) &&
+        report.score == kovrel::testScore(report.correctCount, report.incorrectCount);
+    if (report.score < 0 || report.score > 1000 || !parts ||
+        report.text.find("Your Score: " + std::to_string(report.score)) == std::string::npos) {
+      violated("the report's score is from 0 to 1000 and the sum of its parts", report.text);
+    }
   }
-
-  void startAfresh(const std::vector<KeyEvent>& keys) {
-    sim.state = kovrel::SimulatorState{};
-    sim.state.bootText = bootText;
-    sim.state.welcomeText = welcomeText;
-    sim.console.replaceOutput("");
-    sim.console.setInput("");
-    platform.startAfresh(keys);
-  }
-};
+}
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  if (size < 3) return 0;
-  static Harness harness;
-  const std::string bytes(reinterpret_cast<const char*>(data) + 3, size - 3);
-  const std::vector<KeyEvent> keys = kovrel::terminal::decodeBytes(bytes);
-  harness.startAfresh(keys);
-  FuzzPlatform& platform = harness.platform;
-  Simulator& sim = harness.sim;
-  sim.state.console.pageLength = 1 + data[1] % 30;
-  const unsigned switchEvery = data[2] % 64u;  // 0: the routers switch only when asked
-  runProgramCommand(sim, scenarioCommand(data[0]));
+  if (size < Header::kSize) return 0;
+  const Header header(data);
+  kovrel::terminal::StringByteSource source(
+      std::string(reinterpret_cast<const char*>(data) + Header::kSize, size - Header::kSize));
+  kovrel::terminal::KeyReader keys(source);
+  FuzzPlatform platform(keys);
+  platform.clockNow = header.clock;
+  platform.randomValues = header.random;
+  Simulator sim(platform.services());
+  kovrel::setWelcomeText(sim, KOVREL_FUZZ_DATABASE);
+  if (!platform.messages.empty()) violated("the lesson database opens", platform.messages[0]);
+  sim.state.console.pageLength = header.pageLength;
+  kovrel::terminal::KeyFrontEnd frontEnd(
+      sim, keys, platform, {false, 80},
+      [](std::string_view text) { FuzzPlatform::checkText(text); });
+  frontEnd.setPasteCancel([&keys] { return keys.takeCancelKey(); });
+  if (frontEnd.runCommand(firstCommand(header.activity))) return 0;
   checkConsole(sim, platform);
   unsigned pressed = 0;
-  while (platform.next < keys.size()) {
-    const KeyEvent& key = keys[platform.next++];
-    if (key.kind == KeyEventKind::programCommand) {
-      const std::size_t choice = platform.next < keys.size() ? keys[platform.next++].keyCode : 0;
-      runProgramCommand(sim, kProgramCommands[choice % kProgramCommands.size()]);
-    } else {
-      kovrel::terminal::deliverKey(sim, key);
-    }
+  while (const std::optional<KeyEvent> event = keys.next()) {
+    if (frontEnd.handle(*event)) break;
     ++pressed;
-    if (switchEvery != 0 && pressed % switchEvery == 0) {
-      runProgramCommand(sim, pressed / switchEvery % 2 == 1 ? "router b" : "router a");
+    if (header.switchEvery != 0 && pressed % header.switchEvery == 0) {
+      frontEnd.runCommand(pressed / header.switchEvery % 2 == 1 ? "router b" : "router a");
     }
+    if (header.gradeEvery != 0 && pressed % header.gradeEvery == 0) checkGrading(sim);
     checkConsole(sim, platform);
     if (pressed % 256 == 0) checkScrollback(sim);
   }
+  checkGrading(sim);
   checkScrollback(sim);
   return 0;
 }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the console fuzzer with clang in build-fuzz/ and runs it for SECONDS (default 60) on the
-# seed corpus in fuzz/corpus/ with the command-word dictionary. Inputs it finds worth keeping
-# collect in build-fuzz/corpus/; a crash or a broken invariant is saved in build-fuzz/ and ends
-# the script with a non-zero status. Without clang it says so and does nothing.
+# Builds the fuzzers with clang in build-fuzz/ and runs them for SECONDS in all (default 60): the
+# console fuzzer two thirds of the time with the command-word dictionary, the terminal fuzzer the
+# rest, each on its seed corpus in fuzz/corpus/ (fuzz/make_corpus.sh writes it). Inputs worth
+# keeping collect in build-fuzz/corpus/; a crash or a broken invariant is saved in build-fuzz/ and
+# ends the script with a non-zero status. Without clang it says so and does nothing.
 #   scripts/fuzz.sh [SECONDS] [more libFuzzer options]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,10 +22,17 @@ launcher=()
 if command -v ccache >/dev/null 2>&1; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER="$compiler" -DKOVREL_FUZZ=ON \
   -DKOVREL_BENCHMARKS=OFF -DKOVREL_TESTS=OFF -DKOVREL_DESKTOP=OFF "${launcher[@]}" >/dev/null
-cmake --build build-fuzz --target console_fuzzer --parallel "$(kovrel_jobs)"
+cmake --build build-fuzz --target console_fuzzer terminal_fuzzer --parallel "$(kovrel_jobs)"
 
-mkdir -p build-fuzz/corpus
-echo "== Fuzzing the console for $seconds seconds"
-build-fuzz/bin/console_fuzzer -max_total_time="$seconds" -dict=fuzz/console.dict \
-  -max_len=4096 -timeout=20 -rss_limit_mb=2048 -detect_leaks=0 -print_final_stats=1 \
-  -artifact_prefix=build-fuzz/ "$@" build-fuzz/corpus fuzz/corpus
+# fuzz NAME SECONDS [options]: one fuzzer on its corpus.
+fuzz() {
+  local name="$1" time="$2"
+  shift 2
+  mkdir -p "build-fuzz/corpus/$name"
+  echo "== Fuzzing the $name for $time seconds"
+  "build-fuzz/bin/${name}_fuzzer" -max_total_time="$time" -max_len=4096 -timeout=20 \
+    -rss_limit_mb=2048 -detect_leaks=0 -print_final_stats=1 -artifact_prefix="build-fuzz/$name-" \
+    "$@" "build-fuzz/corpus/$name" "fuzz/corpus/$name"
+}
+fuzz console $((seconds * 2 / 3)) -dict=fuzz/console.dict "$@"
+fuzz terminal $((seconds - seconds * 2 / 3)) "$@"
