@@ -13,6 +13,7 @@
 #include "network/topology_diagram.h"
 #include "shell/terminal/interactive_terminal.h"
 #include "shell/terminal/key_event.h"
+#include "shell/terminal/pasted_keys.h"
 #include "shell/web/page_bridge.h"
 #include "training/activity_menu.h"
 #include "training/flash_cards.h"
@@ -121,8 +122,21 @@ void WebSession::run() {
     const std::optional<terminal::KeyEvent> event = keys_.next();
     source_.setIdle(false);
     if (!event) break;
-    // The page has menus where the terminal has its program command line.
-    if (event->kind != terminal::KeyEventKind::programCommand) deliverKey(sim_, *event);
+    // The page has menus where the terminal has its program command line. A paste is typed by
+    // the console's paste rules; Esc or Ctrl-C typed after it stops it.
+    if (event->kind == terminal::KeyEventKind::pasteStart) {
+      bool quit = false;
+      const PasteResult result = terminal::typePastedKeys(
+          sim_, keys_.takePaste(),
+          [this](const terminal::KeyEvent& key) {
+            deliverKey(sim_, key);
+            return false;
+          },
+          [this] { return keys_.takeCancelKey(); }, quit);
+      if (result.cancelled()) showPageMessage(pasteCancelledNotice(result));
+    } else if (event->kind != terminal::KeyEventKind::programCommand) {
+      deliverKey(sim_, *event);
+    }
     publishChanges();
   }
 }

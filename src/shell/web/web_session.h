@@ -26,6 +26,7 @@ class PageByteSource : public terminal::ByteSource {
   explicit PageByteSource(CommandRunner runner) : runner_(std::move(runner)) {}
 
   Status read(char* buffer, std::size_t size, std::size_t& count, bool briefly) override;
+  bool ready() override { return position_ < pending_.size(); }
   void setIdle(bool idle) { idle_ = idle; }
 
  private:
