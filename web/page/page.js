@@ -292,6 +292,13 @@ function sendSize() {
 }
 
 terminal.onData((data) => sendKeys(data));
+// The terminal takes Tab and Esc for the router, so F10 is the way from the keyboard to the menus.
+terminal.attachCustomKeyEventHandler((event) => {
+  if (event.key !== 'F10') return true;
+  if (event.type === 'keydown') document.querySelector('.menu > button').focus();
+  event.preventDefault();
+  return false;
+});
 new ResizeObserver(() => fitTerminal()).observe($('terminal'));
 
 // ---- The engine ---------------------------------------------------------------------------

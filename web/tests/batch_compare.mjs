@@ -6,8 +6,9 @@ import { spawn } from 'node:child_process';
 import { mkdtempSync, openSync, readdirSync, readFileSync, rmSync, writeFileSync, closeSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
+import { fileURLToPath } from 'node:url';
 
-const root = resolve(import.meta.dirname, '../..');
+const root = resolve(fileURLToPath(new URL('.', import.meta.url)), '../..');
 const native = resolve(root, process.env.KOVREL_NATIVE_BUILD || 'build');
 const nativeTerm = join(native, 'bin/kovrel-term');
 const webTerm = join(root, 'build-web/kovrel-term.js');

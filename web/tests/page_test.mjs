@@ -5,10 +5,11 @@
 import { createServer } from 'node:http';
 import { mkdirSync, readFileSync, statSync } from 'node:fs';
 import { extname, join, normalize, resolve } from 'node:path';
+import { fileURLToPath } from 'node:url';
 import { gzipSync } from 'node:zlib';
 import puppeteer from 'puppeteer-core';
 
-const root = resolve(import.meta.dirname, '../..');
+const root = resolve(fileURLToPath(new URL('.', import.meta.url)), '../..');
 const pageFolder = join(root, 'build-web/page');
 const shots = join(root, 'build-web/screenshots');
 mkdirSync(shots, { recursive: true });
