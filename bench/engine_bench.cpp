@@ -27,10 +27,8 @@ RouterConfig fullConfiguration() {
   config.hosts = {{"web", "10.1.1.1"}, {"mail", "10.1.1.2"}, {"web", "10.1.1.3"}};
   config.httpServer = true;
   config.cdpTimer = 30;
-  config.conPassword = "console";
-  config.conLogin = true;
-  config.vtyPassword = "remote";
-  config.vtyLogin = true;
+  config.line(TerminalLine::console) = {.password = "console", .login = true};
+  config.line(TerminalLine::vty) = {.password = "remote", .login = true};
   for (InterfaceNumber number : {kSerial0, kSerial1, kEthernet0}) {
     InterfaceConfig& interface = config.interface(number);
     interface.description = "interface " + std::to_string(number);

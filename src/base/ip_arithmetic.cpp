@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cctype>
 #include <cstdint>
-#include <cstdlib>
 #include <limits>
 #include <vector>
 
@@ -26,17 +26,6 @@ std::vector<std::string_view> splitAtDots(std::string_view text) {
     if (dot == std::string_view::npos) return parts;
     start = dot + 1;
   }
-}
-
-// A part is read the way the address parser reads it (a leading 0x is hexadecimal, a leading 0
-// octal), so that bit strings and parsed addresses never disagree about "010". A part that is no
-// number gives -1.
-long long partValue(std::string_view part) {
-  if (part.empty() || !std::isalnum(static_cast<unsigned char>(part.front()))) return -1;
-  const std::string text(part);
-  char* end = nullptr;
-  const long long value = std::strtoll(text.c_str(), &end, 0);
-  return *end == '\0' ? value : -1;
 }
 
 // The value of one digit in `base`, or -1.
@@ -75,14 +64,20 @@ std::uint32_t parsedAddress(std::string_view text) {
   return parseDottedQuad(text).value_or(0xffffffffU);
 }
 
+constexpr long long kLargestWholePart = 1'000'000'000'000'000LL;
+
+}  // namespace
+
 std::string dottedQuad(std::uint32_t value) {
   return std::to_string(value >> 24) + "." + std::to_string((value >> 16) & 0xff) + "." +
          std::to_string((value >> 8) & 0xff) + "." + std::to_string(value & 0xff);
 }
 
-constexpr long long kLargestWholePart = 1'000'000'000'000'000LL;
-
-}  // namespace
+std::uint32_t prefixMask(int prefixLength) {
+  if (prefixLength <= 0) return 0;
+  if (prefixLength >= 32) return 0xffffffffU;
+  return ~((std::uint32_t{1} << (32 - prefixLength)) - 1);
+}
 
 std::optional<std::uint32_t> parseDottedQuad(std::string_view text) {
   const std::vector<std::string_view> parts = splitAtDots(text);
@@ -156,51 +151,24 @@ bool isValidIpAddress(std::string_view text) {
 
 bool isValidSubnetMask(std::string_view text) {
   if (!isValidIpAddress(text)) return false;
-  const std::string bits = addressToBinary(text);
-  if (bits.front() == '0') return false;
-  const auto firstZero = bits.find('0');
-  if (firstZero == std::string::npos) return false;
-  return bits.find('1', firstZero) == std::string::npos;
-}
-
-std::string octetToBinary(long long n) {
-  if (n < 0) return {};
-  std::string digits;
-  do {
-    digits.insert(digits.begin(), static_cast<char>('0' + n % 2));
-    n /= 2;
-  } while (n > 0);
-  if (digits.size() < 8) digits.insert(0, 8 - digits.size(), '0');
-  return digits;
-}
-
-std::string addressToBinary(std::string_view text) {
-  std::string bits;
-  for (std::string_view part : splitAtDots(text)) {
-    if (!bits.empty()) bits += '.';
-    bits += octetToBinary(partValue(part));
-  }
-  return bits;
+  const std::uint32_t mask = parsedAddress(text);
+  // One to 31 ones from the left, then only zeros: the zeros below them form a run 0..01..1.
+  const std::uint32_t hostBits = ~mask;
+  return mask != 0 && hostBits != 0 && (hostBits & (hostBits + 1)) == 0;
 }
 
 int countOneBits(std::string_view text) {
-  const std::string bits = addressToBinary(text);
-  return static_cast<int>(std::count(bits.begin(), bits.end(), '1'));
+  const std::optional<std::uint32_t> value = parseDottedQuad(text);
+  return value ? std::popcount(*value) : 0;
 }
 
 bool matchesWildcard(std::string_view address, std::string_view reference,
                      std::string_view wildcard) {
-  const std::string addressBits = addressToBinary(address);
-  const std::string referenceBits = addressToBinary(reference);
-  const std::string wildcardBits = addressToBinary(wildcard);
-  const auto at = [](const std::string& bits, std::size_t i) {
-    return i < bits.size() ? bits[i] : ' ';
-  };
-  constexpr std::size_t kBitStringLength = 35;
-  for (std::size_t i = 0; i < kBitStringLength; ++i) {
-    if (at(wildcardBits, i) == '0' && at(addressBits, i) != at(referenceBits, i)) return false;
-  }
-  return true;
+  const auto addressValue = parseDottedQuad(address);
+  const auto referenceValue = parseDottedQuad(reference);
+  const auto wildcardValue = parseDottedQuad(wildcard);
+  if (!addressValue || !referenceValue || !wildcardValue) return false;
+  return ((*addressValue ^ *referenceValue) & ~*wildcardValue) == 0;
 }
 
 std::string networkAddress(std::string_view address, std::string_view mask) {
@@ -209,31 +177,39 @@ std::string networkAddress(std::string_view address, std::string_view mask) {
 
 std::string classfulNetwork(std::string_view address) {
   const auto parts = splitAtDots(address);
-  if (parts.size() != 4) return std::string(address);
-  const std::string bits = addressToBinary(address);
+  const std::optional<std::uint32_t> value = parseDottedQuad(address);
+  if (parts.size() != 4 || !value) return std::string(address);
+  const std::uint32_t firstOctet = *value >> 24;
   const std::string first(parts[0]);
-  if (bits.starts_with("110"))
+  if (firstOctet >= 224) return std::string(address);  // multicast and reserved: no class
+  if (firstOctet >= 192) {
     return first + "." + std::string(parts[1]) + "." + std::string(parts[2]) + ".0";
-  if (bits.starts_with("10")) return first + "." + std::string(parts[1]) + ".0.0";
-  if (bits.starts_with("0")) return first + ".0.0.0";
-  return std::string(address);
+  }
+  if (firstOctet >= 128) return first + "." + std::string(parts[1]) + ".0.0";
+  return first + ".0.0.0";
 }
 
-std::string checkInterfaceOverlap(const RouterConfig& config, std::string_view address,
-                                  std::string_view mask, InterfaceNumber interfaceIndex) {
-  static constexpr std::array<std::string_view, 3> kOverlapTexts = {
-      " overlaps with Serial 0", " overlaps with Serial 1", " overlaps with Ethernet0"};
+std::optional<InterfaceOverlap> checkInterfaceOverlap(const RouterConfig& config,
+                                                      std::string_view address,
+                                                      std::string_view mask,
+                                                      InterfaceNumber interfaceIndex) {
   const std::string network = networkAddress(address, mask);
-  std::string result = "ok";
+  std::optional<InterfaceOverlap> found;
   for (InterfaceNumber index : {kSerial0, kSerial1, kEthernet0}) {
     const InterfaceConfig& other = config.interface(index);
     if (index == interfaceIndex || other.ipAddress.empty()) continue;
     // A later interface replaces an earlier one, so the message names the last that overlaps.
     if (networkAddress(other.ipAddress, other.subnetMask) == network) {
-      result = network + std::string(kOverlapTexts[index]);
+      found = InterfaceOverlap{network, index};
     }
   }
-  return result;
+  return found;
+}
+
+std::string overlapMessage(const InterfaceOverlap& overlap) {
+  static constexpr std::array<std::string_view, 3> kOverlapTexts = {
+      " overlaps with Serial 0", " overlaps with Serial 1", " overlaps with Ethernet0"};
+  return overlap.network + std::string(kOverlapTexts[overlap.interface]);
 }
 
 }  // namespace kovrel

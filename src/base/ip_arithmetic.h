@@ -10,7 +10,8 @@
 namespace kovrel {
 
 // Addresses, masks and wildcards stay dotted-quad text everywhere, as the student typed them;
-// these functions are the only places that read numbers out of them. None of them prints.
+// these functions read them with the one reader, `parseDottedQuad`, and work on the 32-bit
+// values. None of them prints.
 
 /// The value of a number word: digits with an optional sign and decimal part, taken to the
 /// nearest integer. Nothing for any other word.
@@ -30,18 +31,18 @@ std::optional<int> numberInRange(std::string_view word, long long low, long long
 /// 10.0.0.1. Nothing for any other text.
 std::optional<std::uint32_t> parseDottedQuad(std::string_view text);
 
+/// A 32-bit address written as four decimal parts: 192.54.5.0.
+std::string dottedQuad(std::uint32_t value);
+
+/// The mask of a prefix length 0..32 as a number: 24 gives 0xffffff00.
+std::uint32_t prefixMask(int prefixLength);
+
 /// An address `parseDottedQuad` reads, with four parts of at most three characters each (so
 /// octal and hexadecimal parts pass).
 bool isValidIpAddress(std::string_view text);
 
 /// A valid address whose bits are 1 to 31 ones followed only by zeros.
 bool isValidSubnetMask(std::string_view text);
-
-/// `n` in base 2, padded on the left to at least eight digits; empty for a negative `n`.
-std::string octetToBinary(long long n);
-
-/// The bit string of an address: four groups of eight binary digits joined by ".".
-std::string addressToBinary(std::string_view text);
 
 /// The number of one bits of an address; for a mask, its prefix length.
 int countOneBits(std::string_view text);
@@ -56,9 +57,22 @@ std::string networkAddress(std::string_view address, std::string_view mask);
 /// The natural network of a valid address by its class; the leading parts are kept as typed.
 std::string classfulNetwork(std::string_view address);
 
-/// "ok", or the network of address/mask followed by the overlap text of the last other
-/// interface of `config` that is already on that network.
-std::string checkInterfaceOverlap(const RouterConfig& config, std::string_view address,
-                                  std::string_view mask, InterfaceNumber interfaceIndex);
+/// A new address would put a second interface on a network one already has: the network and
+/// the interface that has it.
+struct InterfaceOverlap {
+  std::string network;
+  InterfaceNumber interface = kSerial0;
+  bool operator==(const InterfaceOverlap&) const = default;
+};
+
+/// The overlap with the last other interface of `config` (in interface order) already on the
+/// network of address/mask; nothing when there is none.
+std::optional<InterfaceOverlap> checkInterfaceOverlap(const RouterConfig& config,
+                                                      std::string_view address,
+                                                      std::string_view mask,
+                                                      InterfaceNumber interfaceIndex);
+
+/// The router's reply: the network followed by " overlaps with Serial 0" and the like.
+std::string overlapMessage(const InterfaceOverlap& overlap);
 
 }  // namespace kovrel

@@ -26,6 +26,13 @@ class Pauser {
  public:
   virtual ~Pauser() = default;
   virtual void pause(int milliseconds) = 0;
+  /// A pause the student may cut short with the router's escape sequence (Ctrl-^, that is
+  /// Ctrl-Shift-6, or Ctrl-C): true when they did, and the key is taken. A front-end that cannot
+  /// tell lets the pause run its course.
+  virtual bool pauseUnlessEscaped(int milliseconds) {
+    pause(milliseconds);
+    return false;
+  }
 };
 
 /// Waits for one key during a " --More--" pause and returns its character code.

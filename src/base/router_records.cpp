@@ -17,6 +17,21 @@ const InterfaceConfig& RouterConfig::interface(InterfaceNumber number) const {
   return const_cast<RouterConfig*>(this)->interface(number);
 }
 
+LineConfig& RouterConfig::line(TerminalLine which) {
+  switch (which) {
+    case TerminalLine::aux:
+      return lines[0];
+    case TerminalLine::vty:
+      return lines[2];
+    default:
+      return lines[1];
+  }
+}
+
+const LineConfig& RouterConfig::line(TerminalLine which) const {
+  return const_cast<RouterConfig*>(this)->line(which);
+}
+
 const char* cliModeName(CliMode mode) {
   switch (mode) {
     case CliMode::none:
@@ -63,6 +78,17 @@ const char* promptSuffix(CliMode mode) {
 bool isConfigurationMode(CliMode mode) {
   return mode == CliMode::conf || mode == CliMode::configIf || mode == CliMode::configLine ||
          mode == CliMode::configRouterRip || mode == CliMode::configRouterIgrp;
+}
+
+std::string interfaceName(InterfaceNumber number) {
+  switch (number) {
+    case kSerial0:
+      return "Serial0";
+    case kSerial1:
+      return "Serial1";
+    default:
+      return "Ethernet0";
+  }
 }
 
 std::string catalogueInterfaceCode(InterfaceNumber number) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,7 +11,7 @@ namespace kovrel {
 /// saved configuration never holds them, and loading it leaves them alone.
 struct InterfaceConfig {
   bool shutdown = true;
-  int bandwidth = 1544;  // kbit/s; Ethernet0 starts at 1000
+  int bandwidth = 1544;  // kbit/s; Ethernet0 starts at 10000, its 10 Mbit/s
   int clockRate = 0;     // bit/s; 0 = none
   std::string description;
   int keepalive = 10;
@@ -22,7 +24,7 @@ struct InterfaceConfig {
   static InterfaceConfig serialFactory() { return {}; }
   static InterfaceConfig ethernetFactory() {
     InterfaceConfig ethernet;
-    ethernet.bandwidth = 1000;
+    ethernet.bandwidth = 10000;
     return ethernet;
   }
   bool operator==(const InterfaceConfig&) const = default;
@@ -59,8 +61,39 @@ struct AccessListEntry {
 /// The interface numbers every per-interface operation takes.
 enum InterfaceNumber { kSerial0 = 0, kSerial1 = 1, kEthernet0 = 2 };
 
+/// One "ip route" statement: where packets for a network go, to a next-hop address or out of an
+/// interface, and how much the route is trusted (administrative distance, lower wins).
+struct StaticRoute {
+  std::string network;  // dotted quads as typed
+  std::string mask;
+  std::string nextHop;  // empty when the route names an interface
+  std::optional<InterfaceNumber> interface;
+  int distance = 1;
+  bool operator==(const StaticRoute&) const = default;
+};
+
+/// The interface's name as the router writes it: "Serial0", "Serial1", "Ethernet0".
+std::string interfaceName(InterfaceNumber number);
+
 /// The code the command catalogue marks an interface's rows with: "0", "1" or "2".
 std::string catalogueInterfaceCode(InterfaceNumber number);
+
+/// The router's terminal lines; "line" selects one, and its commands change that line's fields.
+/// `none`: no line selected yet.
+enum class TerminalLine { none, aux, console, vty };
+
+/// One terminal line's settings: the console, the auxiliary port and the remote (vty) lines all
+/// have the same few.
+struct LineConfig {
+  std::string password;
+  bool passwordEncrypted = false;  // shown as "password 7 ..." since password encryption ran
+  bool login = false;
+  int execTimeoutMinutes = 10;
+  int execTimeoutSeconds = 0;
+  // A router message re-shows the prompt and the typed text after it, instead of breaking in.
+  bool loggingSynchronous = false;
+  bool operator==(const LineConfig&) const = default;
+};
 
 /// A router's configuration: the running configuration inside `RouterState`, and the saved
 /// ("startup-config") configuration that both routers share. Member initialisers are the factory
@@ -70,24 +103,15 @@ struct RouterConfig {
   std::string hostname = "Router";
   std::string enableSecret;
   std::string enablePassword;
+  bool enablePasswordEncrypted = false;
+  bool passwordEncryption = false;  // service password-encryption
   std::string bannerMotd;
   std::string bannerExec;
   std::string bannerLogin;
-  bool auxLogin = false;
-  bool conLogin = false;
-  bool vtyLogin = false;
-  std::string auxPassword;
-  std::string conPassword;
-  std::string vtyPassword;
   bool domainLookup = true;
   std::string domainName;
   bool httpServer = false;
-  int auxExecTimeoutMinutes = 10;
-  int auxExecTimeoutSeconds = 0;
-  int conExecTimeoutMinutes = 10;
-  int conExecTimeoutSeconds = 0;
-  int vtyExecTimeoutMinutes = 10;
-  int vtyExecTimeoutSeconds = 0;
+  std::array<LineConfig, 3> lines;  // aux 0, con 0, vty 0 4
   bool cdpRun = true;
   int cdpTimer = 60;
   int cdpHoldtime = 180;
@@ -102,9 +126,13 @@ struct RouterConfig {
   std::vector<IgrpNetwork> igrpNetworks;
   std::vector<AccessListEntry> accessLists;
   bool ipRouting = true;
+  std::vector<StaticRoute> staticRoutes;
 
   InterfaceConfig& interface(InterfaceNumber number);
   const InterfaceConfig& interface(InterfaceNumber number) const;
+  /// The settings of a terminal line; `TerminalLine::none` has none, and gives the console's.
+  LineConfig& line(TerminalLine which);
+  const LineConfig& line(TerminalLine which) const;
   bool operator==(const RouterConfig&) const = default;
 };
 
@@ -127,10 +155,6 @@ const char* cliModeName(CliMode mode);
 const char* promptSuffix(CliMode mode);
 bool isConfigurationMode(CliMode mode);
 
-/// The terminal line that "line" selected last; its password, login and exec-timeout commands
-/// change that line's fields.
-enum class TerminalLine { none, aux, console, vty };
-
 /// Where the copy dialog stands: the question whose answer the next entered line is.
 enum class CopyDialogStep {
   none,
@@ -140,6 +164,20 @@ enum class CopyDialogStep {
   tftpSource,
   tftpDestination,
 };
+
+/// The first half of an interface's status line: shut down in the configuration, open with
+/// nothing at the other end of its cable, or open and joined to something.
+enum class LinkStatus { administrativelyDown, down, up };
+
+/// Both halves of an interface's status line, as the router last announced them.
+struct InterfaceState {
+  LinkStatus status = LinkStatus::administrativelyDown;
+  bool protocolUp = false;
+  bool operator==(const InterfaceState&) const = default;
+};
+
+/// Serial0, Serial1 and Ethernet0, in the order of `InterfaceNumber`.
+using InterfaceStates = std::array<InterfaceState, 3>;
 
 /// The live state of one router: its console session and its running configuration.
 struct RouterState {
@@ -156,7 +194,12 @@ struct RouterState {
   int igrpAsNumber = 0;     // running state only, never saved
   std::string consoleText;  // the console output while this router is parked
   std::string inputText;    // the input line while this router is parked
-  RouterConfig config;      // the running configuration
+  // What the link messages last told of: changes since are announced. Nothing before the session's
+  // first command, so a boot and a scenario's set-up announce nothing.
+  std::optional<InterfaceStates> announcedStates;
+  // The LAN hosts that answered a ping since the router booted: its ARP cache.
+  std::vector<std::string> arpEntries;
+  RouterConfig config;  // the running configuration
 
   /// The current interface's record; Serial0 when none is selected.
   InterfaceConfig& selectedInterface() { return config.interface(currentInterface); }

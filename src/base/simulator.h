@@ -26,6 +26,8 @@ enum class Interaction {
   reloadConfirm = 6,
   copyDialog = 7,
   paging = 8,
+  vtyLogin = 9,       // the password of a Telnet session's far end
+  eraseConfirm = 10,  // erase startup-config: one key answers, as for reload
 };
 
 /// The question of the console login and the enable secret; the enable password's first asking
@@ -34,7 +36,7 @@ inline constexpr std::string_view kPasswordQuestion = "Password: ";
 
 inline bool asksForPassword(Interaction value) {
   return value == Interaction::enableSecret || value == Interaction::enablePassword ||
-         value == Interaction::consoleLogin;
+         value == Interaction::consoleLogin || value == Interaction::vtyLogin;
 }
 
 /// The answers of the TFTP copy dialog.
@@ -73,12 +75,25 @@ struct ConsoleFields {
   int pageLength = 24;
 };
 
+/// A Telnet session from the router at the console to the other router: the console works on
+/// the far router's vty line until the session closes.
+struct TelnetSession {
+  std::string address;  // as typed after "telnet"
+  RouterId origin = RouterId::a;
+  // The session fields (prompt, mode, history, ...) of the router the session started from, and
+  // of the far router's own console, kept aside while the Telnet session uses them.
+  RouterState originSession;
+  RouterState farSession;
+};
+
 /// Everything the router program holds for the whole run: the router at the console, the parked
 /// routers, the one saved configuration, the console-wide fields and the training state.
 struct SimulatorState {
   RouterState current;
   RouterState parkedA;
-  RouterState parkedB;  // empty hostname: RouterB was never visited
+  RouterState parkedB;
+  bool routerBVisited = false;  // RouterB boots on its first visit
+  std::optional<TelnetSession> telnet;
   RouterConfig saved;
   RouterConfig saveScratch;
   RouterId currentRouter = RouterId::a;
@@ -91,7 +106,7 @@ struct SimulatorState {
   // Per failure (function, error number and description): how often it was logged this run.
   std::map<std::string, int> errorRepeats;
 
-  SimulatorState() { parkedB.config.hostname.clear(); }
+  SimulatorState() { parkedB.config.hostname = "RouterB"; }
 };
 
 /// The engine: state, console texts, lesson database and the platform services it was given.

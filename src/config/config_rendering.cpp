@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "config/access_lists.h"
+#include "config/password_encryption.h"
+#include "config/static_routes.h"
 
 namespace kovrel {
 namespace {
@@ -103,24 +105,31 @@ std::string accessListEntryText(const AccessListEntry& entry) {
 
 namespace {
 
-void lineBlock(Lines& out, std::string header, int minutes, int seconds,
-               const std::string& password, bool login) {
+void lineBlock(Lines& out, std::string header, const LineConfig& line) {
   out.add(std::move(header));
-  out.add(" exec-timeout " + std::to_string(minutes) + " " + std::to_string(seconds));
-  out.addIf(!password.empty(), " password " + password);
-  out.addIf(login, " login");
+  out.add(" exec-timeout " + std::to_string(line.execTimeoutMinutes) + " " +
+          std::to_string(line.execTimeoutSeconds));
+  out.addIf(!line.password.empty(),
+            " password " + shownPassword(line.password, line.passwordEncrypted));
+  out.addIf(line.loggingSynchronous, " logging synchronous");
+  out.addIf(line.login, " login");
 }
 
 void globalSection(Lines& out, const RouterConfig& config) {
   for (std::string_view line :
-       {"Current configuration:", "!", "Version 12#", "service timestamps debug uptime",
-        "service timestamps log uptime", "no service password-encryption", "!"}) {
+       {"Current configuration:", "!", "version 4.2", "service timestamps debug uptime",
+        "service timestamps log uptime"}) {
     out.add(std::string(line));
   }
+  out.add(config.passwordEncryption ? "service password-encryption"
+                                    : "no service password-encryption");
+  out.add("!");
   out.add("hostname " + config.hostname);
   out.add("!");
   out.addIf(!config.enableSecret.empty(), kEnableSecretLine);
-  out.addIf(!config.enablePassword.empty(), "enable password " + config.enablePassword);
+  out.addIf(
+      !config.enablePassword.empty(),
+      "enable password " + shownPassword(config.enablePassword, config.enablePasswordEncrypted));
   out.add("!");
   out.add("ip subnet-zero");
   out.addIf(!config.domainLookup, "no ip domain-lookup");
@@ -144,6 +153,7 @@ void routingSection(Lines& out, const RouterConfig& config) {
   out.add("!");
   out.addIf(config.httpServer, "ip http server");
   out.add("ip classless");
+  for (const StaticRoute& route : config.staticRoutes) out.add(staticRouteLine(route));
   out.add("!");
   for (const AccessListEntry& entry : config.accessLists) {
     out.add("access-list " + std::to_string(entry.listNumber) + accessListEntryText(entry));
@@ -171,17 +181,14 @@ std::string renderConfiguration(const RouterConfig& config) {
   ethernetBlock(out, config.ethernet0);
   out.add("interface Serial0");
   serialBlock(out, config.serial0);
-  out.add("interface serial1");
+  out.add("interface Serial1");
   serialBlock(out, config.serial1);
   routingSection(out, config);
   cdpAndBanners(out, config);
   out.add(" !");
-  lineBlock(out, "line con 0", config.conExecTimeoutMinutes, config.conExecTimeoutSeconds,
-            config.conPassword, config.conLogin);
-  lineBlock(out, "line aux 0", config.auxExecTimeoutMinutes, config.auxExecTimeoutSeconds,
-            config.auxPassword, config.auxLogin);
-  lineBlock(out, "line vty 0 4", config.vtyExecTimeoutMinutes, config.vtyExecTimeoutSeconds,
-            config.vtyPassword, config.vtyLogin);
+  lineBlock(out, "line con 0", config.line(TerminalLine::console));
+  lineBlock(out, "line aux 0", config.line(TerminalLine::aux));
+  lineBlock(out, "line vty 0 4", config.line(TerminalLine::vty));
   out.add("!");
   out.add("end");
   return out.joined();

@@ -2,7 +2,9 @@
 
 #include "config/access_lists.h"
 #include "config/command_forms.h"
+#include "config/password_encryption.h"
 #include "config/routing_protocols.h"
+#include "config/static_routes.h"
 
 namespace kovrel {
 namespace {
@@ -75,6 +77,11 @@ FormOutcome stopIgrpProcess(Simulator& sim, const Words& words) {
   return removeIgrpProcess(sim, words[3]) ? FormOutcome::done : FormOutcome::notThisForm;
 }
 
+FormOutcome stopEncryption(Simulator& sim, const Words&) {
+  stopPasswordEncryption(sim);
+  return FormOutcome::done;
+}
+
 // There is no "no hostname" and no "no ip domain-name": both are invalid input.
 constexpr CommandForm kGlobalNoForms[] = {
     {"no enable secret", clearEnableSecret},
@@ -88,6 +95,8 @@ constexpr CommandForm kGlobalNoForms[] = {
     {"no cdp run", stopCdp},
     {"no cdp timer", resetCdpTimer},
     {"no ip routing", stopRouting, Prefix::invalid},
+    {"no ip route variable variable ...", removeStaticRoute},
+    {"no service password-encryption", stopEncryption},
     {"no ip http server", stopHttpServer},
     {"no ip domain-lookup", stopDomainLookup},
     {"no access-list variable", removeList},

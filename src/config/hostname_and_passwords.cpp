@@ -14,6 +14,7 @@ FormOutcome setHostname(Simulator& sim, const Words& words) {
 
 FormOutcome setEnablePassword(Simulator& sim, const Words& words) {
   sim.running().enablePassword = words[2];
+  sim.running().enablePasswordEncrypted = sim.running().passwordEncryption;
   return FormOutcome::done;
 }
 

@@ -8,7 +8,6 @@
 #include "base/output.h"
 #include "config/cdp_commands.h"
 #include "config/command_forms.h"
-#include "config/no_shutdown_rule.h"
 
 namespace kovrel {
 namespace {
@@ -83,10 +82,9 @@ FormOutcome setAddress(Simulator& sim, const Words& words) {
   const std::string& address = words[2];
   const std::string& mask = words[3];
   if (!isValidIpAddress(address) || !isValidSubnetMask(mask)) return FormOutcome::notThisForm;
-  const std::string overlap =
-      checkInterfaceOverlap(sim.running(), address, mask, selectedNumber(sim));
-  if (overlap != "ok") {
-    writeConsoleLine(sim, overlap);
+  if (const auto overlap =
+          checkInterfaceOverlap(sim.running(), address, mask, selectedNumber(sim))) {
+    writeConsoleLine(sim, overlapMessage(*overlap));
     return FormOutcome::done;
   }
   selected(sim).ipAddress = address;
@@ -139,9 +137,8 @@ constexpr CommandForm kShutdownForms[] = {{"shutdown", shutDown}};
 constexpr CommandForm kBandwidthForms[] = {{"bandwidth variable", setBandwidth}};
 constexpr CommandForm kClockRateForms[] = {{"clock rate variable", setClockRate}};
 
-// The topology may keep an interface down; the command is accepted either way.
 FormOutcome bringUp(Simulator& sim, const Words&) {
-  if (noShutdownAllowed(sim, selectedNumber(sim))) selected(sim).shutdown = false;
+  selected(sim).shutdown = false;
   return FormOutcome::done;
 }
 

@@ -6,6 +6,7 @@
 #include "base/ip_arithmetic.h"
 #include "base/output.h"
 #include "config/command_forms.h"
+#include "config/static_routes.h"
 
 namespace kovrel {
 namespace {
@@ -74,6 +75,7 @@ constexpr CommandForm kGlobalIpForms[] = {
     {"ip host variable ...", setHostAddresses, Prefix::invalid},
     {"ip http server", enableHttpServer, Prefix::invalid},
     {"ip routing", enableIpRouting, Prefix::invalid},
+    {"ip route variable variable ...", addStaticRoute},
 };
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include "config/line_commands.h"
 
-#include <array>
-
 #include "base/command_matching.h"
 #include "base/ip_arithmetic.h"
 #include "base/output.h"
@@ -10,33 +8,8 @@
 namespace kovrel {
 namespace {
 
-/// One terminal line and its fields in the configuration.
-struct LineFields {
-  TerminalLine line;
-  std::string RouterConfig::*password;
-  bool RouterConfig::*login;
-  int RouterConfig::*timeoutMinutes;
-  int RouterConfig::*timeoutSeconds;
-};
-
-constexpr std::array<LineFields, 3> kLines = {{
-    {TerminalLine::aux, &RouterConfig::auxPassword, &RouterConfig::auxLogin,
-     &RouterConfig::auxExecTimeoutMinutes, &RouterConfig::auxExecTimeoutSeconds},
-    {TerminalLine::console, &RouterConfig::conPassword, &RouterConfig::conLogin,
-     &RouterConfig::conExecTimeoutMinutes, &RouterConfig::conExecTimeoutSeconds},
-    {TerminalLine::vty, &RouterConfig::vtyPassword, &RouterConfig::vtyLogin,
-     &RouterConfig::vtyExecTimeoutMinutes, &RouterConfig::vtyExecTimeoutSeconds},
-}};
-
 constexpr int kMaxTimeoutMinutes = 35791;
 constexpr int kMaxTimeoutSeconds = 2147483;
-
-const LineFields* selectedLine(const Simulator& sim) {
-  for (const LineFields& fields : kLines) {
-    if (fields.line == sim.state.current.currentLine) return &fields;
-  }
-  return nullptr;
-}
 
 FormOutcome selectLine(Simulator& sim, TerminalLine line) {
   sim.router().currentLine = line;
@@ -55,26 +28,34 @@ constexpr CommandForm kLineForms[] = {
 // Changes a field of the line selected by the last "line" command.
 template <typename Change>
 FormOutcome changeSelectedLine(Simulator& sim, Change change) {
-  const LineFields* fields = selectedLine(sim);
-  if (fields == nullptr) return refuseValue(sim);
-  change(*fields, sim.running());
+  const TerminalLine selected = sim.state.current.currentLine;
+  if (selected == TerminalLine::none) return refuseValue(sim);
+  change(sim.running().line(selected));
   return FormOutcome::done;
 }
 
 FormOutcome setPassword(Simulator& sim, const Words& words) {
-  return changeSelectedLine(sim, [&](const LineFields& line, RouterConfig& config) {
-    config.*(line.password) = words[1];
+  const bool encrypted = sim.running().passwordEncryption;
+  return changeSelectedLine(sim, [&](LineConfig& line) {
+    line.password = words[1];
+    line.passwordEncrypted = encrypted;
   });
 }
 
 FormOutcome setLogin(Simulator& sim, const Words&) {
-  return changeSelectedLine(
-      sim, [](const LineFields& line, RouterConfig& config) { config.*(line.login) = true; });
+  return changeSelectedLine(sim, [](LineConfig& line) { line.login = true; });
 }
 
 FormOutcome clearLogin(Simulator& sim, const Words&) {
-  return changeSelectedLine(
-      sim, [](const LineFields& line, RouterConfig& config) { config.*(line.login) = false; });
+  return changeSelectedLine(sim, [](LineConfig& line) { line.login = false; });
+}
+
+FormOutcome setLoggingSynchronous(Simulator& sim, const Words&) {
+  return changeSelectedLine(sim, [](LineConfig& line) { line.loggingSynchronous = true; });
+}
+
+FormOutcome clearLoggingSynchronous(Simulator& sim, const Words&) {
+  return changeSelectedLine(sim, [](LineConfig& line) { line.loggingSynchronous = false; });
 }
 
 // An exec-timeout number: shorter than 8 characters, within the bounds.
@@ -83,11 +64,13 @@ std::optional<int> timeoutValue(std::string_view word, int highest) {
   return boundedNumber(word, kLongestTimeoutWord, 0, highest);
 }
 
+// Minutes alone mean whole minutes: the seconds go back to 0.
 FormOutcome setTimeoutMinutes(Simulator& sim, const Words& words) {
   const auto minutes = timeoutValue(words[1], kMaxTimeoutMinutes);
   if (!minutes) return refuseValue(sim);
-  return changeSelectedLine(sim, [&](const LineFields& line, RouterConfig& config) {
-    config.*(line.timeoutMinutes) = *minutes;
+  return changeSelectedLine(sim, [&](LineConfig& line) {
+    line.execTimeoutMinutes = *minutes;
+    line.execTimeoutSeconds = 0;
   });
 }
 
@@ -95,15 +78,19 @@ FormOutcome setTimeout(Simulator& sim, const Words& words) {
   const auto minutes = timeoutValue(words[1], kMaxTimeoutMinutes);
   const auto seconds = timeoutValue(words[2], kMaxTimeoutSeconds);
   if (!minutes || !seconds) return refuseValue(sim);
-  return changeSelectedLine(sim, [&](const LineFields& line, RouterConfig& config) {
-    config.*(line.timeoutMinutes) = *minutes;
-    config.*(line.timeoutSeconds) = *seconds;
+  return changeSelectedLine(sim, [&](LineConfig& line) {
+    line.execTimeoutMinutes = *minutes;
+    line.execTimeoutSeconds = *seconds;
   });
 }
 
 constexpr CommandForm kPasswordForms[] = {{"password variable", setPassword}};
 constexpr CommandForm kLoginForms[] = {{"login", setLogin}};
-constexpr CommandForm kNoLoginForms[] = {{"no login", clearLogin}};
+constexpr CommandForm kNoLoginForms[] = {
+    {"no login", clearLogin},
+    {"no logging synchronous", clearLoggingSynchronous},
+};
+constexpr CommandForm kLoggingForms[] = {{"logging synchronous", setLoggingSynchronous}};
 constexpr CommandForm kExecTimeoutForms[] = {
     {"exec-timeout variable", setTimeoutMinutes},
     {"exec-timeout variable variable", setTimeout},
@@ -128,6 +115,10 @@ void loginCommand(Simulator& sim, const CommandInput& input) {
 
 void noLoginCommand(Simulator& sim, const CommandInput& input) {
   runCommandForms(sim, input.words, kNoLoginForms);
+}
+
+void loggingCommand(Simulator& sim, const CommandInput& input) {
+  runCommandForms(sim, input.words, kLoggingForms);
 }
 
 void execTimeoutCommand(Simulator& sim, const CommandInput& input) {

@@ -10,6 +10,8 @@ void lineSelectionCommand(Simulator& sim, const CommandInput& input);
 void passwordCommand(Simulator& sim, const CommandInput& input);
 void loginCommand(Simulator& sim, const CommandInput& input);
 void noLoginCommand(Simulator& sim, const CommandInput& input);
+/// `logging synchronous` under a line.
+void loggingCommand(Simulator& sim, const CommandInput& input);
 void execTimeoutCommand(Simulator& sim, const CommandInput& input);
 
 }  // namespace kovrel

@@ -62,7 +62,7 @@ void checkEnableSecret(Simulator& sim, std::string_view line) {
   if (answerMatches(sim, line, sim.running().enableSecret)) {
     grantPrivileged(sim);
   } else if (tooManyTries(sim)) {
-    writeConsoleLine(sim, "% Bad passwords");
+    writeConsoleLine(sim, "% Bad secrets");
     writeConsoleLine(sim, " ");
     refuseEnable(sim);
   }
@@ -72,20 +72,22 @@ void checkEnablePassword(Simulator& sim, std::string_view line) {
   if (answerMatches(sim, line, sim.running().enablePassword)) {
     grantPrivileged(sim);
   } else if (tooManyTries(sim)) {
-    writeConsoleLine(sim, "TOo many tries!!!");
+    writeConsoleLine(sim, "% Bad secrets");
+    writeConsoleLine(sim, " ");
     refuseEnable(sim);
   }
 }
 
 void checkConsoleLogin(Simulator& sim, std::string_view line) {
-  if (answerMatches(sim, line, sim.running().conPassword)) {
+  if (answerMatches(sim, line, sim.running().line(TerminalLine::console).password)) {
     enterMode(sim, CliMode::user);
     writeConsoleLine(sim, sim.running().bannerExec);
     writeConsoleLine(sim, "");
     closeQuestion(sim);
   } else if (tooManyTries(sim)) {
     closeQuestion(sim);
-    loadRouter(sim);
+    writeConsoleLine(sim, "% Bad passwords");
+    endSession(sim);
   }
 }
 

@@ -7,15 +7,19 @@
 #include "config/interface_commands.h"
 #include "config/ip_global.h"
 #include "config/line_commands.h"
+#include "config/password_encryption.h"
 #include "config/routing_protocols.h"
 #include "console/configure_command.h"
 #include "console/copy_dialog.h"
 #include "console/dispatch.h"
 #include "console/mode_commands.h"
+#include "console/nvram_commands.h"
 #include "console/session.h"
+#include "console/telnet_session.h"
 #include "console/terminal_command.h"
 #include "network/ping.h"
 #include "network/show_commands.h"
+#include "network/traceroute.h"
 
 namespace kovrel {
 namespace {
@@ -37,6 +41,7 @@ const std::vector<DispatchRow>& rows() {
       {{"copy"}, {{priv, copyCommand}}, OtherModes::invalidInput},
       {{"disable"}, {{priv, disableCommand}, {user, doNothing}}, OtherModes::unknownCommand},
       {{"description"}, {{configIf, descriptionCommand}}, OtherModes::invalidInput},
+      {{"erase"}, {{priv, eraseCommand}}, OtherModes::unknownCommand},
       {{"enable", "en"},
        {{user, enableCommand}, {conf, enableConfigurationCommand}, {std::nullopt, doNothing}},
        OtherModes::none},
@@ -55,6 +60,7 @@ const std::vector<DispatchRow>& rows() {
       {{"ip"}, {{conf, globalIpCommand}, {configIf, interfaceIpCommand}}, OtherModes::invalidInput},
       {{"keepalive"}, {{configIf, keepaliveCommand}}, OtherModes::invalidInput},
       {{"line"}, {{conf, lineSelectionCommand}}, OtherModes::unknownCommand},
+      {{"logging"}, {{configLine, loggingCommand}}, OtherModes::invalidInput},
       {{"login"}, {{configLine, loginCommand}}, OtherModes::unknownCommand},
       {{"logout"}, {{user, logoutCommand}, {priv, logoutCommand}}, OtherModes::unknownCommand},
       {{"network"},
@@ -71,11 +77,17 @@ const std::vector<DispatchRow>& rows() {
       {{"ping"}, {{user, pingCommand}, {priv, pingCommand}}, OtherModes::unknownCommand},
       {{"reload"}, {{priv, reloadCommand}}, OtherModes::unknownCommand},
       {{"router"}, {{conf, routerCommand}}, OtherModes::invalidInput},
+      {{"service"}, {{conf, serviceCommand}}, OtherModes::invalidInput},
       {{"sh", "show"},
        {{user, userShowCommand}, {priv, privShowCommand}},
        OtherModes::unknownCommand},
       {{"shutdown"}, {{configIf, shutdownCommand}}, OtherModes::unknownCommand},
+      {{"telnet"}, {{user, telnetCommand}, {priv, telnetCommand}}, OtherModes::unknownCommand},
       {{"terminal"}, {{std::nullopt, terminalCommand}}, OtherModes::none},
+      {{"traceroute"},
+       {{user, tracerouteCommand}, {priv, tracerouteCommand}},
+       OtherModes::unknownCommand},
+      {{"write"}, {{priv, writeCommand}}, OtherModes::unknownCommand},
   };
   return table;
 }

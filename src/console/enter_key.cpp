@@ -9,7 +9,9 @@
 #include "console/dispatch.h"
 #include "console/line_editing.h"
 #include "console/session.h"
+#include "console/telnet_session.h"
 #include "console/terminal_command.h"
+#include "network/link_messages.h"
 
 namespace kovrel {
 namespace {
@@ -62,14 +64,7 @@ void answerQuestion(Simulator& sim, bool recordInHistory, Answer answer) {
   resetInput(sim);
 }
 
-}  // namespace
-
-void handleEnter(Simulator& sim) {
-  const std::string& input = sim.console.input();
-  const std::size_t typedFrom = std::min(typedTextStart(sim), input.size());
-  if (input.find_first_not_of(' ', typedFrom) != std::string::npos) {
-    ++sim.state.training.linesEntered;
-  }
+void enterLine(Simulator& sim) {
   switch (sim.interactionPending()) {
     case Interaction::none:
       return commandLine(sim);
@@ -81,14 +76,32 @@ void handleEnter(Simulator& sim) {
       return answerQuestion(sim, false, checkEnablePassword);
     case Interaction::consoleLogin:
       return answerQuestion(sim, false, checkConsoleLogin);
+    case Interaction::vtyLogin:
+      return answerQuestion(sim, false, checkVtyLogin);
     case Interaction::bannerLine:
       return bannerLine(sim);
     case Interaction::copyDialog:
       return answerQuestion(sim, true, copyDialog);
     case Interaction::reloadConfirm:
+    case Interaction::eraseConfirm:
     case Interaction::paging:
       return;
   }
+}
+
+}  // namespace
+
+// A line may change an interface's state (shutdown, clock rate, a loaded configuration): the
+// router tells of it right after the line.
+void handleEnter(Simulator& sim) {
+  const std::string& input = sim.console.input();
+  const std::size_t typedFrom = std::min(typedTextStart(sim), input.size());
+  if (input.find_first_not_of(' ', typedFrom) != std::string::npos) {
+    ++sim.state.training.linesEntered;
+  }
+  noteInterfaceStates(sim);
+  enterLine(sim);
+  announceLinkChanges(sim);
 }
 
 }  // namespace kovrel

@@ -6,6 +6,7 @@
 #include "catalogue/context_help.h"
 #include "console/enter_key.h"
 #include "console/line_editing.h"
+#include "console/nvram_commands.h"
 #include "console/session.h"
 
 namespace kovrel {
@@ -49,11 +50,18 @@ bool onKeyChar(Simulator& sim, int code) {
       code != key::kEscape && std::exchange(sim.state.console.escapePending, false);
   if (code == kTabCharacter) return true;
   if (code == '?') {
+    // Before a session starts there is nothing to help with: the key is ignored.
+    if (!sessionStarted(sim)) return true;
     processContextHelp(sim, std::string(sim.console.shownInput()) + "?");
     return true;
   }
+  // A [confirm] question takes the very next key as its answer.
   if (sim.interactionPending() == Interaction::reloadConfirm) {
     answerReloadConfirmation(sim, code);
+    return true;
+  }
+  if (sim.interactionPending() == Interaction::eraseConfirm) {
+    answerEraseConfirmation(sim, code);
     return true;
   }
   if (code == kEnterCharacter) {

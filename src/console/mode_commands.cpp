@@ -4,8 +4,19 @@
 #include "base/output.h"
 #include "console/access_prompts.h"
 #include "console/session.h"
+#include "console/telnet_session.h"
 
 namespace kovrel {
+namespace {
+
+// Leaving a Telnet session goes back to the router it started from; leaving the console's own
+// session waits for Return.
+void endOrCloseSession(Simulator& sim) {
+  if (inTelnetSession(sim)) return closeTelnetSession(sim);
+  endSession(sim);
+}
+
+}  // namespace
 
 void endCommand(Simulator& sim, const CommandInput& input) {
   if (matchCommand(input.line, "end", sim.router().prompt) != MatchResult::match) {
@@ -24,7 +35,7 @@ void exitCommand(Simulator& sim, const CommandInput& input) {
   switch (sim.router().mode) {
     case CliMode::user:
     case CliMode::priv:
-      loadRouter(sim);
+      endOrCloseSession(sim);
       break;
     case CliMode::conf:
       enterMode(sim, CliMode::priv);
@@ -55,11 +66,13 @@ void logoutCommand(Simulator& sim, const CommandInput& input) {
     unknownCommand(sim);
     return;
   }
-  loadRouter(sim);
+  endOrCloseSession(sim);
 }
 
 void enableCommand(Simulator& sim, const CommandInput& input) {
   if (askEnablePassword(sim)) return;
+  // Over Telnet a router without an enable password keeps privileged mode to its console.
+  if (inTelnetSession(sim)) return writeConsoleLine(sim, "% No password set");
   if (input.words.size() != 1) {
     invalidInput(sim);
     return;

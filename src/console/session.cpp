@@ -5,6 +5,7 @@
 #include "base/output.h"
 #include "config/saved_config.h"
 #include "console/access_prompts.h"
+#include "console/telnet_session.h"
 
 namespace kovrel {
 namespace {
@@ -26,23 +27,44 @@ void setWelcomeText(Simulator& sim, const std::string& databasePath) {
   }
 }
 
-void loadRouter(Simulator& sim) {
+namespace {
+
+// The router waits for a new session: no mode, no prompt, no question, an empty history.
+void closeSession(Simulator& sim) {
   RouterState& router = sim.router();
   sim.setInteraction(Interaction::none);
   router.passwordTries = 0;
   router.currentLine = TerminalLine::none;
   router.mode = CliMode::none;
   router.prompt.clear();
+  router.history.clear();
+  router.historyIndex = 1;
   sim.state.console.helpListingActive = false;
-  sim.console.replaceOutput(sim.state.bootText);
+}
+
+void writeAvailableLines(Simulator& sim) {
   writeConsoleLine(sim, " ");
-  writeConsoleLine(sim, router.config.hostname + " con0 is now available");
+  writeConsoleLine(sim, sim.running().hostname + " con0 is now available");
   writeConsoleLine(sim, " ");
   writeConsoleLine(sim, " ");
   writeConsoleLine(sim, "Press RETURN to get started.");
   sim.console.refresh();
-  router.history.clear();
-  router.historyIndex = 1;
+}
+
+}  // namespace
+
+void loadRouter(Simulator& sim) {
+  closeSession(sim);
+  // A boot announces nothing: the states are taken afresh before the next command.
+  sim.router().announcedStates.reset();
+  sim.router().arpEntries.clear();
+  sim.console.replaceOutput(sim.state.bootText);
+  writeAvailableLines(sim);
+}
+
+void endSession(Simulator& sim) {
+  closeSession(sim);
+  writeAvailableLines(sim);
 }
 
 void startFreshRouter(Simulator& sim) {
@@ -53,7 +75,8 @@ void startFreshRouter(Simulator& sim) {
 
 void startSession(Simulator& sim) {
   const RouterConfig& config = sim.running();
-  if (config.conPassword.empty() || !config.conLogin) {
+  const LineConfig& console = config.line(TerminalLine::console);
+  if (console.password.empty() || !console.login) {
     writeConsoleLine(sim, config.bannerMotd);
     writeConsoleLine(sim, config.bannerExec);
     enterMode(sim, CliMode::user);
@@ -74,9 +97,15 @@ void answerReloadConfirmation(Simulator& sim, int character) {
   sim.console.appendOutput(
       "\r\n" + sim.console.input() +
       (character >= 32 && character < 127 ? std::string(1, char(character)) : std::string()));
-  if (character == 'y' || character == 'Y') {
+  // Enter confirms, as the "[confirm]" says; any other key but y cancels.
+  if (character == '\r' || character == 'y' || character == 'Y') {
     writeConsoleLine(sim, ": %SYS-5-RELOAD: Reload requested");
     sim.console.setInput("");
+    // A router reloaded over Telnet drops the connection; the console stays where it started.
+    if (inTelnetSession(sim)) {
+      loadStartupConfig(sim);
+      return closeTelnetSession(sim);
+    }
     pauseConsole(sim, kReloadPauseMs);
     // A reload boots from the saved configuration: what the student saved survives it.
     loadStartupConfig(sim);

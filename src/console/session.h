@@ -15,6 +15,10 @@ void setWelcomeText(Simulator& sim, const std::string& databasePath);
 /// Puts the console in its power-on state: boot text, "Press RETURN to get started.", no session.
 void loadRouter(Simulator& sim);
 
+/// Ends the session without a new boot (exit, logout, a third wrong console password): the console
+/// keeps its text and shows "con0 is now available" and "Press RETURN to get started." below it.
+void endSession(Simulator& sim);
+
 /// Factory-resets the saved configuration, loads it into the router at the console and boots it.
 void startFreshRouter(Simulator& sim);
 

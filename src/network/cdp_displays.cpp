@@ -45,8 +45,8 @@ std::vector<std::string> renderCdpNeighbors(const NetworkView& net) {
       " ",
       "Device ID        Local Intrfce     Holdtme    Capability  Platform  Port ID",
   };
-  if (adminUp(net, kSerial0)) {
-    lines.push_back("RouterB          Ser   0           150         R          2501      Ser  1");
+  if (interfaceUp(net, kSerial0)) {
+    lines.push_back("RouterB          Ser   0           150         R          KR-1603   Ser  1");
   }
   return lines;
 }

@@ -56,7 +56,7 @@ std::optional<std::string> interfaceClosingText(Simulator& sim) {
 std::string renderInterfaceDisplay(const NetworkView& net, InterfaceNumber interfaceNumber,
                                    const std::string& closingText) {
   const InterfaceConfig& interface = net.own.interface(interfaceNumber);
-  const std::string hardware = "  Hardware is HD64570";
+  const std::string hardware = "  Hardware is KX-570";
   std::string text = interfaceStatusLine(net, interfaceNumber);
   text += std::string(kLineBreak) + hardware;
   if (!interface.description.empty()) {

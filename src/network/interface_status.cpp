@@ -3,62 +3,54 @@
 namespace kovrel {
 namespace {
 
-// The serial link of the two-router topology is up when RouterA's Serial0 and RouterB's Serial1
-// are both open and RouterA, the side that provides the clock, has a clock rate.
-bool serialLinkEndsUp(const NetworkView& net) {
+// The serial link of the two-router topology: RouterA's Serial0 is the clocking (DCE) end, its
+// cable joins RouterB's Serial1.
+bool twoRouterLinkClocked(const NetworkView& net) {
   const bool ownIsA = net.currentRouter == RouterId::a;
   const InterfaceConfig& clockSide = (ownIsA ? net.own : net.other).serial0;
   const InterfaceConfig& farSide = (ownIsA ? net.other : net.own).serial1;
   return !clockSide.shutdown && clockSide.clockRate > 0 && !farSide.shutdown;
 }
 
-bool labAdminUp(const RouterConfig& own, InterfaceNumber interfaceNumber) {
-  const InterfaceConfig& interface = own.interface(interfaceNumber);
-  if (interfaceNumber == kSerial0) return !interface.shutdown && interface.clockRate > 0;
-  return !interface.shutdown;
-}
-
-bool twoRouterAdminUp(const NetworkView& net, InterfaceNumber interfaceNumber) {
-  const InterfaceConfig& interface = net.own.interface(interfaceNumber);
-  if (interfaceNumber == kEthernet0) return !interface.shutdown;
-  if (interfaceNumber != ownLinkInterface(net)) return false;
-  // RouterA's end of the link needs its own clock to come up; RouterB's end only needs opening.
-  if (net.currentRouter == RouterId::a) return !interface.shutdown && interface.clockRate > 0;
-  return !interface.shutdown;
-}
-
 }  // namespace
 
-std::string interfaceName(InterfaceNumber interfaceNumber) {
-  switch (interfaceNumber) {
-    case kSerial0:
-      return "Serial0";
-    case kSerial1:
-      return "Serial1";
-    default:
-      return "Ethernet0";
-  }
+bool cableAttached(const NetworkView& net, InterfaceNumber interfaceNumber) {
+  if (interfaceNumber == kEthernet0) return true;
+  if (net.topology == Topology::lab) return interfaceNumber == kSerial0;
+  return interfaceNumber == ownLinkInterface(net);
 }
 
-bool adminUp(const NetworkView& net, InterfaceNumber interfaceNumber) {
-  return net.topology == Topology::lab ? labAdminUp(net.own, interfaceNumber)
-                                       : twoRouterAdminUp(net, interfaceNumber);
+LinkStatus linkStatus(const NetworkView& net, InterfaceNumber interfaceNumber) {
+  if (net.own.interface(interfaceNumber).shutdown) return LinkStatus::administrativelyDown;
+  return cableAttached(net, interfaceNumber) ? LinkStatus::up : LinkStatus::down;
 }
 
 bool lineProtocolUp(const NetworkView& net, InterfaceNumber interfaceNumber) {
-  if (net.topology == Topology::lab) return labAdminUp(net.own, interfaceNumber);
-  if (interfaceNumber == kEthernet0) return !net.own.ethernet0.shutdown;
-  if (interfaceNumber != ownLinkInterface(net)) return false;
-  return serialLinkEndsUp(net);
+  if (linkStatus(net, interfaceNumber) != LinkStatus::up) return false;
+  if (interfaceNumber == kEthernet0) return true;
+  // The lab router's Serial0 is the clocking end; its imaginary neighbour never shuts down.
+  if (net.topology == Topology::lab) return net.own.serial0.clockRate > 0;
+  return twoRouterLinkClocked(net);
 }
 
 bool interfaceUp(const NetworkView& net, InterfaceNumber interfaceNumber) {
-  return adminUp(net, interfaceNumber) && lineProtocolUp(net, interfaceNumber);
+  return lineProtocolUp(net, interfaceNumber);
+}
+
+std::string_view linkStatusText(LinkStatus status) {
+  switch (status) {
+    case LinkStatus::administrativelyDown:
+      return "administratively down";
+    case LinkStatus::down:
+      return "down";
+    default:
+      return "up";
+  }
 }
 
 std::string interfaceAdminStatus(const NetworkView& net, InterfaceNumber interfaceNumber) {
-  return interfaceName(interfaceNumber) + " is administratively " +
-         (adminUp(net, interfaceNumber) ? "up" : "down");
+  return interfaceName(interfaceNumber) + " is " +
+         std::string(linkStatusText(linkStatus(net, interfaceNumber)));
 }
 
 std::string interfaceLineProtocol(const NetworkView& net, InterfaceNumber interfaceNumber) {
@@ -67,14 +59,6 @@ std::string interfaceLineProtocol(const NetworkView& net, InterfaceNumber interf
 
 std::string interfaceStatusLine(const NetworkView& net, InterfaceNumber interfaceNumber) {
   return interfaceAdminStatus(net, interfaceNumber) + interfaceLineProtocol(net, interfaceNumber);
-}
-
-std::string interfaceAdminStatus(const Simulator& sim, InterfaceNumber interfaceNumber) {
-  return interfaceAdminStatus(networkView(sim), interfaceNumber);
-}
-
-std::string interfaceLineProtocol(const Simulator& sim, InterfaceNumber interfaceNumber) {
-  return interfaceLineProtocol(networkView(sim), interfaceNumber);
 }
 
 std::string interfaceStatusLine(const Simulator& sim, InterfaceNumber interfaceNumber) {

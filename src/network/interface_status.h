@@ -10,28 +10,29 @@ namespace kovrel {
 // stored. Every display, route and ping reads the state through these functions, so the texts
 // live in one place.
 
-/// The interface's name as the status line writes it: "Serial0", "Serial1", "Ethernet0".
-std::string interfaceName(InterfaceNumber interfaceNumber);
+/// Whether a cable joins the interface to something in the active topology: Ethernet0 always
+/// reaches its LAN; the lab router's Serial0 its neighbour; RouterA's Serial0 and RouterB's
+/// Serial1 each other.
+bool cableAttached(const NetworkView& net, InterfaceNumber interfaceNumber);
 
-/// Administratively up by the rules of the active topology. In the two-router topology the serial
-/// interface that is not on the link is always down.
-bool adminUp(const NetworkView& net, InterfaceNumber interfaceNumber);
-/// Line protocol up: in the lab topology as the administrative state; in the two-router topology
-/// the link needs both ends not shut down and RouterA's clock.
+/// Administratively down exactly when shut down; otherwise up when a cable is attached.
+LinkStatus linkStatus(const NetworkView& net, InterfaceNumber interfaceNumber);
+/// Line protocol up: the link is up and, on a serial link, the clocking (DCE) end has a clock rate
+/// and the far end is not shut down.
 bool lineProtocolUp(const NetworkView& net, InterfaceNumber interfaceNumber);
-/// Both up: the status line holds no "down". Never for an unknown topology.
+/// The line protocol is up; connected routes, ping and the diagram follow it.
 bool interfaceUp(const NetworkView& net, InterfaceNumber interfaceNumber);
 
-/// "Serial0 is administratively up" or "... down"; empty for an unknown topology.
+/// "up", "down" or "administratively down".
+std::string_view linkStatusText(LinkStatus status);
+/// "Serial0 is up", "Serial0 is down" or "Serial0 is administratively down".
 std::string interfaceAdminStatus(const NetworkView& net, InterfaceNumber interfaceNumber);
-/// ", line protocol is up" or ", line protocol is down"; empty for an unknown topology.
+/// ", line protocol is up" or ", line protocol is down".
 std::string interfaceLineProtocol(const NetworkView& net, InterfaceNumber interfaceNumber);
-/// The administrative text followed directly by the line-protocol text.
+/// The first half followed directly by the line-protocol text.
 std::string interfaceStatusLine(const NetworkView& net, InterfaceNumber interfaceNumber);
 
 // The same for the router at the console of a simulator.
-std::string interfaceAdminStatus(const Simulator& sim, InterfaceNumber interfaceNumber);
-std::string interfaceLineProtocol(const Simulator& sim, InterfaceNumber interfaceNumber);
 std::string interfaceStatusLine(const Simulator& sim, InterfaceNumber interfaceNumber);
 
 }  // namespace kovrel

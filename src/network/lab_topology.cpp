@@ -6,6 +6,7 @@
 #include "base/ip_arithmetic.h"
 #include "network/access_list_check.h"
 #include "network/interface_status.h"
+#include "network/routes.h"
 
 namespace kovrel {
 namespace {
@@ -19,6 +20,14 @@ bool isOneOf(std::string_view target, std::initializer_list<std::string_view> ca
 bool serialNetworkDeclared(const NetworkView& net) {
   const std::string network = interfaceNetwork(net.own.serial0);
   return !network.empty() && isRipNetwork(net, network) && network == net.addresses.serialNetwork;
+}
+
+// The route to a host of the neighbour's LAN leads out of Serial0 to the neighbour, whose end of
+// the link is in the scenario's serial network.
+bool neighbourLanRouted(const NetworkView& net, std::string_view target) {
+  const std::optional<Route> route = routeTo(routingTable(net), target);
+  return route && leadsTo(*route, kSerial0, net.addresses.neighbourSerialAddress) &&
+         interfaceNetwork(net.own.serial0) == net.addresses.serialNetwork;
 }
 
 }  // namespace
@@ -56,10 +65,11 @@ bool serialSideReaches(const NetworkView& net, std::string_view target) {
   }
   if (!interfaceUp(net, kSerial0) || serial.ipAddress.empty()) return false;
   if (target == serial.ipAddress) return true;
-  if (!serialNetworkDeclared(net)) return false;
-  // The neighbour's own serial address answers without RIP running; its LAN needs the routes.
-  if (target != addresses.neighbourSerialAddress && !net.own.ripEnabled) return false;
-  return !accessListDenies(serial.accessGroupOut, target, net.own);
+  // The neighbour's own serial address answers once RIP declares the link; its LAN needs a route
+  // over the link to the neighbour, learnt by RIP or configured.
+  const bool answers = target == addresses.neighbourSerialAddress ? serialNetworkDeclared(net)
+                                                                  : neighbourLanRouted(net, target);
+  return answers && !accessListDenies(serial.accessGroupOut, target, net.own);
 }
 
 bool labReachability(const NetworkView& net, std::string_view target) {

@@ -11,6 +11,11 @@ NetworkView networkView(const Simulator& sim) {
                      state.training.topology, state.currentRouter};
 }
 
+NetworkView otherSideView(const NetworkView& net) {
+  return NetworkView{net.other, net.own, net.addresses, net.topology,
+                     net.currentRouter == RouterId::b ? RouterId::a : RouterId::b};
+}
+
 InterfaceNumber ownLinkInterface(const NetworkView& net) {
   return net.currentRouter == RouterId::b ? kSerial1 : kSerial0;
 }

@@ -21,6 +21,10 @@ struct NetworkView {
 /// record: RouterB before its first visit holds factory values.
 NetworkView networkView(const Simulator& sim);
 
+/// The same network seen from the other router of the two-router topology, as if it were at the
+/// console: its parked record is then the live one.
+NetworkView otherSideView(const NetworkView& net);
+
 /// The serial interface that carries the link of the two-router topology on the router at the
 /// console (Serial0 on RouterA, Serial1 on RouterB), and on the other router.
 InterfaceNumber ownLinkInterface(const NetworkView& net);

@@ -1,5 +1,7 @@
 #include "network/ping.h"
 
+#include <algorithm>
+
 #include "base/command_matching.h"
 #include "base/ip_arithmetic.h"
 #include "base/output.h"
@@ -35,14 +37,29 @@ void pingOutput(Simulator& sim, std::string_view target, bool reachable) {
   writeConsoleLine(sim, result);
 }
 
+namespace {
+
+// A host of the router's own LAN that answered is now in its ARP cache.
+void rememberLanHost(Simulator& sim, const std::string& target) {
+  const NetworkView net = networkView(sim);
+  const InterfaceConfig& lan = net.own.ethernet0;
+  if (lan.ipAddress.empty() || target == lan.ipAddress) return;
+  if (networkAddress(target, lan.subnetMask) != interfaceNetwork(lan)) return;
+  std::vector<std::string>& entries = sim.router().arpEntries;
+  if (std::find(entries.begin(), entries.end(), target) == entries.end()) entries.push_back(target);
+}
+
+}  // namespace
+
 void pingCommand(Simulator& sim, const CommandInput& input) {
   const std::string& prompt = sim.router().prompt;
   const std::string text = normalizeCommandLine(input.line, prompt);
   const std::vector<std::string> words = splitWords(text);
   const MatchResult match = matchCommand(input.line, "ping variable", prompt);
   if (match == MatchResult::match && words.size() == 2 && isValidIpAddress(words[1])) {
-    const NetworkView net = networkView(sim);
-    pingOutput(sim, words[1], testReachability(net, words[1]));
+    const bool reachable = testReachability(networkView(sim), words[1]);
+    if (reachable) rememberLanHost(sim, words[1]);
+    pingOutput(sim, words[1], reachable);
   } else if (match == MatchResult::incomplete) {
     incompleteCommand(sim);
   } else {

@@ -5,8 +5,7 @@
 #include "base/ip_arithmetic.h"
 #include "base/paging.h"
 #include "network/interface_status.h"
-#include "network/lab_topology.h"
-#include "network/two_router_topology.h"
+#include "network/routes.h"
 
 namespace kovrel {
 namespace {
@@ -38,6 +37,34 @@ std::string ripLine(const std::string& destination, const std::string& gateway,
          std::to_string(serial - kSerial0);
 }
 
+std::string destinationText(const Route& route) {
+  return dottedQuad(route.network) + "/" + std::to_string(route.prefixLength);
+}
+
+// "S    192.54.5.0/24 [1/0] via 220.155.5.2"; "S*" marks the default route.
+std::string staticLine(const Route& route) {
+  const bool isDefault = route.prefixLength == 0;
+  std::string line = std::string(isDefault ? "S*   " : "S    ") + destinationText(route);
+  if (route.nextHop.empty())
+    return line + " is directly connected, " + interfaceName(route.interface);
+  return line + " [" + std::to_string(route.distance) + "/0] via " + route.nextHop;
+}
+
+std::string igrpLine(const Route& route, RandomSource& random) {
+  return "I   " + destinationText(route) + " [" + std::to_string(route.distance) + "/" +
+         std::to_string(route.metric) + "] via " + route.nextHop +
+         ", 00:00:" + std::to_string(randomWholeNumber(random, 25, 5)) + ", Serial " +
+         std::to_string(route.interface - kSerial0);
+}
+
+std::string gatewayLine(const std::vector<Route>& table) {
+  const auto fallback = std::find_if(table.begin(), table.end(),
+                                     [](const Route& route) { return route.prefixLength == 0; });
+  if (fallback == table.end()) return "Gateway of last resort is not set";
+  const std::string gateway = fallback->nextHop.empty() ? "0.0.0.0" : fallback->nextHop;
+  return "Gateway of last resort is " + gateway + " to network 0.0.0.0";
+}
+
 }  // namespace
 
 int randomWholeNumber(RandomSource& random, int low, int count) {
@@ -53,18 +80,10 @@ std::string connectedRouteLine(const NetworkView& net, InterfaceNumber interface
 }
 
 std::string ripRouteLine(const NetworkView& net, RandomSource& random) {
-  if (net.topology == Topology::lab) {
-    if (!labRipRouteLearnt(net)) return {};
-    const AddressSet& addresses = net.addresses;
-    return ripLine(
-        route(networkAddress(addresses.remoteGateway, addresses.remoteMask), addresses.remoteMask),
-        addresses.neighbourSerialAddress, random, kSerial0);
-  }
-  if (net.topology == Topology::twoRouters && otherAdvertisesLan(net) && ripAdjacency(net)) {
-    const InterfaceConfig& lan = net.other.ethernet0;
-    return ripLine(route(interfaceNetwork(lan), lan.subnetMask),
-                   net.other.interface(otherLinkInterface(net)).ipAddress, random,
-                   ownLinkInterface(net));
+  for (const Route& route : routingTable(net)) {
+    if (route.source == RouteSource::rip) {
+      return ripLine(destinationText(route), route.nextHop, random, route.interface);
+    }
   }
   return {};
 }
@@ -75,10 +94,11 @@ std::string renderRoutingTable(const NetworkView& net, RandomSource& random) {
     text += "\r\n";
     text += content;
   };
+  const std::vector<Route> table = routingTable(net);
   if (net.own.ipRouting) {
     for (std::string_view legendLine : kLegend) line(legendLine);
   }
-  line("Gateway of last resort is not set");
+  line(gatewayLine(table));
   line("       ");
   if (net.own.ipRouting) {
     line("Host               Gateway           Last Use    Total Uses  Interface");
@@ -88,8 +108,13 @@ std::string renderRoutingTable(const NetworkView& net, RandomSource& random) {
     const std::string connected = connectedRouteLine(net, number);
     if (!connected.empty()) line(connected);
   }
-  const std::string rip = ripRouteLine(net, random);
-  if (!rip.empty()) line(rip);
+  for (const Route& route : table) {
+    if (route.source == RouteSource::staticRoute) line(staticLine(route));
+    if (route.source == RouteSource::igrp) line(igrpLine(route, random));
+    if (route.source == RouteSource::rip) {
+      line(ripLine(destinationText(route), route.nextHop, random, route.interface));
+    }
+  }
   return text;
 }
 

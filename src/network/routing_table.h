@@ -19,7 +19,8 @@ std::string connectedRouteLine(const NetworkView& net, InterfaceNumber interface
 std::string ripRouteLine(const NetworkView& net, RandomSource& random);
 
 /// The routing table of the router at the console (`show ip route`): the legend and the redirect
-/// cache when IP routing is on, the connected routes, and the RIP route. Every line is preceded by
+/// cache when IP routing is on, the gateway of last resort, the connected routes, then the
+/// static, IGRP and RIP routes in use. Every line is preceded by
 /// a line break; an unknown topology shows nothing.
 std::string renderRoutingTable(const NetworkView& net, RandomSource& random);
 

@@ -7,6 +7,7 @@
 #include "base/router_records.h"
 #include "network/cdp_displays.h"
 #include "network/interface_displays.h"
+#include "network/link_displays.h"
 #include "network/routing_table.h"
 #include "network/show_displays.h"
 
@@ -15,10 +16,21 @@ namespace {
 
 const std::vector<ShowRow>& userRows() {
   static const std::vector<ShowRow> rows = {
-      {{"show"}, showSubcommandsHint, {}}, {{"show flash"}, showFlash, {}},
-      {{"show clock"}, showClock, {}},     {{"show history"}, showHistory, {}},
-      {{"show hosts"}, showHosts, {}},     {{"show ip protocols"}, showIpProtocols, {}},
-      {{"show users"}, showUsers, {}},     {{"show version"}, showVersion, {}},
+      {{"show"}, showSubcommandsHint, {}},
+      {{"show flash"}, showFlash, {}},
+      {{"show clock"}, showClock, {}},
+      {{"show history"}, showHistory, {}},
+      {{"show hosts"}, showHosts, {}},
+      {{"show ip protocols"}, showIpProtocols, {}},
+      {{"show users"}, showUsers, {}},
+      {{"show version"}, showVersion, {}},
+      // The everyday checks of the network need no privileges.
+      {{"show interfaces", "show interface"}, showInterfaces, {kSerial0, kSerial1, kEthernet0}},
+      {{"show interfaces serial 0", "show interface serial 0"}, showInterfaces, {kSerial0}},
+      {{"show interfaces serial 1", "show interface serial 1"}, showInterfaces, {kSerial1}},
+      {{"show interfaces ethernet 0", "show interface ethernet 0"}, showInterfaces, {kEthernet0}},
+      {{"show ip route"}, showIpRoute, {}},
+      {{"show ip interface brief"}, showInterfaceBrief, {}},
   };
   return rows;
 }
@@ -41,6 +53,7 @@ const std::vector<ShowRow>& privRows() {
       {{"show interfaces serial 1", "show interface serial 1"}, showInterfaces, {kSerial1}},
       {{"show interfaces ethernet 0", "show interface ethernet 0"}, showInterfaces, {kEthernet0}},
       {{"show ip interface"}, showIpInterfaces, {kEthernet0, kSerial0, kSerial1}},
+      {{"show ip interface brief"}, showInterfaceBrief, {}},
       {{"show ip interface serial 0"}, showIpInterfaces, {kSerial0}},
       {{"show ip interface serial 1"}, showIpInterfaces, {kSerial1}},
       {{"show ip interface ethernet 0"}, showIpInterfaces, {kEthernet0}},
@@ -50,6 +63,10 @@ const std::vector<ShowRow>& privRows() {
       {{"show running-config"}, showRunningConfig, {}},
       {{"show startup-config", "show config", "show configuration"}, showStartupConfig, {}},
       {{"show protocols"}, showProtocols, {}},
+      {{"show controllers"}, showSerialControllers, {kSerial0, kSerial1}},
+      {{"show controllers serial 0"}, showSerialControllers, {kSerial0}},
+      {{"show controllers serial 1"}, showSerialControllers, {kSerial1}},
+      {{"show arp", "show ip arp"}, showArp, {}},
       {{"show users"}, showUsers, {}},
       {{"show version"}, showVersion, {}},
   };
@@ -57,8 +74,16 @@ const std::vector<ShowRow>& privRows() {
 }
 
 constexpr std::string_view kUserIncomplete[] = {
-    "show",       "show flash",   "show clock",   "show hosts",
-    "show users", "show version", "show history", "show ip protocols",
+    "show",
+    "show flash",
+    "show clock",
+    "show hosts",
+    "show users",
+    "show version",
+    "show history",
+    "show ip protocols",
+    "show interfaces serial 1",
+    "show interfaces ethernet 0",
 };
 
 constexpr std::string_view kPrivIncomplete[] = {
@@ -75,6 +100,7 @@ constexpr std::string_view kPrivIncomplete[] = {
     "show interfaces serial 1",
     "show interfaces ethernet 0",
     "show ip protocols",
+    "show controllers serial 1",
 };
 
 // Runs the first row one of whose forms the line matches; otherwise answers whether the line was

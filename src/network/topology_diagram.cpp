@@ -28,16 +28,12 @@ NetworkPicture troubleshootingPicture(int scenario) {
   return {"troubleShooting" + number, "Troubleshooting " + number};
 }
 
-// Read from the status texts themselves, so that the picture says what the status line says.
+// Read from the same state as the status line, so that the picture says what it says.
 DiagramState interfaceState(const NetworkView& net, InterfaceNumber interfaceNumber) {
-  const std::string admin = interfaceAdminStatus(net, interfaceNumber);
-  if (admin.empty() || admin.find("down") != std::string::npos) {
+  if (linkStatus(net, interfaceNumber) == LinkStatus::administrativelyDown) {
     return DiagramState::administrativelyDown;
   }
-  if (interfaceLineProtocol(net, interfaceNumber).find("down") != std::string::npos) {
-    return DiagramState::down;
-  }
-  return DiagramState::up;
+  return lineProtocolUp(net, interfaceNumber) ? DiagramState::up : DiagramState::down;
 }
 
 std::string addressWithPrefix(const std::string& address, const std::string& mask) {
@@ -56,13 +52,6 @@ DiagramNode configuredRouter(const NetworkView& net, DiagramPlace place, std::st
                                  interfaceState(net, number)});
   }
   return router;
-}
-
-// The other router as it would see itself at the console: its parked record is then the live
-// one, and the router at the console the parked one.
-NetworkView otherSideView(const NetworkView& net) {
-  return NetworkView{net.other, net.own, net.addresses, net.topology,
-                     net.currentRouter == RouterId::b ? RouterId::a : RouterId::b};
 }
 
 void addLan(TopologyDiagram& diagram, bool left, std::string label, std::string network,

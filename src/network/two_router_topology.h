@@ -20,6 +20,11 @@ bool otherAdvertisesSerial(const NetworkView& net);
 bool ripAdjacency(const NetworkView& net);
 /// Over that adjacency the other router also advertises its LAN, which is up with an address.
 bool otherAdvertisesLan(const NetworkView& net);
+/// Both routers exchange IGRP over the link: the link is up, both run IGRP with one AS number for
+/// the link's network, and IP routing is on at the router at the console.
+bool igrpAdjacency(const NetworkView& net);
+/// Over that adjacency the other router also declares its LAN, which is up with an address.
+bool otherAdvertisesLanByIgrp(const NetworkView& net);
 /// The other router's LAN is the network the scenario puts there.
 bool otherLanMatchesPreset(const NetworkView& net);
 

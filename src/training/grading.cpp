@@ -27,14 +27,18 @@ constexpr std::array kTest1Tasks{
     GradedTask{"Part3> Configuring console 0", nullptr},
     GradedTask{"   3a> Setting timeout: ",
                [](const RouterConfig& c) {
-                 return c.conExecTimeoutMinutes == 22 && c.conExecTimeoutSeconds == 33;
+                 return c.line(TerminalLine::console).execTimeoutMinutes == 22 &&
+                        c.line(TerminalLine::console).execTimeoutSeconds == 33;
                }},
-    GradedTask{"   3b> Enabling login: ", [](const RouterConfig& c) { return c.conLogin; }},
+    GradedTask{"   3b> Enabling login: ",
+               [](const RouterConfig& c) { return c.line(TerminalLine::console).login; }},
     GradedTask{"   3c> Setting password: ",
-               [](const RouterConfig& c) { return textIs(c.conPassword, "dor584"); }},
+               [](const RouterConfig& c) {
+                 return textIs(c.line(TerminalLine::console).password, "dor584");
+               }},
     GradedTask{"Part4> Setting host name: ",
                [](const RouterConfig& c) { return textIs(c.hostname, "test1"); }},
-    GradedTask{"Part5> Setting unencrypted priviledged mode password: ",
+    GradedTask{"Part5> Setting unencrypted privileged mode password: ",
                [](const RouterConfig& c) { return textIs(c.enablePassword, "pel39"); }},
 };
 
@@ -46,11 +50,14 @@ constexpr std::array kTest2Tasks{
     GradedTask{"Part3> Configuring vty lines", nullptr},
     GradedTask{"   3a> Setting timeout: ",
                [](const RouterConfig& c) {
-                 return c.vtyExecTimeoutMinutes == 30 && c.vtyExecTimeoutSeconds == 20;
+                 return c.line(TerminalLine::vty).execTimeoutMinutes == 30 &&
+                        c.line(TerminalLine::vty).execTimeoutSeconds == 20;
                }},
-    GradedTask{"   3b> Enabling login: ", [](const RouterConfig& c) { return c.vtyLogin; }},
-    GradedTask{"   3c> Setting password: ",
-               [](const RouterConfig& c) { return textIs(c.vtyPassword, "gut362"); }},
+    GradedTask{"   3b> Enabling login: ",
+               [](const RouterConfig& c) { return c.line(TerminalLine::vty).login; }},
+    GradedTask{
+        "   3c> Setting password: ",
+        [](const RouterConfig& c) { return textIs(c.line(TerminalLine::vty).password, "gut362"); }},
     GradedTask{"Part4> Setting host name: ",
                [](const RouterConfig& c) { return textIs(c.hostname, "test2"); }},
     GradedTask{"Part5> Setting enable secret: ",

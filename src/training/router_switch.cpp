@@ -3,6 +3,8 @@
 #include "base/activity_listener.h"
 #include "config/saved_config.h"
 #include "console/session.h"
+#include "console/telnet_session.h"
+#include "network/link_messages.h"
 #include "network/network_view.h"
 #include "training/scenarios_presets.h"
 
@@ -30,8 +32,8 @@ void exchangeRouters(Simulator& sim, RouterId router, bool restoreConsole = true
 // RouterB exists only once someone goes to it: it boots from the factory configuration under its
 // own name and, in a troubleshooting scenario, gets its half of the scenario's faults.
 void buildRouterB(Simulator& sim) {
+  sim.state.routerBVisited = true;
   resetStartupConfig(sim);
-  sim.state.parkedB.config.hostname = "RouterB";
   sim.state.saved.hostname = "RouterB";
   loadStartupConfig(sim);
   loadRouter(sim);
@@ -51,18 +53,22 @@ void tellListener(Simulator& sim) {
 SwitchOutcome switchRouter(Simulator& sim, RouterId router) {
   if (sim.state.training.topology != Topology::twoRouters) return SwitchOutcome::noSecondRouter;
   if (router == sim.state.currentRouter) return SwitchOutcome::alreadyThere;
-  if (sim.interactionPending() != Interaction::none) {
+  // A Telnet session holds the console's session on the far router: it must end first.
+  if (sim.interactionPending() != Interaction::none || inTelnetSession(sim)) {
     sim.services.messageBox.show(std::string(kSwitchWhenAtPrompt));
     return SwitchOutcome::refusedBusy;
   }
-  const bool firstVisit = router == RouterId::b && sim.state.parkedB.config.hostname.empty();
+  const bool firstVisit = router == RouterId::b && !sim.state.routerBVisited;
   exchangeRouters(sim, router, !firstVisit);
   if (firstVisit) buildRouterB(sim);
+  // What the other router changed at this one's end of the cable shows on arrival.
+  announceLinkChanges(sim);
   tellListener(sim);
   return SwitchOutcome::switched;
 }
 
 void returnConsoleToRouterA(Simulator& sim) {
+  dropTelnetSession(sim);
   if (sim.state.currentRouter == RouterId::a) return;
   sim.setInteraction(Interaction::none);
   exchangeRouters(sim, RouterId::a);

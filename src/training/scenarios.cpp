@@ -6,6 +6,7 @@
 #include "base/error_log.h"
 #include "config/saved_config.h"
 #include "console/session.h"
+#include "console/telnet_session.h"
 #include "network/network_view.h"
 #include "training/activity_menu.h"
 #include "training/instructions.h"
@@ -21,10 +22,11 @@ void announce(Simulator& sim, const ActivityPanes& panes) {
 }
 
 // RouterB is built afresh on its first visit; until then its parked record holds the factory
-// configuration (with no name, which marks it unvisited) and the faults the scenario gives it.
+// configuration and the faults the scenario gives it.
 void prepareTwoRouters(Simulator& sim) {
   sim.state.parkedB = RouterState{};
-  sim.state.parkedB.config.hostname.clear();
+  sim.state.parkedB.config.hostname = "RouterB";
+  sim.state.routerBVisited = false;
   sim.state.saved.hostname = "RouterA";
 }
 
@@ -55,6 +57,7 @@ std::optional<int> scenarioNumber(std::string_view name, std::string_view prefix
 }
 
 void startLab(Simulator& sim, const std::string& labName) {
+  dropTelnetSession(sim);
   TrainingState& training = sim.state.training;
   const Topology topology = labTopology(labName);
   const bool twoRouters = topology == Topology::twoRouters;

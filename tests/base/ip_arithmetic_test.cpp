@@ -57,15 +57,11 @@ TEST(IpArithmetic, NumbersInRange) {
   EXPECT_EQ(numericValue("99999999999999999999999"), std::nullopt);
 }
 
-TEST(IpArithmetic, BitStrings) {
-  EXPECT_EQ(octetToBinary(5), "00000101");
-  EXPECT_EQ(octetToBinary(0), "00000000");
-  EXPECT_EQ(octetToBinary(256), "100000000");
-  EXPECT_EQ(octetToBinary(-1), "");
-  EXPECT_EQ(addressToBinary("192.34.5.6"), "11000000.00100010.00000101.00000110");
-  // Octal and hexadecimal parts mean what the address parser makes of them.
-  EXPECT_EQ(addressToBinary("010.0.0.0x1"), "00001000.00000000.00000000.00000001");
+TEST(IpArithmetic, Bits) {
   EXPECT_EQ(countOneBits("255.255.255.252"), 30);
+  // Octal and hexadecimal parts mean what the address parser makes of them.
+  EXPECT_EQ(countOneBits("010.0.0.0x1"), 2);
+  EXPECT_TRUE(matchesWildcard("010.0.0.1", "8.0.0.0", "0.0.0.255"));
   EXPECT_TRUE(matchesWildcard("10.1.1.7", "10.1.1.0", "0.0.0.255"));
   EXPECT_FALSE(matchesWildcard("10.1.1.7", "10.1.2.0", "0.0.0.255"));
   EXPECT_FALSE(matchesWildcard("10.1.1.7", "10.1.1.0", "0.0.0.3"));
@@ -93,17 +89,18 @@ TEST(IpArithmetic, OverlapNamesTheLastInterfaceOnTheNetwork) {
   const std::string mask = "255.255.255.0";
   RouterConfig config;
   address(config.serial0, "10.1.1.1", mask);
-  EXPECT_EQ(checkInterfaceOverlap(config, "10.1.1.2", mask, kEthernet0),
-            "10.1.1.0 overlaps with Serial 0");
-  EXPECT_EQ(checkInterfaceOverlap(config, "10.1.1.2", mask, kSerial0), "ok");
-  EXPECT_EQ(checkInterfaceOverlap(config, "10.1.2.2", mask, kEthernet0), "ok");
+  const auto message = [&](std::string_view ip, InterfaceNumber configured) {
+    const auto overlap = checkInterfaceOverlap(config, ip, mask, configured);
+    return overlap ? overlapMessage(*overlap) : "none";
+  };
+  EXPECT_EQ(message("10.1.1.2", kEthernet0), "10.1.1.0 overlaps with Serial 0");
+  EXPECT_EQ(message("10.1.1.2", kSerial0), "none");
+  EXPECT_EQ(message("10.1.2.2", kEthernet0), "none");
   address(config.ethernet0, "10.1.1.3", mask);
-  EXPECT_EQ(checkInterfaceOverlap(config, "10.1.1.9", mask, kSerial1),
-            "10.1.1.0 overlaps with Ethernet0");
+  EXPECT_EQ(message("10.1.1.9", kSerial1), "10.1.1.0 overlaps with Ethernet0");
   config.ethernet0.ipAddress.clear();  // an interface without address is on no network
   address(config.serial1, "10.1.1.4", mask);
-  EXPECT_EQ(checkInterfaceOverlap(config, "10.1.1.9", mask, kEthernet0),
-            "10.1.1.0 overlaps with Serial 1");
+  EXPECT_EQ(message("10.1.1.9", kEthernet0), "10.1.1.0 overlaps with Serial 1");
 }
 
 }  // namespace

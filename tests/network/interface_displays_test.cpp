@@ -14,16 +14,16 @@ TEST(InterfaceDisplay, LinesInOrderWithDescriptionAndAddress) {
   records.own.serial0.description = "link to the neighbour";
   records.own.serial0.keepalive = 0;
   EXPECT_EQ(renderInterfaceDisplay(records.view(), kSerial0, "  counters"),
-            "Serial0 is administratively up, line protocol is up\r\n"
-            "  Hardware is HD64570\r\n"
+            "Serial0 is up, line protocol is up\r\n"
+            "  Hardware is KX-570\r\n"
             "  Description: link to the neighbour\r\n"
             "  MTU 1500 bytes, BW 1544 Kbit, DLY 20000 usec, rely 255/255, load 1/255\r\n"
             "  Encapsulation HDLC, loopback not set, keepalive set (0 sec)\r\n"
-            "  Hardware is HD64570\r\n"
+            "  Hardware is KX-570\r\n"
             "  Internet address is 220.155.5.1/30\r\n"
             "  counters\r\n");
   const std::string ethernet = renderInterfaceDisplay(records.view(), kEthernet0, "");
-  EXPECT_NE(ethernet.find("BW 1000 Kbit"), std::string::npos);
+  EXPECT_NE(ethernet.find("BW 10000 Kbit"), std::string::npos);
   EXPECT_NE(ethernet.find("Encapsulation ARPA, loopback not set, keepalive set (10 sec)"),
             std::string::npos);
   EXPECT_EQ(ethernet.find("Internet address"), std::string::npos);

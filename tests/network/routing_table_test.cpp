@@ -39,10 +39,10 @@ TEST_F(RoutingTableTest, LabWithRipRouteFromNeighbour) {
 
 TEST_F(RoutingTableTest, WithoutIpRoutingOnlyGatewayAndConnectedRoutes) {
   NetworkRecords records = labRecords();
-  openInterface(records.own, kSerial1, "10.1.0.1", 0, "255.255.0.0");
+  openInterface(records.own, kEthernet0, "10.1.0.1", 0, "255.255.0.0");
   records.own.ipRouting = false;
   EXPECT_EQ(renderRoutingTable(records.view(), random),
-            kGateway + "\r\nC   10.1.0.0/16 is directly connected, Serial 1");
+            kGateway + "\r\nC   10.1.0.0/16 is directly connected, Ethernet 0");
 }
 
 TEST_F(RoutingTableTest, InterfacesDownOrWithoutAddressGiveNoRoute) {

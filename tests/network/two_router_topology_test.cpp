@@ -81,7 +81,7 @@ const TwoRouterCase kCases[] = {
     {"BFarLanHostFilteredAtOwnLan", true, bLanDeniesEverything, "204.5.62.12", true},
     {"BOwnLanFilteredOutbound", true, bLanDeniesEverything, "208.109.1.12", false},
     {"BOwnSerial0NeverAnswers", true, bSerial0Configured, "10.8.8.1", false},
-    {"BOwnLinkAddressEvenWithoutClock", true, noClock, "204.56.7.2", true},
+    {"BOwnLinkAddressNeedsTheLinkUp", true, noClock, "204.56.7.2", false},
 };
 
 class TwoRouterReachabilityTest : public ::testing::TestWithParam<TwoRouterCase> {};

@@ -42,7 +42,8 @@ TEST(ByteDecoder, DecodesTerminalBytesIntoKeyEvents) {
       {"\x1b", {kEscape}},
       {"\x1b[2~\x1b[1;5C\x1bOPa", {typed('a', 'A')}},  // unknown sequences are dropped
       {"\x1b[1\r", {kEscape, typed('[', 219), typed('1', '1'), kEnter}},  // a broken one is typed
-      {std::string("\x00\x1c\x1e\x1f\xc3\xa9", 6), {}},
+      {std::string("\x00\x1c\x1f\xc3\xa9", 5), {}},
+      {"\x1e", {pressOf('6', true, 0)}},  // Ctrl-^, the router's escape sequence
       // However long a complete sequence runs, none of it is typed.
       {"\x1b[" + std::string(30, '1') + "~a", {typed('a', 'A')}},
       {"\x1b[" + std::string(100000, ';') + "Ab", {typed('b', 'B')}},

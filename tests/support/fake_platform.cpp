@@ -48,7 +48,7 @@ SimulatorFixture::SimulatorFixture(bool withDatabase) : sim(platform.services())
   platform.errorLines.clear();
   startFreshRouter(sim);
   replacementsSeen_ = platform.replacements;
-  mark_ = sim.console.output().size();
+  mark_ = platform.transcript.size();
 }
 
 void SimulatorFixture::type(std::string_view text) { typeText(sim, text); }
@@ -85,11 +85,14 @@ std::string SimulatorFixture::newOutput() {
 }
 
 std::string SimulatorFixture::newOutputWithMarkers() {
-  const std::string& all = sim.console.output();
+  // Read from what the view was told, not from the console, which drops its oldest lines in a
+  // long session.
+  const std::string& all = platform.transcript;
   if (platform.replacements != replacementsSeen_) {  // the output was replaced as a whole
     replacementsSeen_ = platform.replacements;
-    mark_ = 0;
+    mark_ = all.rfind('\f') + 1;
   }
+  if (mark_ > all.size()) mark_ = 0;  // the records were cleared
   std::string text = all.substr(mark_);
   mark_ = all.size();
   std::string result;

@@ -90,7 +90,7 @@ int runBatch(const Options& options, int inputFd, std::FILE* out, std::FILE* err
   BatchView view(out, options.ansi, static_cast<std::size_t>(pageLength));
   BatchKeyWaiter keyWaiter(keys, view);
   StreamMessageBox messageBox(err, out);
-  SkippingPauser pauser;
+  SkippingPauser pauser([&keys] { return keys.takeEscapeSequence(); });
   SystemClock systemClock;
   StartedClock startedClock(options.clockStart.value_or(std::chrono::system_clock::time_point{}),
                             [&pauser] { return pauser.skipped(); });

@@ -108,6 +108,8 @@ void ByteDecoder::feedGround(unsigned char byte, std::vector<KeyEvent>& events) 
     sequence_.clear();
   } else if (byte == 0x1D) {
     events.push_back(programCommandKey());
+  } else if (byte == 0x1E) {
+    events.push_back(pressOf('6', true, 0));  // Ctrl-^, typed as Ctrl-Shift-6
   } else if (byte >= 0x20 && byte < 0x7F) {
     events.push_back(typed(byte));
   }

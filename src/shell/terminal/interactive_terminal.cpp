@@ -86,6 +86,7 @@ class InteractiveSession {
         keys_(input_),
         keyWaiter_(keys_),
         messageBox_(screen_, keys_),
+        pauser_([this](int milliseconds) { return keys_.escapeSequenceWithin(milliseconds); }),
         startedClock_(options.clockStart.value_or(std::chrono::system_clock::time_point{}),
                       realTimeSinceNow()),
         random_(options.seed),

@@ -56,6 +56,13 @@ ByteSource::Status FdByteSource::read(char* buffer, std::size_t size, std::size_
   }
 }
 
+bool FdByteSource::waitForInput(int milliseconds) {
+  pollfd request{fd_, POLLIN, 0};
+  const int ready = poll(&request, 1, std::max(milliseconds, 0));
+  // A signal or a failing poll ends the wait early; the read that follows tells which.
+  return ready != 0;
+}
+
 ByteSource::Status StringByteSource::read(char* buffer, std::size_t size, std::size_t& count,
                                           bool) {
   count = std::min(size, bytes_.size() - position_);
@@ -155,6 +162,21 @@ void KeyReader::decode(ByteSource::Status status, const char* buffer, std::size_
       break;
   }
   queue_.insert(queue_.end(), events.begin(), events.end());
+}
+
+bool KeyReader::takeEscapeSequence() {
+  if (heldBack_) return false;  // a key held back comes first
+  const std::optional<KeyEvent> event = nextEvent();
+  if (!event) return false;
+  const bool escape = event->kind == KeyEventKind::press && event->ctrl &&
+                      (event->keyCode == '6' || event->keyCode == 'C');
+  if (!escape) queue_.push_front(*event);
+  return escape;
+}
+
+bool KeyReader::escapeSequenceWithin(int milliseconds) {
+  if (queue_.empty() && !ended_ && !source_.waitForInput(milliseconds)) return false;
+  return takeEscapeSequence();
 }
 
 std::optional<KeyEvent> KeyReader::nextEvent() {

@@ -23,6 +23,8 @@ class ByteSource {
   virtual Status read(char* buffer, std::size_t size, std::size_t& count, bool briefly) = 0;
   /// Whether a read would find bytes (or the end of input) at once.
   virtual bool ready() = 0;
+  /// Waits up to `milliseconds` for input; true when some is there (or the source cannot wait).
+  virtual bool waitForInput(int /*milliseconds*/) { return true; }
 };
 
 /// Reads a file descriptor. A source that `waitsBriefly` (a terminal) answers `timedOut` when no
@@ -42,6 +44,7 @@ class FdByteSource : public ByteSource {
 
   Status read(char* buffer, std::size_t size, std::size_t& count, bool briefly) override;
   bool ready() override;
+  bool waitForInput(int milliseconds) override;
 
  private:
   bool waitForByte(bool briefly);
@@ -89,6 +92,12 @@ class KeyReader {
   /// Reads what input has arrived, without waiting, and takes out an Esc or Ctrl-C typed before
   /// the next paste: whether one was there. Every other key stays queued.
   bool takeCancelKey();
+
+  /// Takes the next key when it is the router's escape sequence (Ctrl-^ or Ctrl-C) and says
+  /// whether it was; any other key stays queued for the console.
+  bool takeEscapeSequence();
+  /// The same, waiting up to `milliseconds` for a key when none is queued; false on no key.
+  bool escapeSequenceWithin(int milliseconds);
 
  private:
   std::optional<KeyEvent> nextEvent();

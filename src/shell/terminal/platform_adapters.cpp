@@ -54,4 +54,18 @@ void SleepingPauser::pause(int milliseconds) {
   if (milliseconds > 0) std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
+bool SleepingPauser::pauseUnlessEscaped(int milliseconds) {
+  if (!escapeWithin_) {
+    pause(milliseconds);
+    return false;
+  }
+  const auto began = std::chrono::steady_clock::now();
+  if (escapeWithin_(milliseconds)) return true;
+  // Another key came first: it waits for the console, and the pause runs its course.
+  const auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(
+      std::chrono::steady_clock::now() - began);
+  pause(milliseconds - static_cast<int>(waited.count()));
+  return false;
+}
+
 }  // namespace kovrel::terminal

@@ -33,22 +33,39 @@ class StartedClock : public Clock {
 /// The real time passed since this call, for a `StartedClock`.
 StartedClock::Elapsed realTimeSinceNow();
 
-/// The interactive pause: the router's imitated delays really pass.
+/// The interactive pause: the router's imitated delays really pass. An escapable pause ends early
+/// when `escapeWithin` (waiting up to the time given for a key) reports the escape sequence.
 class SleepingPauser : public Pauser {
  public:
+  explicit SleepingPauser(std::function<bool(int milliseconds)> escapeWithin = {})
+      : escapeWithin_(std::move(escapeWithin)) {}
   void pause(int milliseconds) override;
+  bool pauseUnlessEscaped(int milliseconds) override;
+
+ private:
+  std::function<bool(int milliseconds)> escapeWithin_;
 };
 
 /// Batch runs never wait: a transcript is decided by its bytes, not by time. The pauses skipped
 /// are counted, as the time a run with a set clock has taken.
 class SkippingPauser : public Pauser {
  public:
+  /// `escapeTyped` takes the next key when it is the escape sequence, and tells whether it was:
+  /// an escapable pause ends at once when it was typed right after the command.
+  explicit SkippingPauser(std::function<bool()> escapeTyped = {})
+      : escapeTyped_(std::move(escapeTyped)) {}
   void pause(int milliseconds) override {
     if (milliseconds > 0) skipped_ += std::chrono::milliseconds(milliseconds);
+  }
+  bool pauseUnlessEscaped(int milliseconds) override {
+    if (escapeTyped_ && escapeTyped_()) return true;
+    pause(milliseconds);
+    return false;
   }
   std::chrono::milliseconds skipped() const { return skipped_; }
 
  private:
+  std::function<bool()> escapeTyped_;
   std::chrono::milliseconds skipped_{0};
 };
 
