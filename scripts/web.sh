@@ -4,6 +4,8 @@
 #   scripts/web.sh           build, then serve build-web/page on http://127.0.0.1:8080
 #   scripts/web.sh --build   build only
 #   scripts/web.sh --test    build, then run the web tests (node batch runs, headless Chromium)
+#   scripts/web.sh --dist DIR  build, then install the page into DIR as static files with their
+#                            licence notices, for any web host
 # Installs what it needs: Debian's emscripten (and chromium for the tests) with apt-get, the npm
 # packages pinned in web/package-lock.json with npm ci. The lesson database is built natively first
 # (build/, or KOVREL_NATIVE_BUILD), as the page carries it ready-made.
@@ -14,7 +16,8 @@ source scripts/setup.sh
 mode="${1:-serve}"
 case "$mode" in
   serve | --build | --test) ;;
-  *) echo "usage: scripts/web.sh [--build | --test]" >&2; exit 2 ;;
+  --dist) [ -n "${2:-}" ] || { echo "usage: scripts/web.sh --dist DIR" >&2; exit 2; } ;;
+  *) echo "usage: scripts/web.sh [--build | --test | --dist DIR]" >&2; exit 2 ;;
 esac
 
 # emscripten 3.1.6 finds its node modules only here.
@@ -52,6 +55,10 @@ cmake --build build-web --parallel "$jobs"
 
 case "$mode" in
   --build) ;;
+  --dist)
+    cmake --install build-web --prefix "$2" >/dev/null
+    echo "The page is in $2: serve that folder from any web host."
+    ;;
   --test)
     echo "== Web tests"
     "$native/tools/kovrel-dbbuild" tests/transcripts/data build-web/TranscriptStore.db >/dev/null
