@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <vector>
 
@@ -119,7 +120,7 @@ void KeyReader::waitForAnyKey() {
   if (event && event->kind == KeyEventKind::pasteStart) heldBack_ = event;
 }
 
-bool KeyReader::takeCancelKey() {
+void KeyReader::readArrived() {
   char buffer[256];
   std::size_t count = 0;
   while (!ended_ && source_.ready()) {
@@ -131,6 +132,10 @@ bool KeyReader::takeCancelKey() {
     const ByteSource::Status status = source_.read(buffer, sizeof buffer, count, true);
     decode(status, buffer, count);
   }
+}
+
+bool KeyReader::takeCancelKey() {
+  readArrived();
   for (auto event = queue_.begin(); event != queue_.end(); ++event) {
     if (event->kind == KeyEventKind::pasteStart) return false;  // the next paste's keys
     const bool escape =
@@ -175,8 +180,29 @@ bool KeyReader::takeEscapeSequence() {
 }
 
 bool KeyReader::escapeSequenceWithin(int milliseconds) {
-  if (queue_.empty() && !ended_ && !source_.waitForInput(milliseconds)) return false;
-  return takeEscapeSequence();
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+  for (;;) {
+    if (takeQueuedEscape()) return true;
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        end - std::chrono::steady_clock::now());
+    if (ended_ || left.count() <= 0 || !source_.waitForInput(static_cast<int>(left.count()))) {
+      return false;
+    }
+    readArrived();
+  }
+}
+
+// Keys typed ahead of it stay queued for the console; the escape sequence among them counts.
+bool KeyReader::takeQueuedEscape() {
+  for (auto event = queue_.begin(); event != queue_.end(); ++event) {
+    if (event->kind == KeyEventKind::pasteStart) return false;
+    if (event->kind == KeyEventKind::press && event->ctrl &&
+        (event->keyCode == '6' || event->keyCode == 'C')) {
+      queue_.erase(event);
+      return true;
+    }
+  }
+  return false;
 }
 
 std::optional<KeyEvent> KeyReader::nextEvent() {

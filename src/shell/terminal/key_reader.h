@@ -96,12 +96,15 @@ class KeyReader {
   /// Takes the next key when it is the router's escape sequence (Ctrl-^ or Ctrl-C) and says
   /// whether it was; any other key stays queued for the console.
   bool takeEscapeSequence();
-  /// The same, waiting up to `milliseconds` for a key when none is queued; false on no key.
+  /// Waits up to `milliseconds` for the escape sequence and takes it from among the keys typed;
+  /// false when the time ran out or input ended first. The other keys stay queued.
   bool escapeSequenceWithin(int milliseconds);
 
  private:
   std::optional<KeyEvent> nextEvent();
   void decode(ByteSource::Status status, const char* buffer, std::size_t count);
+  void readArrived();  // decodes what input has arrived, without waiting
+  bool takeQueuedEscape();
   void gatherPaste();
 
   ByteSource& source_;

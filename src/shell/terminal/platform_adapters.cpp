@@ -61,7 +61,7 @@ bool SleepingPauser::pauseUnlessEscaped(int milliseconds) {
   }
   const auto began = std::chrono::steady_clock::now();
   if (escapeWithin_(milliseconds)) return true;
-  // Another key came first: it waits for the console, and the pause runs its course.
+  // The input ended before the time was up: the pause runs its course.
   const auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(
       std::chrono::steady_clock::now() - began);
   pause(milliseconds - static_cast<int>(waited.count()));
