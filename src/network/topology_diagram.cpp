@@ -128,6 +128,13 @@ void twoRouterTopology(const NetworkView& net, TopologyDiagram& diagram) {
 }  // namespace
 
 NetworkPicture networkPicture(const TrainingState& training, RouterId currentRouter) {
+  const bool testing = training.currentActivity == Activity::test ||
+                       training.currentActivity == Activity::testReport;
+  if (training.topology == Topology::twoRouters && testing) {
+    const std::string router = currentRouter == RouterId::b ? "RouterB" : "RouterA";
+    const std::string number = std::to_string(training.currentTest);
+    return {"test" + number + "_" + router, "Test " + number + ", " + router + " at the console"};
+  }
   if (training.topology == Topology::twoRouters && training.currentActivity == Activity::lab) {
     const std::string router = currentRouter == RouterId::b ? "RouterB" : "RouterA";
     return {"twoRouterLabs_" + router, "Two-router labs, " + router + " at the console"};

@@ -47,10 +47,12 @@ constexpr std::array<ActivityMenuItem, 35> kLabs = {{
     {"Two Routers", "Two Routers With RIP", "twoRoutersWithRip", Topology::twoRouters},
 }};
 
-constexpr std::array<ActivityMenuItem, 3> kTests = {{
+constexpr std::array<ActivityMenuItem, 5> kTests = {{
     {"Tests", "Test 1: Router Setup", "test1"},
     {"Tests", "Test 2: Lines And Name Lookup", "test2"},
     {"Tests", "Test 3: Network Configuration", "test3"},
+    {"Tests", "Test 4: Two Routers From Scratch", "test4", Topology::twoRouters},
+    {"Tests", "Test 5: Remote Access And Passwords", "test5"},
 }};
 
 constexpr std::array<ActivityMenuItem, 8> kTroubleshooting = {{

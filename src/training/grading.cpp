@@ -6,6 +6,9 @@
 #include "base/command_matching.h"
 #include "base/error_log.h"
 #include "base/simulator.h"
+#include "network/lab_topology.h"
+#include "network/network_view.h"
+#include "network/reachability.h"
 #include "training/answer_text.h"
 
 namespace kovrel {
@@ -86,10 +89,101 @@ constexpr std::array kTest3Tasks{
     GradedTask{"Part3> Enabling RIP routing: ", [](const RouterConfig& c) { return c.ripEnabled; }},
 };
 
+// A router's live configuration, whether it is at the console or parked.
+const RouterConfig& configOf(const Simulator& sim, RouterId router) {
+  if (sim.state.currentRouter == router) return sim.state.current.config;
+  return router == RouterId::a ? sim.state.parkedA.config : sim.state.parkedB.config;
+}
+
+bool addressIs(const InterfaceConfig& interface, std::string_view address, std::string_view mask) {
+  return interface.ipAddress == address && interface.subnetMask == mask;
+}
+
+bool ripFor(const RouterConfig& config, std::string_view lan, std::string_view link) {
+  return config.ripEnabled && hasRipNetwork(config.ripNetworks, lan) &&
+         hasRipNetwork(config.ripNetworks, link);
+}
+
+// Whether a ping from `router` would succeed now, whichever router is at the console: seen from
+// the parked router, the one at the console is the other.
+bool pingsFrom(const Simulator& sim, RouterId router, std::string_view target) {
+  const NetworkView view = networkView(sim);
+  if (router == sim.state.currentRouter) return testReachability(view, target);
+  return testReachability(NetworkView{view.other, view.own, view.addresses, view.topology, router},
+                          target);
+}
+
+constexpr std::array kTest4Tasks{
+    GradedTask{"Part1> Configuring RouterA", nullptr},
+    GradedTask{"   1a> Ethernet0 address, up: ", nullptr,
+               [](const Simulator& s) {
+                 const InterfaceConfig& lan = configOf(s, RouterId::a).ethernet0;
+                 return addressIs(lan, "200.61.1.1", "255.255.255.0") && !lan.shutdown;
+               }},
+    GradedTask{"   1b> Serial0 address, clock rate, up: ", nullptr,
+               [](const Simulator& s) {
+                 const InterfaceConfig& link = configOf(s, RouterId::a).serial0;
+                 return addressIs(link, "200.63.1.1", "255.255.255.0") && link.clockRate == 64000 &&
+                        !link.shutdown;
+               }},
+    GradedTask{"   1c> RIP for both networks: ", nullptr,
+               [](const Simulator& s) {
+                 return ripFor(configOf(s, RouterId::a), "200.61.1.0", "200.63.1.0");
+               }},
+    GradedTask{"Part2> Configuring RouterB", nullptr},
+    GradedTask{"   2a> Ethernet0 address, up: ", nullptr,
+               [](const Simulator& s) {
+                 const InterfaceConfig& lan = configOf(s, RouterId::b).ethernet0;
+                 return addressIs(lan, "200.62.1.1", "255.255.255.0") && !lan.shutdown;
+               }},
+    GradedTask{"   2b> Serial1 address, up: ", nullptr,
+               [](const Simulator& s) {
+                 const InterfaceConfig& link = configOf(s, RouterId::b).serial1;
+                 return addressIs(link, "200.63.1.2", "255.255.255.0") && !link.shutdown;
+               }},
+    GradedTask{"   2c> RIP for both networks: ", nullptr,
+               [](const Simulator& s) {
+                 return ripFor(configOf(s, RouterId::b), "200.62.1.0", "200.63.1.0");
+               }},
+    GradedTask{"Part3> RouterA reaches the LAN of RouterB: ", nullptr,
+               [](const Simulator& s) { return pingsFrom(s, RouterId::a, "200.62.1.10"); }},
+    GradedTask{"Part4> RouterB reaches the LAN of RouterA: ", nullptr,
+               [](const Simulator& s) { return pingsFrom(s, RouterId::b, "200.61.1.10"); }},
+};
+
+constexpr std::array kTest5Tasks{
+    GradedTask{"Part1> Setting the enable secret: ",
+               [](const RouterConfig& c) { return textIs(c.enableSecret, "vault55"); }},
+    GradedTask{"Part2> Configuring console 0", nullptr},
+    GradedTask{"   2a> Setting password: ",
+               [](const RouterConfig& c) { return textIs(c.conPassword, "con55"); }},
+    GradedTask{"   2b> Enabling login: ", [](const RouterConfig& c) { return c.conLogin; }},
+    GradedTask{"Part3> Configuring vty lines", nullptr},
+    GradedTask{"   3a> Setting password: ",
+               [](const RouterConfig& c) { return textIs(c.vtyPassword, "vty55"); }},
+    GradedTask{"   3b> Enabling login: ", [](const RouterConfig& c) { return c.vtyLogin; }},
+    GradedTask{"   3c> Setting timeout: ",
+               [](const RouterConfig& c) {
+                 return c.vtyExecTimeoutMinutes == 5 && c.vtyExecTimeoutSeconds == 0;
+               }},
+    GradedTask{
+        "Part4> Login banner: ",
+        [](const RouterConfig& c) { return textIs(c.bannerLogin, "authorised access only"); }},
+    GradedTask{"Part5> Saving the configuration: ", nullptr,
+               [](const Simulator& s) {
+                 const RouterConfig& saved = s.state.saved;
+                 return textIs(saved.enableSecret, "vault55") &&
+                        textIs(saved.vtyPassword, "vty55") && textIs(saved.conPassword, "con55") &&
+                        textIs(saved.bannerLogin, "authorised access only");
+               }},
+};
+
 constexpr std::array kTests{
     TestGrading{"Test 1 Report", kTest1Tasks, "test1Solution", "Solution To Test 1"},
     TestGrading{"Test 2 Report", kTest2Tasks, "test2Solution", "Solution To Test 2"},
     TestGrading{"Test 3 Report", kTest3Tasks, "test3Solution", "Solution To Test 3"},
+    TestGrading{"Test 4 Report", kTest4Tasks, "test4Solution", "Solution To Test 4"},
+    TestGrading{"Test 5 Report", kTest5Tasks, "test5Solution", "Solution To Test 5"},
 };
 
 constexpr std::string_view kLineBreak = "\r\n";
@@ -112,8 +206,7 @@ int testScore(int correctCount, int incorrectCount) {
   return static_cast<int>(rounded);
 }
 
-TestReport gradeTest(const RouterState& router, const TestGrading& test,
-                     std::string_view solutionText) {
+TestReport gradeTest(const Simulator& sim, const TestGrading& test, std::string_view solutionText) {
   TestReport report;
   std::string& text = report.text;
   text = std::string(test.title) + std::string(kLineBreak) + std::string(kLineBreak) +
@@ -121,8 +214,9 @@ TestReport gradeTest(const RouterState& router, const TestGrading& test,
   for (const GradedTask& task : test.tasks) {
     text += kLineBreak;
     text += task.label;
-    if (task.check == nullptr) continue;
-    const bool correct = task.check(router.config);
+    if (task.check == nullptr && task.network == nullptr) continue;
+    const bool correct =
+        task.network != nullptr ? task.network(sim) : task.check(sim.state.current.config);
     text += correct ? "Correct" : "Incorrect";
     ++(correct ? report.correctCount : report.incorrectCount);
   }
@@ -148,7 +242,7 @@ std::string displayAnswerToTest(Simulator& sim, int testNumber) {
   const std::string solution = trapped(
       sim, "displayAnswerToTest" + std::to_string(testNumber),
       [&] { return sim.database.testText(test->solutionKey).value_or(""); }, std::string());
-  const std::string report = gradeTest(sim.router(), *test, solution).text;
+  const std::string report = gradeTest(sim, *test, solution).text;
   displayAnswerText(sim, report);
   return report;
 }

@@ -10,11 +10,13 @@ namespace kovrel {
 
 class Simulator;
 
-/// One line of a test's diagnostic report: a graded task with its check on the router's running
-/// configuration, or a group heading when `check` is null.
+/// One line of a test's diagnostic report: a graded task with its check on the running
+/// configuration of the router at the console, or on the whole simulator (both routers, the saved
+/// configuration, a ping) for a task that looks further; a group heading when it has neither.
 struct GradedTask {
   std::string_view label;
   bool (*check)(const RouterConfig& config);
+  bool (*network)(const Simulator& sim) = nullptr;
 };
 
 /// A test as its report grades it: the report's title, the tasks in report order, and the lesson
@@ -26,7 +28,7 @@ struct TestGrading {
   std::string_view solutionHeading;
 };
 
-/// The grading of test 1, 2 or 3; null for any other number.
+/// The grading of a test by its number in the menu; null for any other number.
 const TestGrading* testGrading(int testNumber);
 
 /// The lowest score that passes.
@@ -44,10 +46,9 @@ struct TestReport {
   int score = 0;
 };
 
-/// Grades the router's live configuration, changing nothing, and builds the report with the model
-/// solution at its end.
-TestReport gradeTest(const RouterState& router, const TestGrading& test,
-                     std::string_view solutionText);
+/// Grades the routers as they are, changing nothing, and builds the report with the model solution
+/// at its end.
+TestReport gradeTest(const Simulator& sim, const TestGrading& test, std::string_view solutionText);
 
 /// Grades the current router against test 1, 2 or 3 and shows the report (`displayAnswerToTest1`
 /// and its twins). Returns the report text.

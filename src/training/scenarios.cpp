@@ -84,17 +84,22 @@ void startLab(Simulator& sim, const std::string& labName) {
 }
 
 bool startTest(Simulator& sim, const std::string& testName) {
-  const std::optional<int> test = scenarioNumber(testName, "test", 3);
+  const std::optional<int> test =
+      scenarioNumber(testName, "test", static_cast<int>(testMenu().size()));
   if (!test) return false;
   returnConsoleToRouterA(sim);
   TrainingState& training = sim.state.training;
+  const Topology topology = testMenu()[static_cast<std::size_t>(*test - 1)].topology;
   training.currentActivity = Activity::test;
-  training.topology = Topology::lab;
+  training.topology = topology;
   training.currentTest = *test;
-  applyAddressSet(training.addresses, *test == 3 ? AddressSetName::test3 : AddressSetName::lab);
-  announce(sim, {Activity::test, TopologyPane::singleRouter, true, false, true});
+  applyAddressSet(training.addresses, testAddressSet(*test));
+  announce(sim,
+           {Activity::test,
+            topology == Topology::twoRouters ? TopologyPane::twoRouter : TopologyPane::singleRouter,
+            true, false, true});
   training.consoleOpen = true;
-  bootFreshRouter(sim);
+  bootFreshRouter(sim, topology);
   loadTestInstruction(sim, testName);
   training.linesEntered = 0;
   return true;

@@ -18,7 +18,7 @@ namespace kovrel {
 /// the previous instruction text in place.
 void startLab(Simulator& sim, const std::string& labName);
 
-/// Starts "test1", "test2" or "test3" from a fresh router; false (and nothing changed) for any
+/// Starts a test ("test1" to the last) from fresh routers; false (and nothing changed) for any
 /// other name.
 bool startTest(Simulator& sim, const std::string& testName);
 

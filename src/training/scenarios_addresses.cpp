@@ -35,6 +35,9 @@ constexpr AddressRow kAddressSets[] = {
     {AddressSetName::troubleshooting7,
      {"172.20.8.5", "172.20.8.6", "210.7.4.10", "210.7.4.11", "172.20.0.0", "199.8.2.2",
       "210.7.4.1", kMask, "199.8.2.0", nullptr}},
+    {AddressSetName::test4,
+     {"200.61.1.10", "200.61.1.11", "200.62.1.10", "200.62.1.11", "200.61.1.0", nullptr, nullptr,
+      nullptr, nullptr, "200.62.1.0"}},
     {AddressSetName::twoRouterLabs,
      {"192.168.10.10", "192.168.10.11", "192.168.20.10", "192.168.20.11", "192.168.10.0", nullptr,
       nullptr, nullptr, nullptr, "192.168.20.0"}},
@@ -77,6 +80,17 @@ void applyAddressSet(AddressSet& addresses, AddressSetName set) {
 TroubleshootingNetwork troubleshootingNetwork(int scenario) {
   if (scenario < 1 || scenario > troubleshootingCount()) scenario = 1;
   return kTroubleshootingNetworks[static_cast<std::size_t>(scenario - 1)];
+}
+
+AddressSetName testAddressSet(int test) {
+  switch (test) {
+    case 3:
+      return AddressSetName::test3;
+    case 4:
+      return AddressSetName::test4;
+    default:
+      return AddressSetName::lab;
+  }
 }
 
 int troubleshootingCount() { return static_cast<int>(std::size(kTroubleshootingNetworks)); }

@@ -16,6 +16,7 @@ enum class AddressSetName {
   troubleshooting7,
   troubleshooting8,
   twoRouterLabs,
+  test4,
 };
 
 /// Puts a set's addresses in place; addresses the set does not name keep their values.
@@ -30,6 +31,9 @@ struct TroubleshootingNetwork {
 /// The network of troubleshooting scenario 1 to `troubleshootingCount()`; that of scenario 1 for
 /// any other number.
 TroubleshootingNetwork troubleshootingNetwork(int scenario);
+
+/// The address set of test `test`: the lab set unless the test has its own network.
+AddressSetName testAddressSet(int test);
 
 /// How many troubleshooting scenarios there are.
 int troubleshootingCount();

@@ -29,8 +29,9 @@ TEST(GradeTest, EightHundredStillFails) {
       {"d: ", [](const RouterConfig&) { return true; }},
       {"e: ", [](const RouterConfig&) { return false; }},
   };
+  testing::SimulatorFixture fixture;
   const TestReport report =
-      gradeTest(RouterState{}, TestGrading{"T", kFive, "k", "Solution To T"}, "");
+      gradeTest(fixture.sim, TestGrading{"T", kFive, "k", "Solution To T"}, "");
   EXPECT_EQ(report.score, 800);
   EXPECT_NE(report.text.find("Your Grade: Fail!"), std::string::npos);
   EXPECT_EQ(report.text.substr(report.text.size() - 4), "\r\n  ");
