@@ -156,15 +156,21 @@ constexpr std::array kTest5Tasks{
                [](const RouterConfig& c) { return textIs(c.enableSecret, "vault55"); }},
     GradedTask{"Part2> Configuring console 0", nullptr},
     GradedTask{"   2a> Setting password: ",
-               [](const RouterConfig& c) { return textIs(c.conPassword, "con55"); }},
-    GradedTask{"   2b> Enabling login: ", [](const RouterConfig& c) { return c.conLogin; }},
+               [](const RouterConfig& c) {
+                 return textIs(c.line(TerminalLine::console).password, "con55");
+               }},
+    GradedTask{"   2b> Enabling login: ",
+               [](const RouterConfig& c) { return c.line(TerminalLine::console).login; }},
     GradedTask{"Part3> Configuring vty lines", nullptr},
-    GradedTask{"   3a> Setting password: ",
-               [](const RouterConfig& c) { return textIs(c.vtyPassword, "vty55"); }},
-    GradedTask{"   3b> Enabling login: ", [](const RouterConfig& c) { return c.vtyLogin; }},
+    GradedTask{
+        "   3a> Setting password: ",
+        [](const RouterConfig& c) { return textIs(c.line(TerminalLine::vty).password, "vty55"); }},
+    GradedTask{"   3b> Enabling login: ",
+               [](const RouterConfig& c) { return c.line(TerminalLine::vty).login; }},
     GradedTask{"   3c> Setting timeout: ",
                [](const RouterConfig& c) {
-                 return c.vtyExecTimeoutMinutes == 5 && c.vtyExecTimeoutSeconds == 0;
+                 return c.line(TerminalLine::vty).execTimeoutMinutes == 5 &&
+                        c.line(TerminalLine::vty).execTimeoutSeconds == 0;
                }},
     GradedTask{
         "Part4> Login banner: ",
@@ -173,7 +179,8 @@ constexpr std::array kTest5Tasks{
                [](const Simulator& s) {
                  const RouterConfig& saved = s.state.saved;
                  return textIs(saved.enableSecret, "vault55") &&
-                        textIs(saved.vtyPassword, "vty55") && textIs(saved.conPassword, "con55") &&
+                        textIs(saved.line(TerminalLine::vty).password, "vty55") &&
+                        textIs(saved.line(TerminalLine::console).password, "con55") &&
                         textIs(saved.bannerLogin, "authorised access only");
                }},
 };
