@@ -1,13 +1,36 @@
-# Fails when a file of an engine layer includes a header of a layer above it, or of a front-end.
+# Fails when a file of an engine layer includes a header of a layer above it, or of a front-end,
+# however the include is spelled ("layer/x.h", <layer/x.h>, "../layer/x.h"), and when a header
+# is named .hpp, which the check would not read.
 cmake_minimum_required(VERSION 3.25)
 # Run as a test: cmake -DSOURCE_DIR=<src> -P check_layers.cmake
 set(KOVREL_LAYERS base catalogue config network console training)
 set(violations "")
-list(LENGTH KOVREL_LAYERS layer_count)
-foreach(index RANGE 0 ${layer_count})
-  if(index EQUAL layer_count)
-    break()
+
+file(GLOB_RECURSE other_headers "${SOURCE_DIR}/*.hpp" "${SOURCE_DIR}/*.hh" "${SOURCE_DIR}/*.hxx")
+foreach(file IN LISTS other_headers)
+  file(RELATIVE_PATH shown "${SOURCE_DIR}" "${file}")
+  list(APPEND violations "${shown}: headers are named .h")
+endforeach()
+
+# The top folder of src/ that an include names, or "" when it names none (a system header, or a
+# file beside the includer).
+function(included_folder file line result)
+  string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*[<\"]([^>\"]*)[>\"].*$" "\\1" path "${line}")
+  if(path MATCHES "^\\.\\.?/")
+    get_filename_component(folder "${file}" DIRECTORY)
+    get_filename_component(path "${folder}/${path}" ABSOLUTE)
+    file(RELATIVE_PATH path "${SOURCE_DIR}" "${path}")
   endif()
+  if(path MATCHES "^([a-z_]+)/")
+    set(${result} "${CMAKE_MATCH_1}" PARENT_SCOPE)
+  else()
+    set(${result} "" PARENT_SCOPE)
+  endif()
+endfunction()
+
+list(LENGTH KOVREL_LAYERS layer_count)
+math(EXPR last "${layer_count} - 1")
+foreach(index RANGE 0 ${last})
   list(GET KOVREL_LAYERS ${index} layer)
   math(EXPR above "${index} + 1")
   set(forbidden shell)
@@ -17,9 +40,9 @@ foreach(index RANGE 0 ${layer_count})
   endif()
   file(GLOB_RECURSE files "${SOURCE_DIR}/${layer}/*.h" "${SOURCE_DIR}/${layer}/*.cpp")
   foreach(file IN LISTS files)
-    file(STRINGS "${file}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[a-z_]+/")
+    file(STRINGS "${file}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
     foreach(line IN LISTS includes)
-      string(REGEX REPLACE "^[^\"]*\"([a-z_]+)/.*$" "\\1" target "${line}")
+      included_folder("${file}" "${line}" target)
       if(target IN_LIST forbidden)
         file(RELATIVE_PATH shown "${SOURCE_DIR}" "${file}")
         list(APPEND violations "${shown} (layer ${layer}) includes ${target}/: ${line}")

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
 
-kovrel_install_packages
-cmake -S . -B build -G Ninja >/dev/null
+kovrel_install_packages "${KOVREL_RUN_PACKAGES[@]}" libbenchmark-dev
+cmake -S . -B build -G Ninja -DKOVREL_BENCHMARKS=ON >/dev/null
 cmake --build build --target kovrel_bench --parallel "$(kovrel_jobs)"
 exec build/bin/kovrel_bench "$@"

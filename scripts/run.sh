@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the program and its lesson database in build/, and starts it:
+# Installs what running needs, builds the program and its lesson database in build/ (test.sh
+# keeps its own folders), and starts it:
 # the desktop program kovrel when a display is there, else kovrel-term in this terminal.
 # Arguments are passed to the program started (try --help).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
 
-kovrel_install_packages
+kovrel_install_packages "${KOVREL_RUN_PACKAGES[@]}"
 cmake -S . -B build -G Ninja >/dev/null
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   cmake --build build --target kovrel --parallel "$(kovrel_jobs)"

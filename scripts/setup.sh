@@ -1,17 +1,21 @@
-# Shared by run.sh and test.sh: installs the Debian packages the build needs, only when one is
-# missing (so it works offline on a prepared machine), using sudo only when not root.
+# Shared by the scripts: installs the Debian packages a script needs, only when one is missing (so
+# it works offline on a prepared machine), using sudo only when not root.
 
-# clang-14 and its runtime build only the fuzzer (scripts/fuzz.sh); the ordinary build uses g++.
-# dpkg-dev computes the package's Depends, help2man writes the manual pages, lintian,
-# appstream and desktop-file-utils check the package as distributions do.
-KOVREL_PACKAGES=(cmake ninja-build g++ libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
-  libncurses-dev clang-format qt6-base-dev qt6-svg-dev clang-14 libclang-rt-14-dev
-  dpkg-dev help2man lintian appstream desktop-file-utils)
+# Building and running the programs.
+KOVREL_RUN_PACKAGES=(cmake ninja-build g++ libsqlite3-dev qt6-base-dev qt6-svg-dev)
+# Testing and measuring them, and the formatting check.
+KOVREL_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-format)
+# The console fuzzer only (scripts/fuzz.sh): the ordinary build uses g++.
+KOVREL_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
+# Building and checking the Debian package: dpkg-dev computes its Depends, help2man writes the
+# manual pages, lintian, appstream and desktop-file-utils check it as distributions do.
+KOVREL_PACKAGE_PACKAGES=(dpkg-dev help2man lintian appstream desktop-file-utils)
 
+# Installs the packages named as arguments that are not installed yet.
 kovrel_install_packages() {
   local missing=()
   local package
-  for package in "${KOVREL_PACKAGES[@]}"; do
+  for package in "$@"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
       missing+=("$package")
     fi

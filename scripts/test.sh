@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, then checks the project the way CI does:
 #   1. the formatting of every source (clang-format);
-#   2. the programs and benchmarks, optimised, with warnings as errors (build/, tests not built);
+#   2. the programs and benchmarks, optimised, with warnings as errors (build-release/, tests not
+#      built; build/ stays run.sh's);
 #   3. every test, once, in an AddressSanitizer + UndefinedBehaviorSanitizer build at -O1
 #      (build-asan/), the desktop window's tests on Qt's offscreen platform;
-#   4. the Debian package made from build/, checked with lintian, installed, and its kovrel-term
+#   4. the Debian package made from build-release/, checked with lintian, installed, and its kovrel-term
 #      run on a lab (scripts/package.sh);
 #   5. the web edition (scripts/web.sh --test): built with emscripten, its kovrel-term compared
 #      with the native one over every transcript under node, its page driven in headless Chromium;
@@ -15,7 +16,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
 
-kovrel_install_packages
+kovrel_install_packages "${KOVREL_RUN_PACKAGES[@]}" "${KOVREL_TEST_PACKAGES[@]}" \
+  "${KOVREL_FUZZ_PACKAGES[@]}" "${KOVREL_PACKAGE_PACKAGES[@]}"
 jobs="$(kovrel_jobs)"
 started=$SECONDS
 
@@ -23,12 +25,13 @@ echo "== Formatting"
 git ls-files -- 'src/*.h' 'src/*.cpp' 'tests/*.h' 'tests/*.cpp' 'bench/*.h' 'bench/*.cpp' \
   'tools/*.h' 'tools/*.cpp' 'fuzz/*.cpp' 'fuzz/*.h' | xargs -r clang-format --dry-run -Werror
 
-echo "== Building the programs (build/)"
-cmake -S . -B build -G Ninja -DKOVREL_WERROR=ON -DKOVREL_TESTS=OFF >/dev/null
-cmake --build build --parallel "$jobs"
+echo "== Building the programs (build-release/)"
+cmake -S . -B build-release -G Ninja -DKOVREL_WERROR=ON -DKOVREL_TESTS=OFF \
+  -DKOVREL_BENCHMARKS=ON >/dev/null
+cmake --build build-release --parallel "$jobs"
 
 echo "== Building the tests with the sanitizers (build-asan/)"
-cmake -S . -B build-asan -G Ninja -DKOVREL_WERROR=ON -DKOVREL_SANITIZE=ON \
+cmake -S . -B build-asan -G Ninja -DKOVREL_WERROR=ON -DKOVREL_SANITIZE=ON -DKOVREL_TESTS=ON \
   -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" >/dev/null
 cmake --build build-asan --parallel "$jobs"
 
@@ -36,8 +39,8 @@ echo "== Testing"
 ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1}" \
   ctest --test-dir build-asan --output-on-failure --parallel "$jobs"
 
-echo "== Packaging (build/)"
-scripts/package.sh build
+echo "== Packaging (build-release/)"
+scripts/package.sh build-release
 
 echo "== The web edition: WebAssembly build, node batch runs, headless Chromium"
 web_started=$SECONDS

@@ -40,7 +40,13 @@ RunResult runTerm(const ScratchFolder& folder, std::vector<std::string> argument
                  err = folder.path() / "err";
   int unread[2];
   if (pipe(unread) != 0) throw std::runtime_error("no pipe");
-  arguments.insert(arguments.begin(), {KOVREL_TERM_BINARY, "--batch"});
+  // Run from the scratch folder, so that the error log lands there, not beside the build's
+  // programs.
+  const fs::path program = folder.path() / "kovrel-term";
+  std::error_code linked;
+  if (!fs::exists(program)) fs::create_hard_link(KOVREL_TERM_BINARY, program, linked);
+  if (linked) fs::copy_file(KOVREL_TERM_BINARY, program);
+  arguments.insert(arguments.begin(), {program.string(), "--batch"});
   std::vector<char*> argv;
   for (std::string& argument : arguments) argv.push_back(argument.data());
   argv.push_back(nullptr);

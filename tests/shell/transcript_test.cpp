@@ -136,7 +136,13 @@ RunResult runTerm(const std::vector<std::string>& arguments, const std::string& 
   std::string folder = (fs::temp_directory_path() / "kovrel-transcript-XXXXXX").string();
   if (mkdtemp(folder.data()) == nullptr) throw std::runtime_error("no scratch folder");
   std::ofstream(folder + "/in", std::ios::binary) << input;
-  std::string command = "LC_ALL='" + locale + "' '" KOVREL_TERM_BINARY "'";
+  // The program runs from the scratch folder, so that its error log lands there and not beside
+  // the build's programs.
+  const fs::path program = fs::path(folder) / "kovrel-term";
+  std::error_code linkError;
+  fs::create_hard_link(KOVREL_TERM_BINARY, program, linkError);
+  if (linkError) fs::copy_file(KOVREL_TERM_BINARY, program);
+  std::string command = "LC_ALL='" + locale + "' '" + program.string() + "'";
   for (const std::string& argument : arguments) command += " '" + argument + "'";
   command += " <" + folder + "/in >" + folder + "/out 2>" + folder + "/err";
   const int status = std::system(command.c_str());
