@@ -10,6 +10,10 @@ namespace {
 // interfaces listed below it.
 constexpr int kWidth = 1320;
 constexpr int kHeight = 530;
+// The size the drawing asks to be shown at: its own units scaled so that it fits a screen 1024
+// pixels wide; a viewer may scale it further.
+constexpr int kShownWidth = 1000;
+constexpr int kShownHeight = (kHeight * kShownWidth + kWidth / 2) / kWidth;
 constexpr int kChainY = 210;
 constexpr int kRouterHalfWidth = 95;
 constexpr int kRouterHalfHeight = 32;
@@ -122,8 +126,9 @@ class SvgPainter {
 
   std::string paint() {
     svg_ += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-    svg_ += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + num(kWidth) +
-            "\" height=\"" + num(kHeight) + "\" viewBox=\"0 0 " + num(kWidth) + " " + num(kHeight) +
+    svg_ += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" +
+            num(kShownWidth) + "\" height=\"" + num(kShownHeight) + "\" viewBox=\"0 0 " +
+            num(kWidth) + " " + num(kHeight) +
             "\" font-family=\"DejaVu Sans, Arial, Helvetica, sans-serif\">\n";
     svg_ += "<title>" + escaped(diagram_.title) + "</title>\n";
     svg_ += "<rect width=\"100%\" height=\"100%\" " + fillAttribute(colours_.background) + "/>\n";

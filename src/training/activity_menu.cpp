@@ -56,14 +56,14 @@ constexpr std::array<ActivityMenuItem, 5> kTests = {{
 }};
 
 constexpr std::array<ActivityMenuItem, 8> kTroubleshooting = {{
-    {"Troubleshooting", "Troubleshooting 1", "troubleshooting1"},
-    {"Troubleshooting", "Troubleshooting 2", "troubleshooting2"},
-    {"Troubleshooting", "Troubleshooting 3", "troubleshooting3"},
-    {"Troubleshooting", "Troubleshooting 4", "troubleshooting4"},
-    {"Troubleshooting", "Troubleshooting 5", "troubleshooting5"},
-    {"Troubleshooting", "Troubleshooting 6", "troubleshooting6"},
-    {"Troubleshooting", "Troubleshooting 7", "troubleshooting7"},
-    {"Troubleshooting", "Troubleshooting 8", "troubleshooting8"},
+    {"Troubleshooting", "Troubleshooting 1: LAN Hosts Cannot Reach The Router", "troubleshooting1"},
+    {"Troubleshooting", "Troubleshooting 2: The Remote LAN Is Out Of Reach", "troubleshooting2"},
+    {"Troubleshooting", "Troubleshooting 3: Routes That Never Arrive", "troubleshooting3"},
+    {"Troubleshooting", "Troubleshooting 4: Two Routers, No Link", "troubleshooting4"},
+    {"Troubleshooting", "Troubleshooting 5: One LAN Stays Hidden", "troubleshooting5"},
+    {"Troubleshooting", "Troubleshooting 6: Routes Without Traffic", "troubleshooting6"},
+    {"Troubleshooting", "Troubleshooting 7: Some Office Hosts Stay Silent", "troubleshooting7"},
+    {"Troubleshooting", "Troubleshooting 8: A Link That Never Comes Up", "troubleshooting8"},
 }};
 
 // Lower case with every run of blanks made one blank and none at the ends, so that a caption

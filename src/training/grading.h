@@ -50,12 +50,9 @@ struct TestReport {
 /// at its end.
 TestReport gradeTest(const Simulator& sim, const TestGrading& test, std::string_view solutionText);
 
-/// Grades the current router against test 1, 2 or 3 and shows the report (`displayAnswerToTest1`
-/// and its twins). Returns the report text.
+/// Grades the current router against test 1, 2 or 3 and shows the report. Returns the report
+/// text.
 std::string displayAnswerToTest(Simulator& sim, int testNumber);
-inline std::string displayAnswerToTest1(Simulator& sim) { return displayAnswerToTest(sim, 1); }
-inline std::string displayAnswerToTest2(Simulator& sim) { return displayAnswerToTest(sim, 2); }
-inline std::string displayAnswerToTest3(Simulator& sim) { return displayAnswerToTest(sim, 3); }
 
 /// Opens the test report window ("Show Answer/ Submit"): the current activity becomes the report
 /// and the current test is graded; for no valid test the window stays empty. Returns the report.

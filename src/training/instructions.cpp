@@ -53,6 +53,9 @@ void appendDisplayLine(std::vector<StyledRun>& runs, std::string_view line, bool
     text = numberStep(text, ++stepCounter);
     style.pointSize = 12;
     style.underline = true;
+  } else if (!isTitle && text.starts_with("# ")) {
+    text = std::string(trimBlanks(std::string_view(text).substr(2)));
+    style = kSectionStyle;
   }
   const std::vector<std::string_view> segments = splitOn(text, kBoldMark);
   appendRun(runs, isTitle ? std::string(segments[0]) : "\n" + std::string(segments[0]), style);

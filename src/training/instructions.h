@@ -17,6 +17,10 @@ inline constexpr TextStyle kBodyStyle{};
 inline constexpr TextStyle kTitleStyle{
     14, true, false, false, TextColour::standard, TextAlignment::centre};
 
+/// The style of a section heading (a line written "# Heading"): 13 points, bold, left-aligned.
+inline constexpr TextStyle kSectionStyle{
+    13, true, false, false, TextColour::standard, TextAlignment::left};
+
 /// Splits a lesson text into its lines (CR LF between lines; a lone LF counts as a line break too).
 std::vector<std::string> splitLessonLines(std::string_view text);
 
@@ -28,7 +32,8 @@ bool isStepHeading(std::string_view line);
 std::string numberStep(std::string_view line, int stepNumber);
 
 /// Formats one lesson line (`DisplayLine`): a title is centred, bold and 14 points and restarts
-/// the step numbering; a step heading is numbered and underlined; text between single quotes is
+/// the step numbering; a step heading is numbered and underlined; a line opening with "# " is a
+/// section heading, shown without its mark; text between single quotes is
 /// bold and the quotes are not shown. Every line but a title starts a new paragraph.
 void appendDisplayLine(std::vector<StyledRun>& runs, std::string_view line, bool isTitle,
                        int& stepCounter);

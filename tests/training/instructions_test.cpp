@@ -60,6 +60,8 @@ TEST(RenderInstructions, PlainTextOfHeadingsAndLines) {
             (StyledRun{"enable", bold(step())}));
   EXPECT_EQ(renderInstructions("The 'show' Command", true),
             (Runs{{"The show Command", kTitleStyle}}));
+  EXPECT_EQ(renderInstructions("T\r\n#  The console \r\n#no", true),
+            (Runs{{"T", kTitleStyle}, {"\nThe console", kSectionStyle}, {"\n#no", kBodyStyle}}));
 }
 
 TEST(RenderInstructions, OddNumberOfQuotesLeavesTheLastSegmentBold) {
