@@ -1,115 +1,124 @@
 #include "shell/desktop/activity_menus.h"
 
+#include <QAction>
+#include <QCoreApplication>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <span>
 
+#include "training/activity_menu.h"
+
 namespace kovrel::desktop {
 namespace {
 
-struct MenuItem {
-  const char* caption;
-  const char* key;
-};
-
-/// A group of the Labs menu: a sub-menu, or items straight in the Labs menu when `submenu` is null.
-struct LabGroup {
-  const char* submenu;
-  std::span<const MenuItem> items;
-};
-
-constexpr MenuItem kAboutLabs[] = {{"About The Labs", "aboutTheLabs"}};
-constexpr MenuItem kStartingUp[] = {{"Router StartUp", "routerStartUp"},
-                                    {"Router Modes", "routerModes"}};
-constexpr MenuItem kHelpAndEditing[] = {{"System Help Commands", "systemHelpCommands"},
-                                        {"Terminal History", "terminalHistory"},
-                                        {"Enhanced Editing", "enhancedEditing"},
-                                        {"Router Status", "routerStatus"}};
-constexpr MenuItem kBanners[] = {
-    {"MOTD Banner", "motdBanner"}, {"EXEC Banner", "execBanner"}, {"Login Banner", "loginBanner"}};
-constexpr MenuItem kLines[] = {{"Console Configuration", "consoleConfiguration"},
-                               {"Auxiliary Configuration", "auxiliaryConfiguration"},
-                               {"Virtual Terminal Configuration", "virtualTerminalConfiguration"}};
-constexpr MenuItem kPasswords[] = {{"Setting Hostname", "settingHostname"},
-                                   {"Managing Passwords", "managingPasswords"}};
-constexpr MenuItem kInterfaces[] = {
-    {"Configuring Serial Interface", "configuringSerialInterface"},
-    {"Configuring Ethernet Interface", "configuringEthernetInterface"},
-    {"Viewing Interface Status", "viewingInterfaceStatus"}};
-constexpr MenuItem kConfigurationManagement[] = {
-    {"Viewing Configuration", "viewingConfiguration"},
-    {"Saving/Loading Configuration", "savingLoadingConfiguration"},
-    {"Loading Configuration From TFTP Server", "loadingConfigurationFromTFTPServer"}};
-constexpr MenuItem kNames[] = {{"Domain Configuration", "domainConfiguration"},
-                               {"Host Name Mapping", "hostNameMapping"},
-                               {"Name Server And Http Server", "nameServerAndHttpServer"}};
-constexpr MenuItem kRouting[] = {{"RIP Routing", "ripRouting"},
-                                 {"IGRP Routing", "igrpRouting"},
-                                 {"Managing IP Routing", "managingIPRouting"}};
-constexpr MenuItem kCdp[] = {{"Configuring CDP Timers", "configuringCDPTimers"},
-                             {"Viewing CDP Information", "viewingCDPInformation"},
-                             {"Enabling/Disabling CDP", "enablingDisablingCDP"}};
-constexpr MenuItem kConnectivity[] = {{"Testing Connectivity", "testingConnectivity"}};
-constexpr MenuItem kAcl[] = {{"Defining ACL", "definingACL"},
-                             {"Applying ACL", "applyingACL"},
-                             {"Removing ACL", "removingACL"}};
-
-constexpr LabGroup kLabGroups[] = {
-    {nullptr, kAboutLabs},
-    {"Starting Up", kStartingUp},
-    {"Help And Editing", kHelpAndEditing},
-    {"Configuring Banners", kBanners},
-    {"Line Configuration", kLines},
-    {"Passwords And Identification", kPasswords},
-    {"Configuring Interfaces", kInterfaces},
-    {"Configuration Management", kConfigurationManagement},
-    {"Domain, Hosts And Servers", kNames},
-    {"Routing Protocols", kRouting},
-    {"Managing CDP", kCdp},
-    {nullptr, kConnectivity},
-    {"Managing ACL", kAcl},
-};
-
-constexpr MenuItem kTests[] = {{"Test 1: Router Setup", "test1"},
-                               {"Test 2: Router Setup", "test2"},
-                               {"Test 3: Network Configuration", "test3"}};
-
 using KeyHandler = std::function<void(const std::string&)>;
 
-void addItems(QMenu* menu, std::span<const MenuItem> items, const KeyHandler& handler) {
-  for (const MenuItem& item : items) {
-    const std::string key = item.key;
-    menu->addAction(QString::fromLatin1(item.caption), menu, [handler, key] { handler(key); });
+QString tr(const char* text) { return QCoreApplication::translate("kovrel::desktop::Menus", text); }
+
+QString fromView(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QAction* addItem(QMenu* menu, QString& taken, const QString& caption, const QString& tip,
+                 const std::function<void()>& handler) {
+  QAction* action = menu->addAction(withMnemonic(caption, taken));
+  action->setStatusTip(tip);
+  QObject::connect(action, &QAction::triggered, menu, [handler] { handler(); });
+  return action;
+}
+
+// The items of one activity list; the labs go into a sub-menu per topic, in table order.
+void addActivities(QMenu* menu, std::span<const ActivityMenuItem> items, const QString& tip,
+                   const KeyHandler& handler, QList<QAction*>& engineActions) {
+  QString taken;
+  QMap<QString, QPair<QMenu*, QString>> groups;
+  for (const ActivityMenuItem& item : items) {
+    QMenu* target = menu;
+    QString* targetTaken = &taken;
+    const QString group = fromView(item.group);
+    if (group != menu->title().remove(QLatin1Char('&'))) {
+      auto found = groups.find(group);
+      if (found == groups.end()) {
+        found = groups.insert(group, {menu->addMenu(withMnemonic(group, taken)), QString()});
+      }
+      target = found->first;
+      targetTaken = &found->second;
+    }
+    const std::string key(item.key);
+    engineActions.append(addItem(target, *targetTaken, fromView(item.caption),
+                                 tip.arg(fromView(item.caption)),
+                                 [handler, key] { handler(key); }));
   }
 }
 
-void addAction(QMenu* menu, const char* caption, const std::function<void()>& handler) {
-  menu->addAction(QString::fromLatin1(caption), menu, [handler] { handler(); });
+QMenu* addMenu(QMenuBar* bar, QString& taken, const QString& title) {
+  return bar->addMenu(withMnemonic(title, taken));
 }
 
 }  // namespace
 
-void buildActivityMenus(QMenuBar* bar, const MenuHandlers& handlers, QMenu* view) {
-  QMenu* labs = bar->addMenu(QStringLiteral("Labs"));
-  for (const LabGroup& group : kLabGroups) {
-    QMenu* target = group.submenu ? labs->addMenu(QString::fromLatin1(group.submenu)) : labs;
-    addItems(target, group.items, handlers.lab);
+QString withMnemonic(const QString& caption, QString& taken) {
+  QString shown = caption;
+  shown.replace(QLatin1Char('&'), QLatin1String("&&"));
+  for (qsizetype i = 0; i < shown.size(); ++i) {
+    const QChar letter = shown.at(i).toLower();
+    if (!letter.isLetterOrNumber() || taken.contains(letter)) continue;
+    taken.append(letter);
+    return shown.insert(i, QLatin1Char('&'));
   }
-  addItems(bar->addMenu(QStringLiteral("Tests")), kTests, handlers.test);
-  addAction(bar->addMenu(QStringLiteral("Flash Cards")), "Load Flash Cards", handlers.flashCards);
+  return shown;
+}
 
-  QMenu* troubleshooting = bar->addMenu(QStringLiteral("Troubleshooting"));
-  for (int scenario = 1; scenario <= 6; ++scenario) {
-    const std::string key = "troubleshooting" + std::to_string(scenario);
-    troubleshooting->addAction(QStringLiteral("Troubleshooting %1").arg(scenario), troubleshooting,
-                               [handler = handlers.troubleshooting, key] { handler(key); });
-  }
+QList<QAction*> buildMenuBar(QMenuBar* bar, const MenuHandlers& handlers, QMenu* view) {
+  QList<QAction*> engineActions;
+  QString titles = QStringLiteral("v");  // the View menu's own mnemonic
+
+  QMenu* program = addMenu(bar, titles, tr("Program"));
+  QString programTaken;
+  addItem(program, programTaken, tr("Save Session As..."),
+          tr("Save the console's text as a text file"), handlers.saveSession)
+      ->setShortcut(QKeySequence::SaveAs);
+  program->addSeparator();
+  QAction* quit =
+      addItem(program, programTaken, tr("Quit"), tr("Quit the simulator"), handlers.quit);
+  quit->setShortcuts({QKeySequence::Quit, QKeySequence(tr("Ctrl+Q"))});
+  quit->setMenuRole(QAction::QuitRole);
+
+  addActivities(addMenu(bar, titles, tr("Labs")), labMenu(), tr("Start the lab \"%1\""),
+                handlers.lab, engineActions);
+  addActivities(addMenu(bar, titles, tr("Tests")), testMenu(),
+                tr("Start the graded test \"%1\"; Show Answer/ Submit grades it"), handlers.test,
+                engineActions);
+  addActivities(addMenu(bar, titles, tr("Troubleshooting")), troubleshootingMenu(),
+                tr("Start the troubleshooting scenario \"%1\""), handlers.troubleshooting,
+                engineActions);
+  QMenu* cards = addMenu(bar, titles, tr("Flash Cards"));
+  QString cardsTaken;
+  engineActions.append(addItem(cards, cardsTaken, tr("Load Flash Cards"),
+                               tr("Study the flash cards"), handlers.flashCards));
   bar->addMenu(view);
 
-  QMenu* help = bar->addMenu(QStringLiteral("Help"));
-  addAction(help, "About Us", handlers.about);
-  addAction(help, "Study Plan", handlers.studyPlan);
-  addAction(help, "Disclaimer && Terms Of Use", handlers.disclaimer);
+  QMenu* help = addMenu(bar, titles, tr("Help"));
+  QString helpTaken;
+  QAction* search =
+      addItem(help, helpTaken, tr("Search..."),
+              tr("Find labs, tests, scenarios and flash-card topics"), handlers.search);
+  search->setShortcut(QKeySequence(tr("Ctrl+K")));
+  engineActions.append(search);
+  QAction* reference =
+      addItem(help, helpTaken, tr("Command Reference"),
+              tr("Every command of every mode with its help text"), handlers.commandReference);
+  reference->setShortcut(QKeySequence::HelpContents);
+  engineActions.append(reference);
+  help->addSeparator();
+  engineActions.append(addItem(help, helpTaken, tr("Study Plan"),
+                               tr("Show the suggested order of study"), handlers.studyPlan));
+  engineActions.append(addItem(help, helpTaken, tr("Disclaimer & Terms Of Use"),
+                               tr("Show the disclaimer and terms of use"), handlers.disclaimer));
+  addItem(help, helpTaken, tr("About Us"), tr("About the simulator and this system"),
+          handlers.about);
+  return engineActions;
 }
 
 }  // namespace kovrel::desktop

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QList>
+#include <QString>
 #include <functional>
 #include <string>
 
+class QAction;
 class QMenu;
 class QMenuBar;
 
@@ -15,13 +18,24 @@ struct MenuHandlers {
   std::function<void(const std::string& testName)> test;
   std::function<void(const std::string& name)> troubleshooting;
   std::function<void()> flashCards;
+  std::function<void()> saveSession;
+  std::function<void()> quit;
+  std::function<void()> search;
+  std::function<void()> commandReference;
   std::function<void()> about;
   std::function<void()> studyPlan;
   std::function<void()> disclaimer;
 };
 
-/// Fills the menu bar: Labs with its sub-menus, Tests, Flash Cards, Troubleshooting, then `view`,
-/// then Help.
-void buildActivityMenus(QMenuBar* bar, const MenuHandlers& handlers, QMenu* view);
+/// The caption with a keyboard mnemonic: "&" before its first letter that no caption in `taken`
+/// has claimed (which the letter then joins), or none when every letter is taken. An "&" of the
+/// caption itself is doubled, so that it shows as written.
+QString withMnemonic(const QString& caption, QString& taken);
+
+/// Fills the menu bar: Program, Labs (sub-menus by topic), Tests, Troubleshooting, Flash Cards,
+/// `view`, Help, every title and item with a mnemonic. The activities come from the engine's
+/// activity table. Returns the actions that run something in the engine, which must be disabled
+/// while it is busy.
+QList<QAction*> buildMenuBar(QMenuBar* bar, const MenuHandlers& handlers, QMenu* view);
 
 }  // namespace kovrel::desktop

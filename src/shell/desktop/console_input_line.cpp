@@ -1,25 +1,12 @@
 #include "shell/desktop/console_input_line.h"
 
-#include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QPainter>
 
 namespace kovrel::desktop {
 namespace {
 
 constexpr int kMargin = 4;
-
-bool isCopy(const QKeyEvent& event) {
-  return event.modifiers() == (Qt::ControlModifier | Qt::ShiftModifier) && event.key() == Qt::Key_C;
-}
-
-bool isPaste(const QKeyEvent& event) {
-  const bool ctrlShiftV =
-      event.modifiers() == (Qt::ControlModifier | Qt::ShiftModifier) && event.key() == Qt::Key_V;
-  const bool shiftInsert = event.modifiers() == Qt::ShiftModifier && event.key() == Qt::Key_Insert;
-  return ctrlShiftV || shiftInsert;
-}
 
 }  // namespace
 
@@ -68,30 +55,16 @@ void ConsoleInputLine::paintEvent(QPaintEvent*) {
 }
 
 void ConsoleInputLine::keyPressEvent(QKeyEvent* event) {
-  if (isCopy(*event)) {
-    emit copyRequested();
-  } else if (isPaste(*event)) {
-    emit pasteRequested();
-  } else if (const std::optional<ConsoleKey> key = consoleKeyFor(*event)) {
+  if (const std::optional<ConsoleKey> key = consoleKeyFor(*event)) {
     emit keyPressed(*key);
+    event->accept();
   } else {
     QWidget::keyPressEvent(event);
-    return;
   }
-  event->accept();
 }
 
 void ConsoleInputLine::keyReleaseEvent(QKeyEvent* event) {
   if (const int code = releasedKeyCode(*event)) emit keyReleased(code);
-}
-
-void ConsoleInputLine::contextMenuEvent(QContextMenuEvent* event) {
-  QMenu menu(this);
-  connect(menu.addAction(tr("Copy\tCtrl+Shift+C")), &QAction::triggered, this,
-          &ConsoleInputLine::copyRequested);
-  connect(menu.addAction(tr("Paste\tCtrl+Shift+V")), &QAction::triggered, this,
-          &ConsoleInputLine::pasteRequested);
-  menu.exec(event->globalPos());
 }
 
 void ConsoleInputLine::focusInEvent(QFocusEvent* event) {

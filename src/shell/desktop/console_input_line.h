@@ -27,14 +27,11 @@ class ConsoleInputLine : public QWidget {
  signals:
   void keyPressed(kovrel::desktop::ConsoleKey key);
   void keyReleased(int keyCode);
-  void copyRequested();
-  void pasteRequested();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
-  void contextMenuEvent(QContextMenuEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   // Tab belongs to the router (completion), not to the window's focus chain.

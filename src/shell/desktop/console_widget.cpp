@@ -25,12 +25,24 @@ QString paneText(const std::string& text) {
 ConsoleWidget::ConsoleWidget(QWidget* parent)
     : QWidget(parent), output_(new QPlainTextEdit(this)), input_(new ConsoleInputLine(this)) {
   output_->setReadOnly(true);
+  // The router's columns stay as it wrote them; a narrow window scrolls sideways instead, so that
+  // every line of a page is one line of the pane and a page always fits.
+  output_->setLineWrapMode(QPlainTextEdit::NoWrap);
   output_->setUndoRedoEnabled(false);
   output_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   output_->setFocusPolicy(Qt::ClickFocus);
   output_->setContextMenuPolicy(Qt::CustomContextMenu);
   output_->viewport()->installEventFilter(this);
-  connect(output_, &QWidget::customContextMenuRequested, this, &ConsoleWidget::showOutputMenu);
+  connect(output_, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& position) { showMenu(output_, position); });
+  input_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(input_, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& position) { showMenu(input_, position); });
+
+  output_->setAccessibleName(tr("Console output"));
+  output_->setAccessibleDescription(tr("What the router has written; select text to copy it"));
+  input_->setAccessibleName(tr("Console input"));
+  input_->setAccessibleDescription(tr("The prompt and the command being typed"));
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -42,8 +54,31 @@ ConsoleWidget::ConsoleWidget(QWidget* parent)
 
   connect(input_, &ConsoleInputLine::keyPressed, this, &ConsoleWidget::keyPressed);
   connect(input_, &ConsoleInputLine::keyReleased, this, &ConsoleWidget::keyReleased);
-  connect(input_, &ConsoleInputLine::copyRequested, this, &ConsoleWidget::copySelection);
-  connect(input_, &ConsoleInputLine::pasteRequested, this, &ConsoleWidget::paste);
+  createActions();
+}
+
+// Ctrl+C and Ctrl+V belong to the router, so copy and paste take the terminal's Shift forms; the
+// shortcuts work anywhere in the console.
+void ConsoleWidget::createActions() {
+  copy_ = new QAction(tr("&Copy"), this);
+  copy_->setShortcut(QKeySequence(tr("Ctrl+Shift+C")));
+  copy_->setStatusTip(tr("Copy the text selected in the console"));
+  connect(copy_, &QAction::triggered, output_, &QPlainTextEdit::copy);
+  paste_ = new QAction(tr("&Paste"), this);
+  paste_->setShortcuts({QKeySequence(tr("Ctrl+Shift+V")), QKeySequence(tr("Shift+Ins"))});
+  paste_->setStatusTip(tr("Type the clipboard's text into the console"));
+  connect(paste_, &QAction::triggered, this, &ConsoleWidget::paste);
+  selectAll_ = new QAction(tr("Select &All"), this);
+  selectAll_->setStatusTip(tr("Select the console's whole output"));
+  connect(selectAll_, &QAction::triggered, output_, &QPlainTextEdit::selectAll);
+  for (QAction* action : {copy_, paste_, selectAll_}) {
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(action);
+  }
+}
+
+QString ConsoleWidget::transcript() const {
+  return output_->toPlainText() + input_->text() + QLatin1Char('\n');
 }
 
 void ConsoleWidget::outputAppended(const std::string& text, bool emphasised) {
@@ -72,7 +107,8 @@ void ConsoleWidget::refresh() {
 int ConsoleWidget::pageLength() const {
   const double lineHeight = output_->fontMetrics().lineSpacing();
   const double height = output_->viewport()->height();
-  return std::max(1, static_cast<int>(std::lround(height / lineHeight)));
+  // Only whole lines count: a page must never push its first line out of sight.
+  return std::max(1, static_cast<int>(std::floor(height / lineHeight)));
 }
 
 void ConsoleWidget::setFontPointSize(double points) {
@@ -81,8 +117,9 @@ void ConsoleWidget::setFontPointSize(double points) {
   output_->setFont(font);
   input_->setFont(font);
   input_->updateGeometry();
-  // Room for the router's 80 columns and a few lines, whatever the zoom.
-  output_->setMinimumSize(QFontMetrics(font).averageCharWidth() * 82,
+  // Room for half the router's 80 columns and a few lines, whatever the zoom, so that the window
+  // still fits a screen of 800 by 600 pixels.
+  output_->setMinimumSize(QFontMetrics(font).averageCharWidth() * 40,
                           QFontMetrics(font).lineSpacing() * 4);
 }
 
@@ -112,23 +149,17 @@ bool ConsoleWidget::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void ConsoleWidget::copySelection() { output_->copy(); }
-
 void ConsoleWidget::paste() {
   const QString text = QApplication::clipboard()->text();
   if (!text.isEmpty()) emit pasteRequested(text);
 }
 
-void ConsoleWidget::showOutputMenu(const QPoint& position) {
+void ConsoleWidget::showMenu(QWidget* over, const QPoint& position) {
+  copy_->setEnabled(output_->textCursor().hasSelection());
   QMenu menu(this);
-  QAction* copy = menu.addAction(tr("Copy\tCtrl+Shift+C"));
-  copy->setEnabled(output_->textCursor().hasSelection());
-  connect(copy, &QAction::triggered, this, &ConsoleWidget::copySelection);
-  connect(menu.addAction(tr("Paste\tCtrl+Shift+V")), &QAction::triggered, this,
-          &ConsoleWidget::paste);
-  connect(menu.addAction(tr("Select All")), &QAction::triggered, output_,
-          &QPlainTextEdit::selectAll);
-  menu.exec(output_->mapToGlobal(position));
+  menu.addActions({copy_, paste_, selectAll_});
+  menu.exec(over->mapToGlobal(position));
+  copy_->setEnabled(true);
   input_->setFocus(Qt::PopupFocusReason);
 }
 

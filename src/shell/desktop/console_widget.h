@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAction>
 #include <QPlainTextEdit>
 #include <QWidget>
 
@@ -31,6 +32,11 @@ class ConsoleWidget : public QWidget, public ConsoleView {
 
   QPlainTextEdit* output() const { return output_; }
   ConsoleInputLine* input() const { return input_; }
+  /// The whole session as text: the output, then the input line.
+  QString transcript() const;
+  QAction* copyAction() const { return copy_; }
+  /// Disabled while the engine is busy: a paste is typed into the router.
+  QAction* pasteAction() const { return paste_; }
 
  signals:
   void keyPressed(kovrel::desktop::ConsoleKey key);
@@ -43,13 +49,16 @@ class ConsoleWidget : public QWidget, public ConsoleView {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void copySelection();
+  void createActions();
   void paste();
-  void showOutputMenu(const QPoint& position);
+  void showMenu(QWidget* over, const QPoint& position);
   void scrollToEnd();
 
   QPlainTextEdit* output_;
   ConsoleInputLine* input_;
+  QAction* copy_ = nullptr;
+  QAction* paste_ = nullptr;
+  QAction* selectAll_ = nullptr;
   int pageLength_ = 0;
 };
 

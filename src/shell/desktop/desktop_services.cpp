@@ -9,6 +9,7 @@ namespace kovrel::desktop {
 
 void WindowPauser::pause(int milliseconds) {
   if (instant_ || milliseconds <= 0) return;
+  if (waitListener_) waitListener_();
   QEventLoop loop;
   QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
   // Keys typed meanwhile wait in the queue, as they would in the router's own buffer.
@@ -41,6 +42,14 @@ void WindowMessageBox::show(const std::string& text) {
   lastMessage_ = QString::fromStdString(text);
   if (!modal_) return;
   QMessageBox::information(parent_, QCoreApplication::applicationName(), lastMessage_);
+}
+
+bool WindowMessageBox::confirm(const QString& question) {
+  lastMessage_ = question;
+  if (!modal_) return testAnswer_;
+  return QMessageBox::question(parent_, QCoreApplication::applicationName(), question,
+                               QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) == QMessageBox::Yes;
 }
 
 }  // namespace kovrel::desktop

@@ -22,9 +22,12 @@ class WindowPauser : public Pauser {
   void pause(int milliseconds) override;
   void setInstant(bool instant) { instant_ = instant; }
   bool instant() const { return instant_; }
+  /// Told before the window's event loop runs for a pause.
+  void setWaitListener(std::function<void()> listener) { waitListener_ = std::move(listener); }
 
  private:
   bool instant_ = false;
+  std::function<void()> waitListener_;
 };
 
 /// The " --More--" wait: a local event loop that ends on the next key the console hands it. While
@@ -48,17 +51,22 @@ class WindowKeyWaiter : public KeyWaiter {
   std::function<void(bool)> waitListener_;
 };
 
-/// Message boxes over the main window. Tests turn the modal box off and read the last message.
+/// Message boxes and yes/no questions over the main window. Tests turn the modal boxes off, read
+/// the last message and choose the answer every question gets.
 class WindowMessageBox : public MessageBox {
  public:
   explicit WindowMessageBox(QWidget* parent) : parent_(parent) {}
   void show(const std::string& text) override;
+  /// Asks the student; true for Yes. Without the modal box the answer set for tests is given.
+  bool confirm(const QString& question);
   void setModal(bool modal) { modal_ = modal; }
+  void setTestAnswer(bool yes) { testAnswer_ = yes; }
   const QString& lastMessage() const { return lastMessage_; }
 
  private:
   QPointer<QWidget> parent_;
   bool modal_ = true;
+  bool testAnswer_ = true;
   QString lastMessage_;
 };
 

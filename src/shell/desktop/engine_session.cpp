@@ -1,7 +1,5 @@
 #include "shell/desktop/engine_session.h"
 
-#include <QApplication>
-
 #include "base/error_log.h"
 #include "console/keyboard.h"
 
@@ -27,36 +25,41 @@ EngineSession::EngineSession(ConsoleView& view, QWidget* messageParent,
     : messageBox_(messageParent),
       random_(folders.seed),
       errorLog_(folders.applicationFolder, folders.stateFolder),
-      sim_(Services{view, pauser_, keyWaiter_, messageBox_, clock_, random_, errorLog_}) {}
-
-EngineSession::BusyScope::BusyScope(EngineSession& session) : session_(session) {
-  if (session_.depth_++ == 0 && session_.typingListener_) session_.typingListener_(false);
+      sim_(Services{view, pauser_, keyWaiter_, messageBox_, clock_, random_, errorLog_}) {
+  pauser_.setWaitListener([this] { startWaiting(); });
+  keyWaiter_.setWaitListener([this](bool waiting) {
+    if (waiting) startWaiting();
+    emit keyWaitChanged(waiting);
+  });
 }
 
-EngineSession::BusyScope::~BusyScope() {
-  if (--session_.depth_ == 0 && session_.typingListener_) session_.typingListener_(true);
+void EngineSession::startWaiting() {
+  if (busy_) return;
+  busy_ = true;
+  emit busyChanged(true);
 }
 
-void EngineSession::setListeners(std::function<void(bool accepted)> typing,
-                                 std::function<void(bool waiting)> waiting) {
-  typingListener_ = std::move(typing);
-  keyWaiter_.setWaitListener(std::move(waiting));
+EngineSession::RunningScope::RunningScope(EngineSession& session) : session_(session) {
+  ++session_.depth_;
+}
+
+EngineSession::RunningScope::~RunningScope() {
+  if (--session_.depth_ > 0 || !session_.busy_) return;
+  session_.busy_ = false;
+  emit session_.busyChanged(false);
 }
 
 bool EngineSession::run(const std::function<void()>& command) {
-  if (busy()) {
-    QApplication::beep();
-    return false;
-  }
-  BusyScope scope(*this);
+  if (running()) return false;
+  RunningScope scope(*this);
   trapped(sim_, "menuCommand", command);
   return true;
 }
 
 void EngineSession::pressKey(const ConsoleKey& pressed) {
   if (keyWaiter_.answer(pagingKey(pressed.keyCode, pressed.ctrl, pressed.character))) return;
-  if (busy()) return;
-  BusyScope scope(*this);
+  if (running()) return;
+  RunningScope scope(*this);
   if (pressed.keyCode == key::kEscape) {
     // Esc stays held until its key-up, so that a letter typed meanwhile moves by words.
     trapped(sim_, "keyPress", [&] {
@@ -70,13 +73,13 @@ void EngineSession::pressKey(const ConsoleKey& pressed) {
 
 void EngineSession::releaseKey(int keyCode) {
   // Every other key came up already as part of its press.
-  if (keyCode != key::kEscape || busy()) return;
+  if (keyCode != key::kEscape || running()) return;
   trapped(sim_, "keyUp", [&] { keyUp(sim_, keyCode); });
 }
 
 void EngineSession::paste(const QString& text) {
-  if (busy()) return;
-  BusyScope scope(*this);
+  if (running()) return;
+  RunningScope scope(*this);
   keyWaiter_.setPasting(true);
   typeText(sim_, pastedKeys(text));
   keyWaiter_.setPasting(false);

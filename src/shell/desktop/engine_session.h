@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <cstdint>
 #include <filesystem>
@@ -22,20 +23,29 @@ struct SessionFolders {
 };
 
 /// The engine as the windows use it: the simulator with the services a window gives it, and the
-/// one door through which keys, pastes and menu commands reach it. While the engine is busy (a
-/// pause, a " --More--" wait) nothing else starts; a key then answers the wait.
-class EngineSession {
+/// one door through which keys, pastes and menu commands reach it. While a command runs nothing
+/// else starts; a key then answers the wait.
+///
+/// `busy` is true while a running command holds the engine in a wait the window's event loop
+/// serves (a pause, " --More--", a ping's replies): windows disable what the engine cannot take
+/// until `busyChanged(false)`. A command that never waits never turns it on.
+class EngineSession : public QObject {
+  Q_OBJECT
+  Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
+
  public:
   EngineSession(ConsoleView& view, QWidget* messageParent, const SessionFolders& folders);
 
   Simulator& simulator() { return sim_; }
   WindowPauser& pauser() { return pauser_; }
   WindowMessageBox& messageBox() { return messageBox_; }
-  bool busy() const { return depth_ > 0; }
+  /// A command or key is being handled (nested waits included); anything else is refused.
+  bool running() const { return depth_ > 0; }
+  bool busy() const { return busy_; }
   bool waitingForKey() const { return keyWaiter_.waiting(); }
 
-  /// Runs a menu or button command, trapping any failure, unless the engine is busy; false when
-  /// it was refused.
+  /// Runs a menu or button command, trapping any failure, unless a command is running; false
+  /// when it was refused.
   bool run(const std::function<void()>& command);
 
   void pressKey(const ConsoleKey& pressed);
@@ -45,11 +55,11 @@ class EngineSession {
   void setPageLength(int lines) { sim_.state.console.pageLength = lines; }
   /// The window is closing: an open " --More--" ends and no pause holds the program up.
   void abandonWaits();
-  /// `typing` is told whether the console takes keys: not while the router works (a command, a
-  /// pause, a paged display), again when the prompt is back. `waiting` is told when a
-  /// " --More--" wait for one key starts (true) and ends (false).
-  void setListeners(std::function<void(bool accepted)> typing,
-                    std::function<void(bool waiting)> waiting);
+
+ signals:
+  void busyChanged(bool busy);
+  /// A " --More--" wait for one key starts (true) or ends (false).
+  void keyWaitChanged(bool waiting);
 
  private:
   WindowPauser pauser_;
@@ -60,15 +70,17 @@ class EngineSession {
   FileErrorLog errorLog_;
   Simulator sim_;
   int depth_ = 0;
-  std::function<void(bool)> typingListener_;
+  bool busy_ = false;
 
-  /// Marks the engine busy for as long as one command or key runs, nested waits included.
-  class BusyScope {
+  void startWaiting();
+
+  /// Marks a command running for as long as it (or a key) is handled, nested waits included.
+  class RunningScope {
    public:
-    explicit BusyScope(EngineSession& session);
-    ~BusyScope();
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
+    explicit RunningScope(EngineSession& session);
+    ~RunningScope();
+    RunningScope(const RunningScope&) = delete;
+    RunningScope& operator=(const RunningScope&) = delete;
 
    private:
     EngineSession& session_;

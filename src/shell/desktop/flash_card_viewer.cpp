@@ -54,6 +54,13 @@ FlashCardViewer::FlashCardViewer(QWidget* parent)
   layout->addWidget(answer_, 1);
   layout->addLayout(buttons);
 
+  question_->setAccessibleName(tr("Flash card question"));
+  answer_->setAccessibleName(tr("Flash card answer"));
+  answer_->setAccessibleDescription(tr("Empty until Show Answer is chosen"));
+  back_->setAccessibleDescription(tr("The previous card"));
+  forward_->setAccessibleDescription(tr("The next card"));
+  showAnswer_->setAccessibleDescription(tr("Reveal the answer of this card"));
+
   connect(back_, &QPushButton::clicked, this, &FlashCardViewer::backClicked);
   connect(forward_, &QPushButton::clicked, this, &FlashCardViewer::forwardClicked);
   connect(showAnswer_, &QPushButton::clicked, this, &FlashCardViewer::showAnswerClicked);

@@ -32,7 +32,8 @@ std::optional<ConsoleKey> consoleKeyFor(const QKeyEvent& event) {
   const int qtKey = event.key();
   const bool ctrl = event.modifiers().testFlag(Qt::ControlModifier);
   if (ctrl) {
-    if (!isLetterKey(qtKey)) return std::nullopt;
+    // Ctrl with Shift belongs to the window (copy and paste), even while its action is off.
+    if (!isLetterKey(qtKey) || event.modifiers().testFlag(Qt::ShiftModifier)) return std::nullopt;
     return ConsoleKey{qtKey - Qt::Key_A + 'A', true, 0};
   }
   for (const auto& [named, consoleKey] : kNamedKeys) {

@@ -17,7 +17,7 @@ struct ConsoleKey {
 };
 
 /// The console key of a Qt key press; nothing for keys the router has no use for (Shift alone,
-/// function keys, Ctrl with anything but a letter, characters outside ASCII).
+/// function keys, Ctrl with anything but a letter or with Shift, characters outside ASCII).
 std::optional<ConsoleKey> consoleKeyFor(const QKeyEvent& event);
 
 /// The key code of a released key, or 0 when the console does not care.

@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QStyleFactory>
 #include <QWindow>
 #include <cstdio>
 #include <optional>
@@ -11,6 +10,7 @@
 #include "base/program_version.h"
 #include "base/standard_services.h"
 #include "shell/desktop/command_line.h"
+#include "shell/desktop/desktop_style.h"
 #include "shell/desktop/main_window.h"
 
 namespace {
@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(
       QString::fromStdString(std::string(kovrel::programVersion())));
   QApplication::setDesktopFileName(QStringLiteral("org.kovrel.Kovrel"));
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  kovrel::desktop::installDesktopStyle();
 
   kovrel::desktop::MainWindow window(foldersOf(options.dataFolder));
   window.show();

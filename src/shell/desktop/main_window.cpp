@@ -1,19 +1,19 @@
 #include "shell/desktop/main_window.h"
 
-#include <QCloseEvent>
+#include <QCommandLinkButton>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QIcon>
-#include <QMenuBar>
 #include <QScreen>
 #include <QStackedWidget>
-#include <QSvgWidget>
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QVBoxLayout>
 
 #include "base/error_log.h"
 #include "console/session.h"
 #include "network/topology_diagram.h"
 #include "shell/desktop/about_box.h"
-#include "shell/desktop/activity_menus.h"
 #include "shell/desktop/console_widget.h"
 #include "shell/desktop/flash_card_viewer.h"
 #include "shell/desktop/picture_viewer.h"
@@ -21,6 +21,7 @@
 #include "shell/desktop/side_panel.h"
 #include "shell/desktop/topology_window.h"
 #include "shell/desktop/view_settings.h"
+#include "training/activity_menu.h"
 #include "training/flash_cards.h"
 #include "training/grading.h"
 #include "training/information.h"
@@ -39,7 +40,7 @@ QString pictureFile(const SessionFolders& folders, const char* name) {
 
 MainWindow::MainWindow(const SessionFolders& folders, QWidget* parent)
     : QMainWindow(parent), folders_(folders) {
-  setWindowTitle(QStringLiteral("Kovrel Router Simulator"));
+  setWindowTitle(tr("Kovrel Router Simulator"));
   const QString icon = pictureFile(folders_, "kovrel-icon.svg");
   if (QFileInfo::exists(icon)) setWindowIcon(QIcon(icon));
   view_ = new ViewSettings(this);
@@ -47,23 +48,23 @@ MainWindow::MainWindow(const SessionFolders& folders, QWidget* parent)
   picture_ = new PictureViewer(this);
   picture_->setWindowFlag(Qt::Window);
   picture_->setWindowTitle(tr("Network"));
+  informationBeside_ = new RichTextPane(this);
+  informationBeside_->setWindowFlag(Qt::Window);
+  informationBeside_->resize(620, 560);
+  informationBeside_->setAccessibleName(tr("Information"));
 
   engine_ = std::make_unique<EngineSession>(*topology_->console(), this, folders_);
   TrainingState& training = engine_->simulator().state.training;
   training.listener = this;
   training.panes = {topology_->instructions(), information_, report_};
   engine_->pauser().setInstant(view_->instant());
-  ConsoleWidget* console = topology_->console();
-  engine_->setListeners([console](bool accepted) { console->setTypingAccepted(accepted); },
-                        [console](bool waiting) { console->input()->setCaretShown(waiting); });
 
   buildMenus();
+  statusBar();
   connectConsole();
   connectPanels();
   applyZoom(view_->zoomFactor());
-  // Roomy on a large screen, and never taller or wider than a small laptop's.
-  const QSize available = screen()->availableGeometry().size() * 0.92;
-  resize(QSize(1120, 760).boundedTo(available));
+  restoreLayout();
 }
 
 MainWindow::~MainWindow() = default;
@@ -72,11 +73,13 @@ QWidget* MainWindow::buildCentre() {
   auto* centre = new QWidget(this);
   sidePanel_ = new SidePanel(pictureFile(folders_, "kovrel-logo.svg"), centre);
   stack_ = new QStackedWidget(centre);
-  information_ = new RichTextPane(stack_);
+  informationPage_ = buildInformationPage(stack_);
   topology_ = new TopologyWindow(stack_);
   report_ = new RichTextPane(stack_);
+  report_->setAccessibleName(tr("Test report"));
+  report_->setAccessibleDescription(tr("The graded tasks, the score and the model solution"));
   flashCards_ = new FlashCardViewer(stack_);
-  for (QWidget* window : {static_cast<QWidget*>(information_), static_cast<QWidget*>(topology_),
+  for (QWidget* window : {informationPage_, static_cast<QWidget*>(topology_),
                           static_cast<QWidget*>(report_), static_cast<QWidget*>(flashCards_)}) {
     stack_->addWidget(window);
   }
@@ -89,16 +92,23 @@ QWidget* MainWindow::buildCentre() {
   return centre;
 }
 
-void MainWindow::buildMenus() {
-  MenuHandlers handlers;
-  handlers.lab = [this](const std::string& key) { startLab(key); };
-  handlers.test = [this](const std::string& key) { startTest(key); };
-  handlers.troubleshooting = [this](const std::string& key) { startTroubleshooting(key); };
-  handlers.flashCards = [this] { openFlashCards(); };
-  handlers.about = [this] { showAbout(); };
-  handlers.studyPlan = [this] { openInformation("studyPlan"); };
-  handlers.disclaimer = [this] { openInformation("disclaimer"); };
-  buildActivityMenus(menuBar(), handlers, view_->buildMenu(this));
+QWidget* MainWindow::buildInformationPage(QWidget* parent) {
+  auto* page = new QWidget(parent);
+  information_ = new RichTextPane(page);
+  information_->setAccessibleName(tr("Information"));
+  const ActivityMenuItem first = labMenu().front();
+  startHere_ = new QCommandLinkButton(
+      tr("Start here"),
+      tr("The first lab, \"%1\", shows how the labs work")
+          .arg(QString::fromUtf8(first.caption.data(), first.caption.size())),
+      page);
+  connect(startHere_, &QCommandLinkButton::clicked, this,
+          [this, key = std::string(first.key)] { startLab(key); });
+  auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(information_, 1);
+  layout->addWidget(startHere_);
+  return page;
 }
 
 void MainWindow::connectConsole() {
@@ -106,7 +116,7 @@ void MainWindow::connectConsole() {
   connect(console, &ConsoleWidget::keyPressed, this, [this](ConsoleKey key) {
     engine_->pressKey(key);
     // The picture follows the configuration: a command has just run.
-    if (key.character == '\r' && !engine_->busy()) redrawPicture();
+    if (key.character == '\r' && !engine_->running()) redrawPicture();
   });
   connect(console, &ConsoleWidget::keyReleased, this,
           [this](int keyCode) { engine_->releaseKey(keyCode); });
@@ -153,7 +163,8 @@ void MainWindow::start() {
     kovrel::openInformation(sim, "welcomeText");
   });
   sidePanel_->reset();
-  showWindow(information_);
+  startHere_->show();
+  showWindow(informationPage_);
 }
 
 QWidget* MainWindow::currentWindow() const { return stack_->currentWidget(); }
@@ -164,6 +175,7 @@ void MainWindow::showWindow(QWidget* window) {
 }
 
 void MainWindow::activityStarted(const ActivityPanes& panes) {
+  gradedTestOpen_ = panes.showAnswerAndSubmit;
   if (panes.closeNetworkPicture) picture_->hide();
   topology_->setTwoRouters(panes.topology == TopologyPane::twoRouter);
   sidePanel_->reset();
@@ -203,9 +215,24 @@ void MainWindow::openFlashCards() {
 }
 
 void MainWindow::openInformation(const std::string& id) {
-  if (!engine_->run([this, id] { kovrel::openInformation(engine_->simulator(), id); })) return;
+  Simulator& sim = engine_->simulator();
+  if (sim.state.training.consoleOpen) {
+    // A scenario runs: the text opens beside it, and the scenario keeps its window and controls.
+    const bool shown = engine_->run([&sim, this, id] {
+      sim.state.training.panes.information = informationBeside_;
+      setText(sim, id);
+    });
+    sim.state.training.panes.information = information_;
+    if (!shown) return;
+    informationBeside_->setWindowTitle(informationBeside_->document()->firstBlock().text());
+    informationBeside_->show();
+    informationBeside_->raise();
+    return;
+  }
+  if (!engine_->run([this, &sim, id] { kovrel::openInformation(sim, id); })) return;
   sidePanel_->reset();
-  showWindow(information_);
+  startHere_->setVisible(id == "welcomeText");
+  showWindow(informationPage_);
 }
 
 void MainWindow::showAbout() {
@@ -225,24 +252,31 @@ void MainWindow::showInstructionsAndTerminal() {
 }
 
 void MainWindow::showNetwork() {
-  const bool opening = !picture_->isVisible();
-  picture_->show();
-  redrawPicture();
-  if (opening) {
-    // The whole picture when the screen has room for it, else as much as fits.
+  drawPicture();
+  if (!pictureSized_) {
+    // The drawing at its own size when the screen has room for it, else as large as fits.
     const QSize room = screen()->availableGeometry().size() * 0.9;
-    picture_->resize((picture_->picture()->size() + QSize(24, 24)).boundedTo(room));
+    QSize natural = picture_->naturalSize();
+    if (natural.width() > room.width() || natural.height() > room.height())
+      natural.scale(room, Qt::KeepAspectRatio);
+    picture_->resize(natural);
+    pictureSized_ = true;
   }
+  picture_->show();
   picture_->raise();
 }
 
 void MainWindow::showAnswer() {
   if (!engine_->run([this] { openTestReport(engine_->simulator()); })) return;
+  gradedTestOpen_ = false;
   showWindow(report_);
 }
 
 void MainWindow::redrawPicture() {
-  if (!picture_->isVisible()) return;
+  if (picture_->isVisible()) drawPicture();
+}
+
+void MainWindow::drawPicture() {
   const TopologyDiagram diagram = diagramFor(engine_->simulator());
   const DiagramPalette palette = view_->dark() ? DiagramPalette::dark : DiagramPalette::light;
   picture_->setWindowTitle(QString::fromStdString(diagram.title));
@@ -253,17 +287,11 @@ void MainWindow::applyZoom(double factor) {
   const double consolePoints = 11.0 * factor;
   topology_->console()->setFontPointSize(consolePoints);
   flashCards_->setFontPointSize(12.0 * factor);
-  for (RichTextPane* pane : {topology_->instructions(), information_, report_}) {
+  for (RichTextPane* pane :
+       {topology_->instructions(), information_, informationBeside_, report_}) {
     pane->setZoom(factor);
   }
   picture_->setZoom(factor);
-}
-
-void MainWindow::closeEvent(QCloseEvent* event) {
-  // Closing ends the program; nothing is saved, and no open wait may hold it.
-  engine_->abandonWaits();
-  picture_->close();
-  event->accept();
 }
 
 }  // namespace kovrel::desktop

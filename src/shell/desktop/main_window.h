@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
 #include <memory>
 #include <string>
@@ -7,12 +8,16 @@
 #include "base/activity_listener.h"
 #include "shell/desktop/engine_session.h"
 
+class QAction;
+class QCommandLinkButton;
 class QStackedWidget;
 
 namespace kovrel::desktop {
 
 class FlashCardViewer;
 class PictureViewer;
+class CommandReferenceWindow;
+class SearchDialog;
 class RichTextPane;
 class SidePanel;
 class TopologyWindow;
@@ -43,6 +48,15 @@ class MainWindow : public QMainWindow, public ActivityListener {
   void openFlashCards();
   void openInformation(const std::string& id);
   void showAbout();
+  /// The search box (Ctrl+K), its texts read from the lesson database the first time.
+  void openSearch();
+  /// The command reference, read from the lesson database the first time.
+  void openCommandReference();
+  /// Asks for a file and writes the console's text into it.
+  void saveSessionAs();
+  /// Writes the console's text (output, then the input line) as UTF-8; false, with a message to
+  /// the student, when the file cannot be written.
+  bool saveSessionTo(const QString& path);
 
   // The side panel's commands.
   void chooseStudyMode(bool learnMode);
@@ -54,34 +68,57 @@ class MainWindow : public QMainWindow, public ActivityListener {
   SidePanel* sidePanel() const { return sidePanel_; }
   TopologyWindow* topology() const { return topology_; }
   RichTextPane* information() const { return information_; }
+  /// The information window in the main window: the welcome text, with its "Start here" link.
+  QWidget* informationPage() const { return informationPage_; }
+  /// Information opened while a scenario runs: a window of its own, beside the scenario.
+  RichTextPane* informationBeside() const { return informationBeside_; }
+  QCommandLinkButton* startHere() const { return startHere_; }
   RichTextPane* report() const { return report_; }
   FlashCardViewer* flashCards() const { return flashCards_; }
   PictureViewer* picture() const { return picture_; }
+  SearchDialog* search() const { return search_; }
+  CommandReferenceWindow* commandReference() const { return commandReference_; }
   QWidget* currentWindow() const;
+  /// The menu actions that run something in the engine: disabled while it is busy.
+  const QList<QAction*>& engineActions() const { return engineActions_; }
+  /// A graded test is open and not yet submitted: quitting asks first.
+  bool gradedTestOpen() const { return gradedTestOpen_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
   QWidget* buildCentre();
+  QWidget* buildInformationPage(QWidget* parent);
   void buildMenus();
   void connectConsole();
   void connectPanels();
+  void setEngineBusy(bool busy);
+  void restoreLayout();
+  void saveLayout() const;
   void applyZoom(double factor);
   void redrawPicture();
-  void afterScenarioStart();
+  void drawPicture();
   void startActivity(const std::function<void()>& launcher);
   void showWindow(QWidget* window);
 
   SessionFolders folders_;
   SidePanel* sidePanel_ = nullptr;
   QStackedWidget* stack_ = nullptr;
+  QWidget* informationPage_ = nullptr;
   RichTextPane* information_ = nullptr;
+  RichTextPane* informationBeside_ = nullptr;
+  QCommandLinkButton* startHere_ = nullptr;
   TopologyWindow* topology_ = nullptr;
   RichTextPane* report_ = nullptr;
   FlashCardViewer* flashCards_ = nullptr;
   PictureViewer* picture_ = nullptr;
   ViewSettings* view_ = nullptr;
+  SearchDialog* search_ = nullptr;
+  CommandReferenceWindow* commandReference_ = nullptr;
+  QList<QAction*> engineActions_;
+  bool gradedTestOpen_ = false;
+  bool pictureSized_ = false;  // the network window has had its size: saved, or set once
   // Declared last, so that the engine goes before the windows it draws in.
   std::unique_ptr<EngineSession> engine_;
 };

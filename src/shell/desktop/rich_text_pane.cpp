@@ -8,10 +8,10 @@
 namespace kovrel::desktop {
 namespace {
 
-// Red that stays readable on the dark palette as well as on the light one.
-QColor redFor(const QPalette& palette) {
-  return palette.color(QPalette::Base).lightness() < 128 ? QColor(255, 110, 110)
-                                                         : QColor(255, 0, 0);
+// Grade colours that stay readable on the dark palette as well as on the light one.
+QColor gradeColour(TextColour, const QPalette& palette) {
+  const bool dark = palette.color(QPalette::Base).lightness() < 128;
+  return dark ? QColor(255, 110, 110) : QColor(200, 0, 0);
 }
 
 QTextCharFormat charFormat(const TextStyle& style, double zoom, const QPalette& palette) {
@@ -20,7 +20,8 @@ QTextCharFormat charFormat(const TextStyle& style, double zoom, const QPalette& 
   format.setFontWeight(style.bold ? QFont::Bold : QFont::Normal);
   format.setFontUnderline(style.underline);
   format.setFontItalic(style.italic);
-  if (style.colour == TextColour::red) format.setForeground(redFor(palette));
+  if (style.colour != TextColour::standard)
+    format.setForeground(gradeColour(style.colour, palette));
   return format;
 }
 

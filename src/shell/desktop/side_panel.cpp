@@ -22,6 +22,11 @@ SidePanel::SidePanel(const QString& logoFile, QWidget* parent)
   modes->addWidget(learnMode_);
   modes->addWidget(testMode_);
   learnMode_->setChecked(true);
+  learnMode_->setAccessibleDescription(tr("The instructions show every command"));
+  testMode_->setAccessibleDescription(tr("The instructions show the step headings only"));
+  showInstructions_->setAccessibleDescription(tr("Back to the instructions and the console"));
+  showNetwork_->setAccessibleDescription(tr("Open the picture of the network"));
+  showAnswer_->setAccessibleDescription(tr("Grade the test and show the model solution"));
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

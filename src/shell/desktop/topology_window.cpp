@@ -17,6 +17,8 @@ TopologyWindow::TopologyWindow(QWidget* parent)
       console_(new ConsoleWidget(this)),
       splitter_(new QSplitter(Qt::Vertical, this)) {
   instructions_->setFocusPolicy(Qt::ClickFocus);
+  instructions_->setAccessibleName(tr("Instructions"));
+  instructions_->setAccessibleDescription(tr("The task of the lab, test or scenario"));
   splitter_->addWidget(instructions_);
   splitter_->addWidget(console_);
   splitter_->setChildrenCollapsible(false);
@@ -36,6 +38,8 @@ QWidget* TopologyWindow::buildRouterBar() {
   routerLabel_ = new QLabel(tr("Router at the console:"), routerBar_);
   routerA_ = new QPushButton(tr("RouterA"), routerBar_);
   routerB_ = new QPushButton(tr("RouterB"), routerBar_);
+  routerA_->setAccessibleDescription(tr("Bring RouterA to the console"));
+  routerB_->setAccessibleDescription(tr("Bring RouterB to the console"));
   auto* layout = new QHBoxLayout(routerBar_);
   layout->setContentsMargins(0, 0, 0, 4);
   layout->addWidget(routerLabel_);
@@ -66,6 +70,11 @@ void TopologyWindow::setTwoRouters(bool twoRouters) {
 void TopologyWindow::setCurrentRouter(int router) {
   routerA_->setChecked(router == 0);
   routerB_->setChecked(router == 1);
+}
+
+void TopologyWindow::setRouterButtonsEnabled(bool enabled) {
+  routerA_->setEnabled(enabled);
+  routerB_->setEnabled(enabled);
 }
 
 }  // namespace kovrel::desktop

@@ -24,6 +24,8 @@ class TopologyWindow : public QWidget {
   bool twoRouters() const { return twoRouters_; }
   /// Marks the router at the console (0 RouterA, 1 RouterB).
   void setCurrentRouter(int router);
+  /// The router buttons are greyed while the engine is busy.
+  void setRouterButtonsEnabled(bool enabled);
 
   RichTextPane* instructions() const { return instructions_; }
   ConsoleWidget* console() const { return console_; }

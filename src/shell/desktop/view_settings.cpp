@@ -29,6 +29,13 @@ QPalette darkPalette() {
   palette.setColor(QPalette::Highlight, QColor(42, 130, 218));
   palette.setColor(QPalette::HighlightedText, Qt::white);
   palette.setColor(QPalette::Link, QColor(90, 170, 255));
+  // The shades Fusion draws frames, rims and bevels with.
+  palette.setColor(QPalette::Light, QColor(80, 80, 84));
+  palette.setColor(QPalette::Midlight, QColor(62, 62, 66));
+  palette.setColor(QPalette::Mid, QColor(140, 140, 146));
+  palette.setColor(QPalette::Dark, QColor(25, 25, 27));
+  palette.setColor(QPalette::Shadow, QColor(10, 10, 10));
+  palette.setColor(QPalette::PlaceholderText, QColor(150, 150, 150));
   for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
     palette.setColor(QPalette::Disabled, role, QColor(127, 127, 127));
   }
@@ -103,29 +110,36 @@ void ViewSettings::save() const {
 }
 
 QMenu* ViewSettings::buildMenu(QWidget* parent) {
-  auto* menu = new QMenu(tr("View"), parent);
-  QAction* zoomIn = menu->addAction(tr("Zoom In"), this, [this] { zoomBy(1); });
+  auto* menu = new QMenu(tr("&View"), parent);
+  QAction* zoomIn = menu->addAction(tr("Zoom &In"), this, [this] { zoomBy(1); });
   zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(tr("Ctrl+="))});
-  menu->addAction(tr("Zoom Out"), this, [this] { zoomBy(-1); })->setShortcut(QKeySequence::ZoomOut);
-  menu->addAction(tr("Reset Zoom"), this, [this] { resetZoom(); })
-      ->setShortcut(QKeySequence(tr("Ctrl+0")));
+  zoomIn->setStatusTip(tr("Larger text in every window"));
+  QAction* zoomOut = menu->addAction(tr("Zoom &Out"), this, [this] { zoomBy(-1); });
+  zoomOut->setShortcut(QKeySequence::ZoomOut);
+  zoomOut->setStatusTip(tr("Smaller text in every window"));
+  QAction* reset = menu->addAction(tr("&Reset Zoom"), this, [this] { resetZoom(); });
+  reset->setShortcut(QKeySequence(tr("Ctrl+0")));
+  reset->setStatusTip(tr("Text at its normal size"));
   menu->addSeparator();
 
-  QMenu* colours = menu->addMenu(tr("Colours"));
+  QMenu* colours = menu->addMenu(tr("&Colours"));
   auto* paletteGroup = new QActionGroup(colours);
-  const QString paletteCaptions[] = {tr("Follow Desktop"), tr("Light"), tr("Dark")};
+  const QString paletteCaptions[] = {tr("Follow &Desktop"), tr("&Light"), tr("D&ark")};
   for (int i = 0; i < 3; ++i) {
     QAction* action = colours->addAction(
         paletteCaptions[i], this, [this, i] { setPaletteChoice(static_cast<PaletteChoice>(i)); });
     action->setCheckable(true);
     action->setChecked(static_cast<int>(palette_) == i);
+    action->setStatusTip(tr("The colours of every window"));
     paletteGroup->addAction(action);
   }
 
-  QMenu* speed = menu->addMenu(tr("Router speed"));
+  QMenu* speed = menu->addMenu(tr("Router &speed"));
   auto* speedGroup = new QActionGroup(speed);
-  QAction* realistic = speed->addAction(tr("Realistic"), this, [this] { setInstant(false); });
-  QAction* instantAction = speed->addAction(tr("Instant"), this, [this] { setInstant(true); });
+  QAction* realistic = speed->addAction(tr("&Realistic"), this, [this] { setInstant(false); });
+  realistic->setStatusTip(tr("The router pauses as a real one does while it works"));
+  QAction* instantAction = speed->addAction(tr("&Instant"), this, [this] { setInstant(true); });
+  instantAction->setStatusTip(tr("The router answers at once"));
   for (QAction* action : {realistic, instantAction}) {
     action->setCheckable(true);
     speedGroup->addAction(action);
