@@ -8,7 +8,7 @@
 #                            licence notices, for any web host
 # Installs what it needs: Debian's emscripten (and chromium for the tests) with apt-get, the npm
 # packages pinned in web/package-lock.json with npm ci. The lesson database is built natively first
-# (build/, or KOVREL_NATIVE_BUILD), as the page carries it ready-made.
+# (build-release/, or KOVREL_NATIVE_BUILD), as the page carries it ready-made.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
@@ -26,8 +26,7 @@ export NODE_PATH=/usr/share/nodejs
 web_packages=(emscripten)
 if [ "$mode" = --test ]; then web_packages+=(chromium); fi
 if ! command -v node >/dev/null || ! command -v npm >/dev/null; then web_packages+=(nodejs npm); fi
-KOVREL_PACKAGES+=("${web_packages[@]}")
-kovrel_install_packages
+kovrel_install_packages "${KOVREL_RUN_PACKAGES[@]}" "${web_packages[@]}"
 jobs="$(kovrel_jobs)"
 
 if [ ! -d web/node_modules ] || [ web/package-lock.json -nt web/node_modules/.package-lock.json ]; then
@@ -35,7 +34,8 @@ if [ ! -d web/node_modules ] || [ web/package-lock.json -nt web/node_modules/.pa
   (cd web && npm ci --ignore-scripts --no-audit --no-fund >/dev/null)
 fi
 
-native="${KOVREL_NATIVE_BUILD:-build}"
+# The native programs of test.sh's release build; run.sh's build/ keeps its own options.
+native="${KOVREL_NATIVE_BUILD:-build-release}"
 export KOVREL_NATIVE_BUILD="$native"
 echo "== Building the lesson database and kovrel-term natively ($native/)"
 if [ ! -f "$native/CMakeCache.txt" ]; then

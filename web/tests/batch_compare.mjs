@@ -9,7 +9,7 @@ import { join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 
 const root = resolve(fileURLToPath(new URL('.', import.meta.url)), '../..');
-const native = resolve(root, process.env.KOVREL_NATIVE_BUILD || 'build');
+const native = resolve(root, process.env.KOVREL_NATIVE_BUILD || 'build-release');
 const nativeTerm = join(native, 'bin/kovrel-term');
 const webTerm = join(root, 'build-web/kovrel-term.js');
 const databases = {
