@@ -283,6 +283,17 @@ class DesktopTest : public QObject {
     QVERIFY(!window_->isVisible());
   }
 
+  void typedWorkInATestIsReplacedOnlyWhenTheStudentAgrees() {
+    startSession("Test 1: Router Setup");
+    window_->engine().messageBox().setTestAnswer(false);
+    trigger("Router Modes");
+    QVERIFY(window_->gradedTestOpen());
+    QVERIFY(window_->engine().messageBox().lastMessage().endsWith("?"));
+    window_->engine().messageBox().setTestAnswer(true);
+    trigger("Router Modes");
+    QVERIFY(!window_->gradedTestOpen());
+  }
+
   void sessionIsSavedAsTextAndAFailureIsReported() {
     startSession("Router Modes");
     const QString path = folder_.filePath("session.txt");

@@ -190,6 +190,12 @@ void MainWindow::routerSwitched(RouterId currentRouter) {
 }
 
 void MainWindow::startActivity(const std::function<void()>& launcher) {
+  const Simulator& sim = engine_->simulator();
+  if (engine_->running()) return;
+  if (hasWorkToLose(sim) &&
+      !engine_->messageBox().confirm(QString::fromStdString(replaceWorkQuestion(sim)))) {
+    return;
+  }
   if (!engine_->run(launcher)) return;
   sidePanel_->setLearnMode(engine_->simulator().state.training.learnMode);
   // The student types next: the console has the keyboard once the router has booted.
