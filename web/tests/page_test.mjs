@@ -188,7 +188,7 @@ try {
   await page.screenshot({ path: join(shots, 'flash-cards.png') });
 
   // ---- Two routers: the buttons bring RouterB to the console.
-  await menu('Troubleshooting', 'Troubleshooting 6');
+  await menu('Troubleshooting', 'Troubleshooting 6: Routes Without Traffic');
   check(!(await page.$eval('#routers', (r) => r.hidden)), 'the two-router scenario shows the router buttons');
   await page.click('#routers button[data-router="B"]');
   await idle();
