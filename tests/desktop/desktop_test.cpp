@@ -12,12 +12,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
 #include <QTreeWidget>
+#include <cstdio>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -418,6 +421,59 @@ class DesktopTest : public QObject {
     window_->engine().paste("show running-config\r\nconfigure terminal\nhostname Pasted\rend\n");
     QVERIFY(output().contains("\nend"));
     QCOMPARE(inputLine(), QStringLiteral("pasted#"));
+  }
+
+  // A long paste stops at Esc half way and says what it left; a close stops it too.
+  void longPasteStopsAtEscOrCloseAndSaysHowManyLinesWereLeft() {
+    startSession("Router Modes");
+    QString text = QStringLiteral("configure terminal\n");
+    for (int line = 1; line < 2000; ++line) text += QStringLiteral("hostname H%1\n").arg(line);
+    QSignalSpy notices(&window_->engine(), &EngineSession::notice);
+    QTimer stopper;
+    connect(&stopper, &QTimer::timeout, this, [this] {
+      if (window_->engine().simulator().state.current.config.hostname.size() >= 5)  // h1000
+        QTest::keyClick(console()->input(), Qt::Key_Escape);
+    });
+    stopper.start(0);
+    window_->engine().paste(text);
+    stopper.stop();
+    QCOMPARE(notices.size(), 1);
+    int untyped = 0, typed = 0;
+    QCOMPARE(std::sscanf(qPrintable(notices[0][0].toString()),
+                         "Paste cancelled: %d lines not typed (%d typed)", &untyped, &typed),
+             2);
+    QCOMPARE(untyped + typed, 2000);
+    QVERIFY2(typed >= 1000 && untyped > 0, qPrintable(notices[0][0].toString()));
+    QCOMPARE(inputLine(), QStringLiteral("h%1(config)#").arg(typed - 1));
+    QVERIFY(window_->statusBar()->currentMessage().startsWith("Paste cancelled"));
+    QTimer::singleShot(0, window_.get(), &QWidget::close);
+    window_->engine().paste(text);
+    QVERIFY(!window_->isVisible());
+    QCOMPARE(notices.size(), 2);
+  }
+
+  // Closing cuts a ping's pauses short; a click during one is refused, not kept for later.
+  void closeAndClicksDuringAPingActAtOnce() {
+    trigger("Test 1: Router Setup");
+    enter();
+    type("enable");
+    enter();
+    window_->engine().pauser().setInstant(false);
+    bool clicked = false;
+    QTimer::singleShot(0, this, [&] {
+      QVERIFY(!window_->sidePanel()->showAnswer()->isEnabled());
+      QTest::mouseClick(window_->sidePanel()->showAnswer(), Qt::LeftButton);
+      clicked = true;
+      window_->engine().messageBox().setTestAnswer(true);
+      window_->close();
+    });
+    type("ping 10.0.0.1");
+    enter();
+    QVERIFY(clicked);
+    QVERIFY(!window_->isVisible());
+    QVERIFY(output().contains("Success rate"));
+    QCoreApplication::processEvents();
+    QCOMPARE(window_->engine().simulator().state.training.currentActivity, kovrel::Activity::test);
   }
 
   void routerBIsRefusedDuringAQuestionAndBuiltOnItsFirstVisit() {

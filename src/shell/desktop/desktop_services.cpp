@@ -12,14 +12,18 @@ void WindowPauser::pause(int milliseconds) {
   if (waitListener_) waitListener_();
   QEventLoop loop;
   QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-  // Keys typed meanwhile wait in the queue, as they would in the router's own buffer.
-  loop.exec(QEventLoop::ExcludeUserInputEvents);
+  loop_ = &loop;
+  loop.exec();
+  loop_ = nullptr;
+}
+
+void WindowPauser::cutShort() {
+  instant_ = true;
+  if (loop_ != nullptr) loop_->quit();
 }
 
 int WindowKeyWaiter::waitForKey() {
-  constexpr int kSpace = 32;
   constexpr int kQuit = 'q';
-  if (pasting_) return kSpace;
   QEventLoop loop;
   key_.reset();
   loop_ = &loop;

@@ -14,31 +14,33 @@ class QEventLoop;
 namespace kovrel::desktop {
 
 /// The router's imitated delays in a window: the window is repainted, then time passes in a local
-/// event loop that takes no user input, so the display scrolls visibly and nothing else starts.
-/// "Router speed: Instant" makes every pause return at once; the engine and the paging are the
-/// same.
+/// event loop, so the display scrolls visibly. Clicks and keys are handled at once meanwhile (the
+/// window refuses commands while the engine is busy), never held back to act after the pause; a
+/// close cuts the pause short. "Router speed: Instant" makes every pause return at once; the
+/// engine and the paging are the same.
 class WindowPauser : public Pauser {
  public:
   void pause(int milliseconds) override;
   void setInstant(bool instant) { instant_ = instant; }
   bool instant() const { return instant_; }
+  /// Ends the pause under way and makes the rest instant: the window is closing.
+  void cutShort();
   /// Told before the window's event loop runs for a pause.
   void setWaitListener(std::function<void()> listener) { waitListener_ = std::move(listener); }
 
  private:
   bool instant_ = false;
+  QEventLoop* loop_ = nullptr;
   std::function<void()> waitListener_;
 };
 
-/// The " --More--" wait: a local event loop that ends on the next key the console hands it. While
-/// a paste is being typed the display goes on by itself, so no pasted line is lost.
+/// The " --More--" wait: a local event loop that ends on the next key the console hands it.
 class WindowKeyWaiter : public KeyWaiter {
  public:
   int waitForKey() override;
   /// Answers the open wait; false when nothing waits (the key then goes to the console).
   bool answer(int code);
   bool waiting() const { return loop_ != nullptr; }
-  void setPasting(bool pasting) { pasting_ = pasting; }
   /// Told true when a wait starts and false when it ends.
   void setWaitListener(std::function<void(bool waiting)> listener) {
     waitListener_ = std::move(listener);
@@ -47,7 +49,6 @@ class WindowKeyWaiter : public KeyWaiter {
  private:
   QEventLoop* loop_ = nullptr;
   std::optional<int> key_;
-  bool pasting_ = false;
   std::function<void(bool)> waitListener_;
 };
 

@@ -1,21 +1,24 @@
 #include "shell/desktop/engine_session.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
 #include "base/error_log.h"
 #include "console/keyboard.h"
+#include "console/paste.h"
 
 namespace kovrel::desktop {
 namespace {
 
-// The console takes ASCII only; a pasted CR LF, CR or LF is one Enter.
-std::string pastedKeys(const QString& text) {
-  QString lines = text;
-  lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  std::string keys;
-  for (const QChar character : lines) {
-    if (character.unicode() < 128) keys.push_back(static_cast<char>(character.unicode()));
-  }
-  return keys;
+// A paste hands the window its events this often (whichever comes first), so that Esc, Ctrl-C
+// and a close reach it.
+constexpr int kPasteEventsEveryMs = 20;
+constexpr int kPasteEventsEveryLines = 50;
+// Keys typed ahead beyond this many while the router works are dropped, as a full buffer would.
+constexpr std::size_t kTypeAheadLimit = 4096;
+
+bool stopsAPaste(const ConsoleKey& pressed) {
+  return pressed.keyCode == key::kEscape || (pressed.ctrl && pressed.keyCode == 'C');
 }
 
 }  // namespace
@@ -58,7 +61,19 @@ bool EngineSession::run(const std::function<void()>& command) {
 
 void EngineSession::pressKey(const ConsoleKey& pressed) {
   if (keyWaiter_.answer(pagingKey(pressed.keyCode, pressed.ctrl, pressed.character))) return;
-  if (running()) return;
+  if (pasting_ && stopsAPaste(pressed)) {
+    pasteStopped_ = true;
+    return;
+  }
+  if (running()) {
+    if (typedAhead_.size() < kTypeAheadLimit) typedAhead_.push_back(pressed);
+    return;
+  }
+  deliver(pressed);
+  typeAhead();
+}
+
+void EngineSession::deliver(const ConsoleKey& pressed) {
   RunningScope scope(*this);
   if (pressed.keyCode == key::kEscape) {
     // Esc stays held until its key-up, so that a letter typed meanwhile moves by words.
@@ -71,6 +86,15 @@ void EngineSession::pressKey(const ConsoleKey& pressed) {
   kovrel::pressKey(sim_, pressed.keyCode, pressed.ctrl, pressed.character);
 }
 
+// Keys typed while the router worked, in their order, once it is free again.
+void EngineSession::typeAhead() {
+  while (!running() && !typedAhead_.empty()) {
+    const ConsoleKey next = typedAhead_.front();
+    typedAhead_.pop_front();
+    deliver(next);
+  }
+}
+
 void EngineSession::releaseKey(int keyCode) {
   // Every other key came up already as part of its press.
   if (keyCode != key::kEscape || running()) return;
@@ -79,14 +103,34 @@ void EngineSession::releaseKey(int keyCode) {
 
 void EngineSession::paste(const QString& text) {
   if (running()) return;
-  RunningScope scope(*this);
-  keyWaiter_.setPasting(true);
-  typeText(sim_, pastedKeys(text));
-  keyWaiter_.setPasting(false);
+  PasteResult result;
+  {
+    RunningScope scope(*this);
+    startWaiting();  // the menus wait until the paste is typed
+    pasting_ = true;
+    pasteStopped_ = false;
+    QElapsedTimer sinceEvents;
+    sinceEvents.start();
+    int linesSinceEvents = 0;
+    result = typePaste(sim_, text.toStdString(), [&] {
+      if (++linesSinceEvents >= kPasteEventsEveryLines ||
+          sinceEvents.elapsed() >= kPasteEventsEveryMs) {
+        QCoreApplication::processEvents();
+        sinceEvents.restart();
+        linesSinceEvents = 0;
+      }
+      return pasteStopped_;
+    });
+    pasting_ = false;
+  }
+  if (result.cancelled()) emit notice(QString::fromStdString(pasteCancelledNotice(result)));
+  typeAhead();
 }
 
 void EngineSession::abandonWaits() {
-  pauser_.setInstant(true);
+  pasteStopped_ = true;
+  typedAhead_.clear();
+  pauser_.cutShort();
   keyWaiter_.answer('q');
 }
 

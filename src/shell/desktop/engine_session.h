@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -48,18 +49,24 @@ class EngineSession : public QObject {
   /// when it was refused.
   bool run(const std::function<void()>& command);
 
+  /// A key answers an open " --More--"; while a command runs it waits its turn (typed ahead, as
+  /// in the router's own buffer), except Esc and Ctrl-C during a paste, which stop the paste.
   void pressKey(const ConsoleKey& pressed);
   void releaseKey(int keyCode);
-  /// Types the text key by key, each line break an Enter; paged displays go on by themselves.
+  /// Types the text line by line at the console's own speed (the engine's paste rules), the
+  /// window still answering; says how many lines were left untyped when it was stopped.
   void paste(const QString& text);
   void setPageLength(int lines) { sim_.state.console.pageLength = lines; }
-  /// The window is closing: an open " --More--" ends and no pause holds the program up.
+  /// The window is closing: a paste stops, an open " --More--" ends and no pause holds the
+  /// program up.
   void abandonWaits();
 
  signals:
   void busyChanged(bool busy);
   /// A " --More--" wait for one key starts (true) or ends (false).
   void keyWaitChanged(bool waiting);
+  /// Something the student should read in passing (a stopped paste).
+  void notice(const QString& text);
 
  private:
   WindowPauser pauser_;
@@ -71,8 +78,13 @@ class EngineSession : public QObject {
   Simulator sim_;
   int depth_ = 0;
   bool busy_ = false;
+  bool pasting_ = false;
+  bool pasteStopped_ = false;
+  std::deque<ConsoleKey> typedAhead_;
 
   void startWaiting();
+  void deliver(const ConsoleKey& pressed);
+  void typeAhead();
 
   /// Marks a command running for as long as it (or a key) is handled, nested waits included.
   class RunningScope {

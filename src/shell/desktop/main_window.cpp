@@ -60,7 +60,8 @@ MainWindow::MainWindow(const SessionFolders& folders, QWidget* parent)
   engine_->pauser().setInstant(view_->instant());
 
   buildMenus();
-  statusBar();
+  connect(engine_.get(), &EngineSession::notice, statusBar(),
+          [this](const QString& text) { statusBar()->showMessage(text, 10000); });
   connectConsole();
   connectPanels();
   applyZoom(view_->zoomFactor());
