@@ -9,6 +9,8 @@
 #include <optional>
 #include <utility>
 
+#include "base/step_check.h"
+
 namespace kovrel::dbbuild {
 
 namespace fs = std::filesystem;
@@ -17,10 +19,10 @@ const std::vector<TextTable>& textTables() {
   static const std::vector<TextTable> tables{
       {"cmdInfo", "cmd", false, {"display"}},
       {"Misc", "id", false, {"contents"}},
-      {"Labs", "LabName", false, {"labText"}},
+      {"Labs", "LabName", false, {"labText", "checks"}},
       {"tests", "testName", false, {"testText"}},
-      {"troubleshooting", "labName", false, {"troubleshootingText", "solutionText"}},
-      {"flashCards", "ID", true, {"question", "answer"}},
+      {"troubleshooting", "labName", false, {"troubleshootingText", "solutionText", "checks"}},
+      {"flashCards", "ID", true, {"question", "answer", "topic"}},
   };
   return tables;
 }
@@ -155,6 +157,14 @@ void addSection(Sources& sources, std::map<std::string, std::size_t>& rowIndex,
   auto [found, isNew] = rowIndex.emplace(rowKey, sources.textRows.size());
   if (isNew) sources.textRows.push_back({header.table, header.key, {}});
   TextRow& row = sources.textRows[found->second];
+  if (header.column == "checks") {
+    const ParsedChecks parsed = parseChecks(text);
+    if (parsed.error) {
+      throw BuildError(where(file, number + static_cast<std::size_t>(parsed.error->line)) +
+                       parsed.error->message);
+    }
+    sources.checkSections[found->second] = where(file, number);
+  }
   if (!row.columns.emplace(header.column, std::move(text)).second) {
     throw BuildError(where(file, number) + header.table->name + " " + header.key + " " +
                      header.column + " is given twice");
@@ -241,6 +251,29 @@ std::vector<fs::path> filesWithExtension(const fs::path& folder, const std::stri
   return files;
 }
 
+// A lab's checks follow its step headings one for one, so a step added to a text without its
+// check (or a check left over from a removed step) stops the build.
+void checkEveryStepHasACheck(const Sources& sources) {
+  for (const TextRow& row : sources.textRows) {
+    const bool orphanTopic = row.table->name == "flashCards" && row.columns.contains("topic") &&
+                             !row.columns.contains("question");
+    if (orphanTopic) throw BuildError("flashCards " + row.key + " has a topic but no question");
+  }
+  for (const auto& [index, origin] : sources.checkSections) {
+    const TextRow& row = sources.textRows[index];
+    const std::string textColumn = row.table->columns.front();
+    const auto text = row.columns.find(textColumn);
+    const auto checks = row.columns.find("checks");
+    if (row.table->name != "Labs" || text == row.columns.end()) continue;
+    const auto steps = countStepHeadings(text->second);
+    const auto checked = parseChecks(checks->second).checks.size();
+    if (static_cast<std::size_t>(steps) != checked) {
+      throw BuildError(origin + row.key + " has " + std::to_string(steps) + " steps but " +
+                       std::to_string(checked) + " checks");
+    }
+  }
+}
+
 const CatalogueTable* findCatalogueTable(const std::string& name) {
   for (const auto& table : catalogueTables()) {
     if (table.name == name) return &table;
@@ -263,6 +296,7 @@ Sources readSources(const fs::path& dataDir) {
     if (table == nullptr) throw BuildError(file.string() + ": no catalogue table of this name");
     sources.catalogues[table->name] = parseCatalogueFile(file, table->hasInterface);
   }
+  checkEveryStepHasACheck(sources);
   return sources;
 }
 

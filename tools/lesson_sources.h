@@ -49,6 +49,7 @@ struct CatalogueRow {
 struct Sources {
   std::vector<TextRow> textRows;                                // in order of first appearance
   std::map<std::string, std::vector<CatalogueRow>> catalogues;  // by table name
+  std::map<std::size_t, std::string> checkSections;  // text row index: where its checks start
 };
 
 /// Reads data/text/*.txt (in file-name order) and data/catalogue/<table>.tsv; throws

@@ -28,6 +28,10 @@ class ActivityListener {
   virtual void activityStarted(const ActivityPanes& panes) = 0;
   /// The network picture follows the router at the console.
   virtual void routerSwitched(RouterId currentRouter) = 0;
+  /// A step of the current activity was done or undone: a checklist shows the change.
+  virtual void stepsChanged() {}
+  /// The troubleshooting scenario's goal was reached for the first time.
+  virtual void scenarioSolved(int /*scenario*/) {}
 };
 
 }  // namespace kovrel

@@ -7,6 +7,7 @@ namespace kovrel {
 void ConsoleBuffer::appendOutput(std::string_view text, bool emphasised) {
   if (text.empty()) return;
   output_.append(text);
+  written_ += text.size();
   outputBreaks_ += static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
   dropOldestLines();
   view_.outputAppended(std::string(text), emphasised);
@@ -14,9 +15,15 @@ void ConsoleBuffer::appendOutput(std::string_view text, bool emphasised) {
 
 void ConsoleBuffer::replaceOutput(std::string text) {
   output_ = std::move(text);
+  written_ += output_.size();
   outputBreaks_ = static_cast<std::size_t>(std::count(output_.begin(), output_.end(), '\n'));
   dropOldestLines();
   view_.outputReplaced(output_);
+}
+
+std::string_view ConsoleBuffer::outputSince(std::size_t mark) const {
+  const std::size_t count = std::min(written_ - std::min(mark, written_), output_.size());
+  return std::string_view(output_).substr(output_.size() - count);
 }
 
 void ConsoleBuffer::dropOldestLines() {

@@ -21,6 +21,11 @@ class ConsoleBuffer {
   explicit ConsoleBuffer(ConsoleView& view) : view_(view) {}
 
   const std::string& output() const { return output_; }
+  /// How many bytes were ever written to the output (a replacement counts as written anew): a
+  /// mark for `outputSince`.
+  std::size_t writtenBytes() const { return written_; }
+  /// What was written since the mark, as far as the scrollback still holds it.
+  std::string_view outputSince(std::size_t mark) const;
   void appendOutput(std::string_view text, bool emphasised = false);
   void replaceOutput(std::string text);
 
@@ -55,6 +60,7 @@ class ConsoleBuffer {
   ConsoleView& view_;
   std::string output_;
   std::size_t outputBreaks_ = 0;  // line breaks in `output_`
+  std::size_t written_ = 0;
   std::string input_;
   std::size_t caret_ = 0;
   std::size_t shownLength_ = std::string::npos;

@@ -255,10 +255,23 @@ std::optional<TroubleshootingText> LessonDatabase::troubleshooting(std::string_v
 std::vector<FlashCard> LessonDatabase::flashCards() {
   std::vector<FlashCard> deck;
   if (!isOpen()) return deck;
-  Statement& statement = prepare("SELECT question, answer FROM flashCards ORDER BY ID");
+  Statement& statement = prepare("SELECT question, answer, ID, topic FROM flashCards ORDER BY ID");
   statement.start();
-  while (statement.step()) deck.push_back({statement.text(0), statement.text(1)});
+  while (statement.step()) {
+    deck.push_back({statement.text(0), statement.text(1), statement.integer(2), statement.text(3)});
+  }
   return deck;
+}
+
+std::string LessonDatabase::labChecks(std::string_view labName) {
+  return lookupText("SELECT checks FROM Labs WHERE LabName = ?1 ORDER BY rowid LIMIT 1", labName)
+      .value_or("");
+}
+
+std::string LessonDatabase::troubleshootingChecks(std::string_view labName) {
+  return lookupText("SELECT checks FROM troubleshooting WHERE labName = ?1 ORDER BY rowid LIMIT 1",
+                    labName)
+      .value_or("");
 }
 
 bool LessonDatabase::canMatch(CatalogueTable table, std::string_view prefix) {

@@ -65,6 +65,8 @@ struct TroubleshootingText {
 struct FlashCard {
   std::string question;
   std::string answer;
+  int id = 0;
+  std::string topic = {};  // empty: the card names none
 };
 
 /// The read-only lesson database: boot and help texts, catalogues, lessons and flash cards. One
@@ -88,6 +90,10 @@ class LessonDatabase {
   std::optional<std::string> labText(std::string_view labName);
   std::optional<std::string> testText(std::string_view testName);
   std::optional<TroubleshootingText> troubleshooting(std::string_view labName);
+  /// The step checks of a lab ("Labs") or of a scenario's success ("troubleshooting"); empty when
+  /// the lesson has none.
+  std::string labChecks(std::string_view labName);
+  std::string troubleshootingChecks(std::string_view labName);
   /// The whole deck in the order of its IDs.
   std::vector<FlashCard> flashCards();
 

@@ -9,6 +9,7 @@
 #include "base/console_buffer.h"
 #include "base/lesson_database.h"
 #include "base/platform.h"
+#include "base/progress_store.h"
 #include "base/router_records.h"
 #include "base/training_state.h"
 
@@ -109,7 +110,8 @@ struct SimulatorState {
   SimulatorState() { parkedB.config.hostname = "RouterB"; }
 };
 
-/// The engine: state, console texts, lesson database and the platform services it was given.
+/// The engine: state, console texts, lesson database, the student's progress and the platform
+/// services it was given.
 /// Engine operations are free functions over a `Simulator&`, grouped by subsystem.
 class Simulator {
  public:
@@ -118,6 +120,7 @@ class Simulator {
   Services services;
   ConsoleBuffer console;
   LessonDatabase database;
+  ProgressStore progress;  // in memory only until a front-end opens the student's file
   SimulatorState state;
 
   RouterState& router() { return state.current; }

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "base/flash_card_deck.h"
 #include "base/rich_text.h"
+#include "base/router_records.h"
+#include "base/step_check.h"
 
 namespace kovrel {
 
@@ -43,6 +47,31 @@ struct AddressSet {
   bool operator==(const AddressSet&) const = default;
 };
 
+class Simulator;
+
+/// One key as the console handled it, with what stood before it: the training layer learns from
+/// it what the student did without knowing how the console parses a line.
+struct HandledKey {
+  int keyCode = 0;
+  bool ctrl = false;
+  int character = 0;
+  CliMode modeBefore = CliMode::none;
+  int interactionBefore = 0;   // the `Interaction` pending before the key
+  std::string typedBefore;     // the typed text of the input line before the key
+  std::size_t outputMark = 0;  // `ConsoleBuffer::writtenBytes` before the key
+};
+
+/// The current activity's step checks and the student's work towards them. `done` holds after
+/// each command; the events seen stay seen until the activity starts again.
+struct StepProgress {
+  std::string activityKey;  // the lab key or "troubleshootingN"; empty: nothing is checked
+  std::vector<StepCheck> checks;
+  std::vector<std::vector<bool>> eventsSeen;  // per step, per term
+  std::vector<bool> done;                     // per step
+  std::vector<bool> everDone;                 // per step: done at some time in this run
+  bool solved = false;                        // the scenario's success was announced
+};
+
 /// The training globals: the current activity, its topology and address set, and its
 /// instruction texts.
 struct TrainingState {
@@ -63,6 +92,9 @@ struct TrainingState {
   RichTextPanes panes;          // the front-end's rich-text panes; a pane left null is not drawn
   std::string informationText;  // the information window's text, kept apart from the lesson's
   FlashCardDeck flashCards;     // the open flash-card viewer's deck
+  StepProgress steps;           // the current activity's checks
+  // Told of every key the console handled; set by the training layer, which follows the student.
+  std::function<void(Simulator&, const HandledKey&)> keyObserver;
 };
 
 }  // namespace kovrel

@@ -1,5 +1,6 @@
 #include "console/keyboard.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "base/error_log.h"
@@ -111,12 +112,25 @@ void keyChar(Simulator& sim, int code) {
 void keyUp(Simulator&, int) {}
 
 void pressKey(Simulator& sim, int keyCode, bool ctrl, int character) {
+  const auto& observer = sim.state.training.keyObserver;
+  HandledKey handled;
+  if (observer) {
+    const std::size_t typedFrom = std::min(typedTextStart(sim), sim.console.input().size());
+    handled = {keyCode,
+               ctrl,
+               character,
+               sim.state.current.mode,
+               static_cast<int>(sim.interactionPending()),
+               sim.console.input().substr(typedFrom),
+               sim.console.writtenBytes()};
+  }
   // As in a desktop input box, a consumed key-down only suppresses the box's own handling of the
   // key; its character still arrives.
   trapped(sim, "keyPress", [&] {
     keyDown(sim, keyCode, ctrl);
     if (character != 0) keyChar(sim, character);
     keyUp(sim, keyCode);
+    if (observer) observer(sim, handled);
   });
 }
 

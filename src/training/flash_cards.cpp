@@ -4,6 +4,7 @@
 
 #include "base/error_log.h"
 #include "base/simulator.h"
+#include "training/card_schedule.h"
 
 namespace kovrel {
 namespace {
@@ -45,11 +46,40 @@ FlashCardView flashCardView(const FlashCardDeck& deck) {
 FlashCardView openFlashCards(Simulator& sim) {
   sim.state.training.currentActivity = Activity::flashCards;
   FlashCardDeck& deck = deckOf(sim);
+  const std::string topic = deck.topic;
   deck = FlashCardDeck{};
-  deck.cards = trapped(
+  deck.topic = topic;
+  std::vector<FlashCard> cards = trapped(
       sim, "loadFlashCards", [&] { return sim.database.flashCards(); }, std::vector<FlashCard>());
-  shuffle(deck.cards, sim.services.random);
+  shuffle(cards, sim.services.random);
+  deck.cards = scheduledDeck(cards, sim.progress.progress().cards,
+                             storedTime(sim.services.clock.now()), topic);
   return flashCardView(deck);
+}
+
+FlashCardView rateFlashCard(Simulator& sim, bool knewIt) {
+  FlashCardDeck& deck = deckOf(sim);
+  if (deck.position >= deck.cards.size() || !deck.answerShown) return flashCardView(deck);
+  const int id = deck.cards[deck.position].id;
+  const auto& records = sim.progress.progress().cards;
+  const auto found = records.find(id);
+  const std::optional<CardRecord> current =
+      found == records.end() ? std::nullopt : std::optional<CardRecord>(found->second);
+  sim.progress.recordCard(id, rateCard(current, knewIt, storedTime(sim.services.clock.now())));
+  if (auto notice = sim.progress.takeNotice()) sim.services.messageBox.show(*notice);
+  deck.answerShown = false;
+  if (hasNext(deck)) ++deck.position;
+  return flashCardView(deck);
+}
+
+FlashCardView chooseCardTopic(Simulator& sim, const std::string& topic) {
+  deckOf(sim).topic = topic;
+  return openFlashCards(sim);
+}
+
+std::vector<std::string> flashCardTopics(Simulator& sim) {
+  return cardTopics(trapped(
+      sim, "loadFlashCards", [&] { return sim.database.flashCards(); }, std::vector<FlashCard>()));
 }
 
 FlashCardView flashCardForward(Simulator& sim) {

@@ -257,7 +257,15 @@ std::string displayAnswerToTest(Simulator& sim, int testNumber) {
 std::string openTestReport(Simulator& sim) {
   sim.state.training.currentActivity = Activity::testReport;
   if (RichTextTarget* pane = sim.state.training.panes.report) pane->clear();
-  return displayAnswerToTest(sim, sim.state.training.currentTest);
+  const int testNumber = sim.state.training.currentTest;
+  const std::string report = displayAnswerToTest(sim, testNumber);
+  // Every submission is kept with its score, so the student sees the best and the last.
+  if (const TestGrading* test = testGrading(testNumber)) {
+    sim.progress.recordTest(testNumber, gradeTest(sim.router(), *test, {}).score,
+                            storedTime(sim.services.clock.now()));
+    if (auto notice = sim.progress.takeNotice()) sim.services.messageBox.show(*notice);
+  }
+  return report;
 }
 
 }  // namespace kovrel

@@ -13,6 +13,7 @@
 #include "training/router_switch.h"
 #include "training/scenarios_addresses.h"
 #include "training/scenarios_presets.h"
+#include "training/step_tracker.h"
 
 namespace kovrel {
 namespace {
@@ -81,6 +82,7 @@ void startLab(Simulator& sim, const std::string& labName) {
   }
   loadInstruction(sim, labName);
   training.linesEntered = 0;
+  beginStepChecks(sim);
 }
 
 bool startTest(Simulator& sim, const std::string& testName) {
@@ -102,6 +104,7 @@ bool startTest(Simulator& sim, const std::string& testName) {
   bootFreshRouter(sim, topology);
   loadTestInstruction(sim, testName);
   training.linesEntered = 0;
+  beginStepChecks(sim);
   return true;
 }
 
@@ -128,6 +131,7 @@ bool startTroubleshooting(Simulator& sim, const std::string& name) {
   applyTroubleshootingPresets(sim, *scenario);
   loadTroubleshootingInstruction(sim, name);
   training.linesEntered = 0;
+  beginStepChecks(sim);
   return true;
 }
 

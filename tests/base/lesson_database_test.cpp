@@ -18,20 +18,21 @@ using enum CatalogueTable;
 const char* kLessonSql = R"sql(
   CREATE TABLE cmdInfo (cmd TEXT, display TEXT);
   CREATE TABLE Misc (id TEXT, contents TEXT);
-  CREATE TABLE Labs (LabName TEXT, labText TEXT);
+  CREATE TABLE Labs (LabName TEXT, labText TEXT, checks TEXT);
   CREATE TABLE tests (testName TEXT, testText TEXT);
-  CREATE TABLE troubleshooting (labName TEXT, troubleshootingText TEXT, solutionText TEXT);
-  CREATE TABLE flashCards (ID INTEGER, question TEXT, answer TEXT);
+  CREATE TABLE troubleshooting (labName TEXT, troubleshootingText TEXT, solutionText TEXT, checks TEXT);
+  CREATE TABLE flashCards (ID INTEGER, question TEXT, answer TEXT, topic TEXT);
   CREATE TABLE privModeCmds (cmd TEXT, implemented INTEGER);
   CREATE TABLE privModeCmdsExtended (cmd TEXT, implemented INTEGER);
   CREATE TABLE ifModeCmds (cmd TEXT, implemented INTEGER, interface TEXT);
   INSERT INTO cmdInfo VALUES ('bootText', 'first boot'), ('help', 'help text'),
                              ('bootText', 'second boot'), ('empty', NULL);
   INSERT INTO Misc VALUES ('welcomeText', 'Welcome to Kovrel');
-  INSERT INTO Labs VALUES ('ripRouting', 'RIP lab');
+  INSERT INTO Labs VALUES ('ripRouting', 'RIP lab', '1 rip on');
   INSERT INTO tests VALUES ('test1', 'Test one'), ('test1Solution', 'Solution one');
-  INSERT INTO troubleshooting VALUES ('troubleshooting1', 'Find the fault', 'The fix');
-  INSERT INTO flashCards VALUES (1, 'q1', 'a1'), (2, 'q2', 'a2'), (3, 'q3', 'a3');
+  INSERT INTO troubleshooting VALUES ('troubleshooting1', 'Find the fault', 'The fix', NULL);
+  INSERT INTO flashCards VALUES (1, 'q1', 'a1', 'Routing'), (2, 'q2', 'a2', NULL),
+                                (3, 'q3', 'a3', 'Routing');
   INSERT INTO privModeCmds VALUES ('show', 1), ('configure', 1), ('copy', 1), ('clock', 0),
                                   ('a%b', 1), ('axb', 1), ('a_c', 1), ('ayc', 1), ('a\d', 1),
                                   ('aed', 1), ('it''s', 1);
@@ -113,8 +114,12 @@ TEST_F(LessonDatabaseTest, TypedTextIsSearchedLiterally) {
 
 TEST_F(LessonDatabaseTest, FlashCardsAreTheWholeDeckInStoredOrder) {
   std::string cards;
-  for (const FlashCard& card : database.flashCards()) cards += card.question + card.answer + " ";
-  EXPECT_EQ(cards, "q1a1 q2a2 q3a3 ");
+  for (const FlashCard& card : database.flashCards()) {
+    cards += std::to_string(card.id) + card.question + card.answer + card.topic + " ";
+  }
+  EXPECT_EQ(cards, "1q1a1Routing 2q2a2 3q3a3Routing ");
+  EXPECT_EQ(database.labChecks("ripRouting"), "1 rip on");
+  EXPECT_EQ(database.troubleshootingChecks("troubleshooting1"), "");
 }
 
 TEST_F(LessonDatabaseTest, FailingStatementThrowsAndLaterLookupsStillWork) {

@@ -17,6 +17,7 @@
 #include "training/router_switch.h"
 #include "training/scenarios.h"
 #include "training/scenarios_addresses.h"
+#include "training/step_tracker.h"
 
 namespace kovrel {
 namespace {
@@ -111,10 +112,25 @@ class Replay {
   }
 
   bool lastPingSucceeded() const { return lastPingSucceeded_; }
+  /// Asks that each step's check is not done before the step's own keys and done after them.
+  void checkTicks() { checkTicks_ = true; }
 
  private:
+  // A step that only asks to read is done as soon as the steps before it are.
+  void checkTick(std::size_t index, bool after) {
+    const StepProgress& steps = f_.sim.state.training.steps;
+    if (!checkTicks_) return;
+    if (index >= steps.checks.size()) return fail("no check for this step", "");
+    const bool readOnly = steps.checks[index].terms.front().kind == CheckKind::read;
+    if (after && !steps.done[index]) fail("the step is not ticked after its commands", "");
+    if (!after && !readOnly && steps.done[index])
+      fail("the step is ticked before its commands", "");
+  }
+
   void runStep(const std::vector<std::string>& step) {
     if (step.empty()) return;
+    const std::size_t index = stepIndex_++;
+    checkTick(index, false);
     heading_ = step.front();
     std::string all;
     for (const std::string& line : step) all += line + "\n";
@@ -130,6 +146,7 @@ class Replay {
       if (!seen_.contains(reply))
         fail("the step announces " + reply + ", the router never said it", "");
     }
+    checkTick(index, true);
   }
 
   void follow(const std::string& sentence) {
@@ -244,6 +261,8 @@ class Replay {
   std::set<std::string> announced_;  // error replies the step names: expected
   std::set<std::string> seen_;
   bool lastPingSucceeded_ = false;
+  bool checkTicks_ = false;
+  std::size_t stepIndex_ = 0;
 };
 
 TEST(LessonReplay, EveryLabFromAFreshRouter) {
@@ -252,7 +271,13 @@ TEST(LessonReplay, EveryLabFromAFreshRouter) {
     startLab(f.sim, key);
     selectStudyMode(f.sim, true);
     f.newOutput();
-    Replay(f, key).text(f.sim.state.training.instructionText);
+    Replay replay(f, key);
+    replay.checkTicks();
+    replay.text(f.sim.state.training.instructionText);
+    EXPECT_TRUE(key == "aboutTheLabs" || allStepsDone(f.sim)) << key << ": not every step done";
+    const auto& labs = f.sim.progress.progress().labs;
+    const bool completed = labs.contains(key) && labs.at(key).completedAt.has_value();
+    EXPECT_EQ(completed, key != "aboutTheLabs") << key << ": completion not recorded";
   }
 }
 
@@ -276,6 +301,12 @@ TEST(LessonReplay, EveryTroubleshootingSolutionEndsWithASuccessfulPing) {
     Replay replay(f, name);
     replay.text(f.sim.state.training.solutionText);
     EXPECT_TRUE(replay.lastPingSucceeded()) << name;
+    // The success is announced once, after the ping that brought it.
+    const std::string announcement = "Troubleshooting " + std::to_string(n) + " solved.";
+    const std::string& all = f.platform.transcript;
+    EXPECT_NE(all.find(announcement), std::string::npos) << name;
+    EXPECT_EQ(all.find(announcement), all.rfind(announcement)) << name;
+    EXPECT_TRUE(f.sim.progress.progress().solved.contains(n)) << name;
   }
 }
 

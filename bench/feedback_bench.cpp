@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Speed of the study feedback: evaluating a lab's step checks after a command, and writing one
+// progress event to the student's file (one transaction, on disk).
+
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "bench_support.h"
+#include "training/scenarios.h"
+#include "training/step_tracker.h"
+
+namespace kovrel {
+namespace {
+
+// The lab with the most steps, half of them done, so that facts and events are both evaluated.
+void BM_EvaluateStepChecks(benchmark::State& state) {
+  testing::SimulatorFixture f;
+  startLab(f.sim, "managingIPRouting");
+  f.startSession(CliMode::conf);
+  for (const char* line : {"interface ethernet 0", "ip address 192.160.5.1 255.255.255.0",
+                           "no shutdown", "exit", "router rip", "network 192.160.5.0", "end"}) {
+    f.enter(line);
+  }
+  for (auto _ : state) {
+    evaluateSteps(f.sim);
+    benchmark::DoNotOptimize(f.sim.state.training.steps.done);
+  }
+}
+BENCHMARK(BM_EvaluateStepChecks);
+
+void BM_WriteProgressEvent(benchmark::State& state) {
+  const auto folder = std::filesystem::temp_directory_path() /
+                      ("kovrel-bench-progress-" + std::to_string(::getpid()));
+  std::filesystem::remove_all(folder);
+  {
+    ProgressStore store;
+    store.open((folder / "progress.db").string());
+    int score = 0;
+    for (auto _ : state) store.recordTest(1, ++score % 1000, score);
+  }
+  std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_WriteProgressEvent)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace kovrel
