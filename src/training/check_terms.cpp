@@ -60,21 +60,10 @@ bool interfaceFact(const InterfaceConfig& interface, CheckKind kind, const Argum
   }
 }
 
-struct LineFields {
-  bool login;
-  const std::string& password;
-  int minutes;
-  int seconds;
-};
-
-LineFields lineFields(const RouterConfig& c, const std::string& line) {
-  if (line == "aux") {
-    return {c.auxLogin, c.auxPassword, c.auxExecTimeoutMinutes, c.auxExecTimeoutSeconds};
-  }
-  if (line == "vty") {
-    return {c.vtyLogin, c.vtyPassword, c.vtyExecTimeoutMinutes, c.vtyExecTimeoutSeconds};
-  }
-  return {c.conLogin, c.conPassword, c.conExecTimeoutMinutes, c.conExecTimeoutSeconds};
+const LineConfig& lineFields(const RouterConfig& c, const std::string& line) {
+  if (line == "aux") return c.line(TerminalLine::aux);
+  if (line == "vty") return c.line(TerminalLine::vty);
+  return c.line(TerminalLine::console);
 }
 
 bool accessEntryIs(const AccessListEntry& entry, const Arguments& a) {
@@ -157,8 +146,8 @@ bool globalFact(const Simulator& sim, const CheckKind kind, const Arguments& a) 
     case CheckKind::lineLogin:
       return onOff(lineFields(c, a[0]).login, a[1]);
     case CheckKind::lineTimeout: {
-      const LineFields line = lineFields(c, a[0]);
-      return line.minutes == number(a[1]) && line.seconds == number(a[2]);
+      const LineConfig& line = lineFields(c, a[0]);
+      return line.execTimeoutMinutes == number(a[1]) && line.execTimeoutSeconds == number(a[2]);
     }
     case CheckKind::historySize:
       return c.historySize == number(a[0]);
