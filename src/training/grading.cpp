@@ -261,7 +261,7 @@ std::string openTestReport(Simulator& sim) {
   const std::string report = displayAnswerToTest(sim, testNumber);
   // Every submission is kept with its score, so the student sees the best and the last.
   if (const TestGrading* test = testGrading(testNumber)) {
-    sim.progress.recordTest(testNumber, gradeTest(sim.router(), *test, {}).score,
+    sim.progress.recordTest(testNumber, gradeTest(sim, *test, {}).score,
                             storedTime(sim.services.clock.now()));
     if (auto notice = sim.progress.takeNotice()) sim.services.messageBox.show(*notice);
   }
