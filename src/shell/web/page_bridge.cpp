@@ -10,12 +10,13 @@ namespace {
 
 // The page object is Module.kovrelPage (page.js). The item returned is a buffer the engine frees:
 // its kind ('k' keys, 'c' command) followed by the bytes, whose count goes to *length.
+// The JavaScript below uses only operators clang-format keeps whole: no ===, !== or =>.
 EM_ASYNC_JS(char*, pageNextInput, (int wait, int idle, int* length), {
-  const item = await Module.kovrelPage.nextInput(wait != = 0, idle != = 0);
-  if (item == = null) return 0;
+  const item = await Module.kovrelPage.nextInput(wait != 0, idle != 0);
+  if (item == null) return 0;
   const bytes = item.bytes;
   const buffer = _malloc(bytes.length + 1);
-  HEAPU8[buffer] = item.kind == = 'keys' ? 107 : 99;
+  HEAPU8[buffer] = item.kind == 'keys' ? 107 : 99;
   HEAPU8.set(bytes, buffer + 1);
   HEAP32[length >> 2] = bytes.length;
   return buffer;
@@ -25,8 +26,10 @@ EM_JS(void, pageWriteTerminal, (const char* bytes, int length),
       { Module.kovrelPage.writeTerminal(HEAPU8.slice(bytes, bytes + length)); });
 
 EM_JS(void, pagePublish, (const char* event, int eventLength, const char* json, int jsonLength), {
-  const decode = (at, count) = > new TextDecoder().decode(HEAPU8.subarray(at, at + count));
-  Module.kovrelPage.publish(decode(event, eventLength), JSON.parse(decode(json, jsonLength)));
+  const decoder = new TextDecoder();
+  const eventText = decoder.decode(HEAPU8.subarray(event, event + eventLength));
+  const jsonText = decoder.decode(HEAPU8.subarray(json, json + jsonLength));
+  Module.kovrelPage.publish(eventText, JSON.parse(jsonText));
 });
 
 EM_ASYNC_JS(void, pageShowMessage, (const char* text),
