@@ -38,7 +38,7 @@ section() {
   awk -v start="@@ $2 $3" '$0 == start {on = 1; next} /^@@ / {on = 0} on' "$1"
 }
 
-for test in 1 2 3; do
+for test in $(sed -n 's/^@@ tests test\([0-9]*\)Solution$/\1/p' data/text/tests.txt); do
   keys="\\r$(section data/text/tests.txt tests "test${test}Solution" |
     sed -E 's/^[A-Za-z0-9_.-]+(\([a-z-]+\))?[>#]//' | sed 's/$/\\r/' | tr -d '\n')\\x1dreport\\r"
   printf '%b' "$(header $((1 + (test - 1) * 4)) 24)$keys" >"$console/test${test}_solution"
