@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the student's questions: a "?" listing looks up the emphasis of every line it writes
 // in the catalogue, and Tab runs one catalogue search; both should stay far below a keystroke.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the console's hot path (one command line typed key by key, dispatched, its display
 // written) and of the configuration display (rendering and paging a full configuration). Pauses
 // are recorded by the fake platform, never slept.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the lesson database lookups: the catalogue check runs once for every line of a help
 // listing, and completion and the word listing search a catalogue on every key press.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of typing into a long input line. Each key press costs at most the length of the line, so
 // typing at its start (where every character moves the rest of the line) stays a matter of
 // moving bytes, as typing at its end stays constant.

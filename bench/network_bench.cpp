@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the network questions: every ping, route display and status line works the answer out
 // again from both routers' configurations, so each must stay far below what a student notices.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a file of an engine layer includes a header of a layer above it, or of a front-end,
 # however the include is spelled ("layer/x.h", <layer/x.h>, "../layer/x.h"), and when a header
 # is named .hpp, which the check would not read.

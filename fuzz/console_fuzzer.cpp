@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary input to a fresh simulator on the recording fakes, through the same front-end a
 // batch run uses, and checks after every key what must hold whatever the student types. The
 // first bytes choose the first activity, the page length, how often the routers switch and the

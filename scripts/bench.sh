@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the optimised programs and runs the benchmarks. Arguments go to the benchmark runner
 # (for example --benchmark_filter=Ping).
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzzers with clang in build-fuzz/ and runs them for SECONDS in all (default 60): the
 # console fuzzer two thirds of the time with the command-word dictionary, the terminal fuzzer the
 # rest, each on its seed corpus in fuzz/corpus/ (fuzz/make_corpus.sh writes it). Inputs worth

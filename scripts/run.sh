@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what running needs, builds the program and its lesson database in build/ (test.sh
 # keeps its own folders), and starts it:
 # the desktop program kovrel when a display is there, else kovrel-term in this terminal.

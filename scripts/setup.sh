@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the scripts: installs the Debian packages a script needs, only when one is missing (so
 # it works offline on a prepared machine), using sudo only when not root.
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, then checks the project the way CI does:
-#   1. the formatting of every source (clang-format);
+#   1. the formatting of every source (clang-format) and its licence line (scripts/spdx.sh);
 #   2. the programs and benchmarks, optimised, with warnings as errors (build-release/, tests not
 #      built; build/ stays run.sh's);
 #   3. every test, once, in an AddressSanitizer + UndefinedBehaviorSanitizer build at -O1
@@ -24,6 +25,9 @@ started=$SECONDS
 echo "== Formatting"
 git ls-files -- 'src/*.h' 'src/*.cpp' 'tests/*.h' 'tests/*.cpp' 'bench/*.h' 'bench/*.cpp' \
   'tools/*.h' 'tools/*.cpp' 'fuzz/*.cpp' 'fuzz/*.h' | xargs -r clang-format --dry-run -Werror
+
+echo "== Licence lines (SPDX)"
+scripts/spdx.sh --check
 
 echo "== Building the programs (build-release/)"
 cmake -S . -B build-release -G Ninja -DKOVREL_WERROR=ON -DKOVREL_TESTS=OFF \

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kovrel-dbbuild <data folder> <output database>: makes the lesson database from the readable
 // sources in data/ (their format is described in data/README.md). The database is written to a
 // temporary file beside the output and renamed over it only when complete, so an interrupted or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the lesson sources: text sections and catalogue tables (format in data/README.md).
 
 #include "lesson_sources.h"

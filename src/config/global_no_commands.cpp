@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/global_no_commands.h"
 
 #include "config/access_lists.h"

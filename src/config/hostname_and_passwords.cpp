@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/hostname_and_passwords.h"
 
 #include "base/output.h"

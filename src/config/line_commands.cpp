@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/line_commands.h"
 
 #include "base/command_matching.h"

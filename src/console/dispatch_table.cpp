@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/context_help.h"
 #include "config/access_lists.h"
 #include "config/banners.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "network/reachability.h"
 
 #include "network/lab_topology.h"

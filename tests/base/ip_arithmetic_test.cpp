@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/ip_arithmetic.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue and the engine must never drift apart: a row is marked implemented exactly when
 // the handlers of its mode accept it, every first word the dispatcher executes is in the
 // catalogue of its mode, and every help text the context-help table names exists.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks on the lesson database built from data/: the texts the start-up needs, and the order
 // rules of the catalogues that completion depends on.
 

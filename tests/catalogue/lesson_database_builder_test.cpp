@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the lesson database builder on small source folders and reads the result back.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Widget tests of the desktop program on the offscreen platform: they check that the windows are
 // wired to the engine (the engine's own behaviour is tested elsewhere).
 #include <QAccessible>

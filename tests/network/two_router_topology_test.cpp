@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "network/two_router_topology.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kovrel-term against what a student's machine can throw at it: every way a lesson database can
 // be broken, output that cannot be written, and a session long enough to flood a pipe.
 

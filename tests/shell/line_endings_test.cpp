@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/terminal/line_endings.h"
 
 #include <gtest/gtest.h>

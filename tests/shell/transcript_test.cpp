@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs each transcript of tests/transcripts through `kovrel-term --batch` and compares what it
 // writes. A new file there is a new test; tests/transcripts/README.md describes the format.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every lab and troubleshooting solution, followed as a student reads it: the commands its steps
 // quote are typed with the keys its prose names, and the router must answer without an error
 // reply the step does not announce, and show the prompts the text states. The grammar the texts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each test's model solution, typed line by line into a freshly started test, must be accepted
 // without a single error reply and must score 1000: the solutions are the answers the report
 // hands to students. One more command after the solution spoils exactly one task.

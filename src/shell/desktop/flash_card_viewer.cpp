@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/desktop/flash_card_viewer.h"
 
 #include <QHBoxLayout>

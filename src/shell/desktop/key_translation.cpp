@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/desktop/key_translation.h"
 
 #include <QKeyEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/desktop/rich_text_pane.h"
 
 #include <QEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/desktop/system_info_dialog.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/terminal/session_start.h"
 
 #include "base/error_log.h"
