@@ -37,8 +37,11 @@ void BM_WriteProgressEvent(benchmark::State& state) {
   {
     ProgressStore store;
     store.open((folder / "progress.db").string());
-    int score = 0;
-    for (auto _ : state) store.recordTest(1, ++score % 1000, score);
+    int submission = 0;
+    for (auto _ : state) {
+      ++submission;
+      store.recordTest(1, submission % 1000, submission);
+    }
   }
   std::filesystem::remove_all(folder);
 }
