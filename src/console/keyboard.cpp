@@ -4,6 +4,7 @@
 
 #include "base/error_log.h"
 #include "catalogue/context_help.h"
+#include "console/dispatch.h"
 #include "console/enter_key.h"
 #include "console/line_editing.h"
 #include "console/nvram_commands.h"
@@ -52,7 +53,7 @@ bool onKeyChar(Simulator& sim, int code) {
   if (code == '?') {
     // Before a session starts there is nothing to help with: the key is ignored.
     if (!sessionStarted(sim)) return true;
-    processContextHelp(sim, std::string(sim.console.shownInput()) + "?");
+    processContextHelp(sim, grammarScope(sim), std::string(sim.console.shownInput()) + "?");
     return true;
   }
   // A [confirm] question takes the very next key as its answer.
