@@ -50,5 +50,29 @@ void BM_TabCompletion(benchmark::State& state) {
 }
 BENCHMARK(BM_TabCompletion);
 
+// An abbreviated configuration line typed key by key and dispatched: each key is an edit of the
+// input line, Enter walks the grammar and runs the form.
+void BM_TypeAndDispatchAbbreviatedLine(benchmark::State& state) {
+  SimulatorFixture console;
+  console.startSession(CliMode::conf);
+  console.enter("int s0");
+  int iteration = 0;
+  for (auto _ : state) {
+    console.enter("ip add 10.1.1.1 255.255.255.0");
+    clearRecords(console, ++iteration);
+  }
+}
+BENCHMARK(BM_TypeAndDispatchAbbreviatedLine);
+
+// The grammars of every mode, built from the lesson database's catalogues and the forms, as at
+// the first command of a run.
+void BM_BuildCommandGrammars(benchmark::State& state) {
+  SimulatorFixture console;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(buildCommandGrammars(console.sim, commandTable()));
+  }
+}
+BENCHMARK(BM_BuildCommandGrammars)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 }  // namespace kovrel

@@ -53,7 +53,12 @@ bool onKeyChar(Simulator& sim, int code) {
   if (code == '?') {
     // Before a session starts there is nothing to help with: the key is ignored.
     if (!sessionStarted(sim)) return true;
+    const std::string typed = sim.console.input();
+    const bool commandLine = sim.interactionPending() == Interaction::none;
     processContextHelp(sim, grammarScope(sim), std::string(sim.console.shownInput()) + "?");
+    // As on a router, what was typed stands on the input line again to go on with; an answer to
+    // a question is not kept.
+    if (commandLine && sim.interactionPending() == Interaction::none) sim.console.setInput(typed);
     return true;
   }
   // A [confirm] question takes the very next key as its answer.

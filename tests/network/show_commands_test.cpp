@@ -66,7 +66,7 @@ TEST_F(ShowCommandsTest, StartupConfigurationIsTheSavedOne) {
   for (const char* line :
        {"show startup-config", "sh start", "show config", "show configuration"}) {
     const std::string output = reply(CliMode::priv, line);
-    EXPECT_NE(output.find("banner motd saved"), std::string::npos) << line;
+    EXPECT_NE(output.find("banner motd ^C\nsaved\n^C"), std::string::npos) << line;
     EXPECT_EQ(output.find("ip http server"), std::string::npos) << line;
     EXPECT_EQ(output.find("\n ip address"), std::string::npos) << line;
   }
