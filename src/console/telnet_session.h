@@ -3,8 +3,8 @@
 
 #include <string_view>
 
-#include "catalogue/grammar.h"
 #include "base/simulator.h"
+#include "catalogue/grammar.h"
 
 namespace kovrel {
 

@@ -20,10 +20,14 @@ FormOutcome show(Simulator& sim, const Words&) {
 }
 
 constexpr CommandForm kUserForms[] = {
-    {"show", show<showSubcommandsHint>}, {"show flash", show<showFlash>},
-    {"show clock", show<showClock>},     {"show history", show<showHistory>},
-    {"show hosts", show<showHosts>},     {"show ip protocols", show<showIpProtocols>},
-    {"show users", show<showUsers>},     {"show version", show<showVersion>},
+    {"show", show<showSubcommandsHint>},
+    {"show flash", show<showFlash>},
+    {"show clock", show<showClock>},
+    {"show history", show<showHistory>},
+    {"show hosts", show<showHosts>},
+    {"show ip protocols", show<showIpProtocols>},
+    {"show users", show<showUsers>},
+    {"show version", show<showVersion>},
     // The everyday checks of the network need no privileges.
     {"show interfaces", show<showInterfaces, kSerial0, kSerial1, kEthernet0>},
     {"show interfaces serial 0", show<showInterfaces, kSerial0>},
