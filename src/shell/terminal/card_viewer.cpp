@@ -11,7 +11,7 @@
 namespace kovrel::terminal {
 namespace {
 
-enum class CardKey { reveal, next, back, leave, other };
+enum class CardKey { reveal, next, back, knewIt, notYet, leave, other };
 
 CardKey cardKeyOf(const KeyEvent& event) {
   if (event.kind != KeyEventKind::press) return CardKey::other;
@@ -37,6 +37,10 @@ CardKey cardKeyOf(const KeyEvent& event) {
       return CardKey::back;
     case 'q':
       return CardKey::leave;
+    case 'k':
+      return CardKey::knewIt;
+    case 'd':
+      return CardKey::notYet;
     default:
       return CardKey::other;
   }
@@ -78,6 +82,15 @@ ProgramCommandResult CardViewer::feed(Simulator& sim, const KeyEvent& event) {
         addFlashCard(sim, result);
       }
       break;
+    case CardKey::knewIt:
+    case CardKey::notYet:
+      if (!sim.state.training.flashCards.answerShown) {
+        result.lines.emplace_back("Reveal the answer first (Space), then rate the card.");
+      } else {
+        rateFlashCard(sim, cardKeyOf(event) == CardKey::knewIt);
+        addFlashCard(sim, result);
+      }
+      break;
     case CardKey::leave:
       active_ = false;
       result.lines.emplace_back("Flash cards left; Ctrl-] cards opens them again.");
@@ -92,7 +105,7 @@ ProgramCommandResult CardViewer::feed(Simulator& sim, const KeyEvent& event) {
 std::string CardViewer::statusLine(const Simulator& sim) {
   const FlashCardDeck& deck = sim.state.training.flashCards;
   return "card " + std::to_string(deck.position + 1) + " of " + std::to_string(deck.cards.size()) +
-         " [Space answer, n next, b back, q leave]";
+         " [Space answer, k knew it, d not yet, n next, b back, q leave]";
 }
 
 }  // namespace kovrel::terminal

@@ -7,6 +7,7 @@
 #include "base/error_log.h"
 #include "base/simulator.h"
 #include "console/keyboard.h"
+#include "shell/terminal/feedback_commands.h"
 #include "shell/terminal/scenario_commands.h"
 #include "shell/terminal/training_commands.h"
 
@@ -131,6 +132,16 @@ std::span<const ProgramCommand> programCommands() {
       {"mode learn", {}, "Learn Mode: show every step of the instructions", learnModeCommand},
       {"mode test", {}, "Test Mode: show the step headings only", testModeCommand},
       {"report", {}, "grade the current test and show the report", reportCommand},
+      {"check",
+       {},
+       "tick the steps of the current lab, or say whether the scenario is solved",
+       checkCommand},
+      {"reset", {}, "start the current activity afresh from a clean router", resetCommand},
+      {"progress", {}, "labs done, test scores, scenarios solved and cards due", progressCommand},
+      {"topic",
+       {"[NAME...]"},
+       "study the flash cards of one topic (all: every card)",
+       topicCommand},
       {"cards", {}, "open the flash cards, shuffled, on single keys (q leaves)", cardsCommand},
       {"card next", {}, "the next flash card", cardNextCommand},
       {"card back", {}, "the previous flash card", cardBackCommand},
