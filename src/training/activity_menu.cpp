@@ -8,7 +8,7 @@
 namespace kovrel {
 namespace {
 
-constexpr std::array<ActivityMenuItem, 35> kLabs = {{
+constexpr std::array<ActivityMenuItem, 45> kLabs = {{
     {"Labs", "About The Labs", "aboutTheLabs"},
     {"Starting Up", "Router StartUp", "routerStartUp"},
     {"Starting Up", "Router Modes", "routerModes"},
@@ -44,7 +44,18 @@ constexpr std::array<ActivityMenuItem, 35> kLabs = {{
     {"Managing ACL", "Defining ACL", "definingACL"},
     {"Managing ACL", "Applying ACL", "applyingACL"},
     {"Managing ACL", "Removing ACL", "removingACL"},
+    {"Static Routes", "Static Routes", "staticRoutes"},
+    {"Static Routes", "Default Route", "defaultRoute"},
+    {"Checking A Network", "Interface Summary", "interfaceSummary"},
+    {"Checking A Network", "Tracing A Path", "tracingAPath"},
+    {"Checking A Network", "ARP Cache", "arpCache"},
+    {"Serial Cable Ends", "DCE And DTE Ends", "dceAndDteEnds"},
+    {"Saving And Erasing", "Write And Erase", "writeAndErase"},
+    {"Remote Access", "Password Encryption", "passwordEncryption"},
+    {"Remote Access", "Telnet Between Routers", "telnetBetweenRouters", Topology::twoRouters},
     {"Two Routers", "Two Routers With RIP", "twoRoutersWithRip", Topology::twoRouters},
+    {"Two Routers", "Static Routes Over A /30 Link", "staticRoutesOnASlash30Link",
+     Topology::twoRouters},
 }};
 
 constexpr std::array<ActivityMenuItem, 5> kTests = {{
@@ -55,7 +66,7 @@ constexpr std::array<ActivityMenuItem, 5> kTests = {{
     {"Tests", "Test 5: Remote Access And Passwords", "test5"},
 }};
 
-constexpr std::array<ActivityMenuItem, 8> kTroubleshooting = {{
+constexpr std::array<ActivityMenuItem, 12> kTroubleshooting = {{
     {"Troubleshooting", "Troubleshooting 1", "troubleshooting1"},
     {"Troubleshooting", "Troubleshooting 2", "troubleshooting2"},
     {"Troubleshooting", "Troubleshooting 3", "troubleshooting3"},
@@ -64,6 +75,10 @@ constexpr std::array<ActivityMenuItem, 8> kTroubleshooting = {{
     {"Troubleshooting", "Troubleshooting 6", "troubleshooting6"},
     {"Troubleshooting", "Troubleshooting 7", "troubleshooting7"},
     {"Troubleshooting", "Troubleshooting 8", "troubleshooting8"},
+    {"Troubleshooting", "Troubleshooting 9", "troubleshooting9"},
+    {"Troubleshooting", "Troubleshooting 10", "troubleshooting10"},
+    {"Troubleshooting", "Troubleshooting 11", "troubleshooting11"},
+    {"Troubleshooting", "Troubleshooting 12", "troubleshooting12"},
 }};
 
 // Lower case with every run of blanks made one blank and none at the ends, so that a caption
