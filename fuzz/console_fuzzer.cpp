@@ -156,7 +156,7 @@ std::size_t count(std::string_view text, std::string_view word) {
 void checkGrading(const Simulator& sim) {
   for (int test = 1; test <= 3; ++test) {
     const kovrel::TestGrading* grading = kovrel::testGrading(test);
-    const kovrel::TestReport report = kovrel::gradeTest(sim.state.current, *grading, "");
+    const kovrel::TestReport report = kovrel::gradeTest(sim, *grading, "");
     const auto graded = static_cast<int>(std::count_if(
         grading->tasks.begin(), grading->tasks.end(), [](const auto& task) { return task.check; }));
     const bool parts =
