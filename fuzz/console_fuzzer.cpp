@@ -109,6 +109,17 @@ std::string firstCommand(std::uint8_t choice) {
   }
 }
 
+bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (std::size_t at = 0; at < prefix.size(); ++at) {
+    const auto lower = [](char c) {
+      return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+    };
+    if (lower(text[at]) != lower(prefix[at])) return false;
+  }
+  return true;
+}
+
 void checkConsole(Simulator& sim, const FuzzPlatform& platform) {
   const auto& router = sim.state.current;
   const auto interaction = static_cast<int>(sim.interactionPending());
@@ -125,7 +136,9 @@ void checkConsole(Simulator& sim, const FuzzPlatform& platform) {
       router.prompt != kovrel::modePrompt(sim, router.mode)) {
     violated("the prompt agrees with the mode", router.prompt);
   }
-  if (!sim.console.input().starts_with(router.prompt)) {
+  // The enable password's first question is written in lower case ("password: "), so the
+  // question is compared without regard to case.
+  if (!startsWithIgnoringCase(sim.console.input(), router.prompt)) {
     violated("the input line begins with the prompt or the open question",
              router.prompt + " | " + sim.console.input());
   }
