@@ -123,7 +123,7 @@ bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
 void checkConsole(Simulator& sim, const FuzzPlatform& platform) {
   const auto& router = sim.state.current;
   const auto interaction = static_cast<int>(sim.interactionPending());
-  if (interaction < 0 || interaction > static_cast<int>(Interaction::paging) ||
+  if (interaction < 0 || interaction > static_cast<int>(kovrel::kLastInteraction) ||
       sim.interactionPending() == Interaction::paging) {
     violated("interactionPending is a known code, and no display is left open",
              std::to_string(interaction));

@@ -32,6 +32,9 @@ enum class Interaction {
   eraseConfirm = 10,  // erase startup-config: one key answers, as for reload
 };
 
+/// The highest code; a new interaction is added before it or moves it.
+inline constexpr Interaction kLastInteraction = Interaction::eraseConfirm;
+
 /// The question of the console login and the enable secret; the enable password's first asking
 /// writes it in lower case, with the same length.
 inline constexpr std::string_view kPasswordQuestion = "Password: ";
