@@ -36,6 +36,11 @@ std::string normalizeCommandLine(std::string_view line, std::string_view prompt)
   return collapsed;
 }
 
+std::string_view typedText(std::string_view line, std::string_view prompt) {
+  const auto found = prompt.empty() ? std::string_view::npos : line.find(prompt);
+  return found == std::string_view::npos ? line : line.substr(found + prompt.size());
+}
+
 std::vector<std::string> splitWords(std::string_view text) {
   std::vector<std::string> words;
   if (text.empty()) return words;
@@ -57,16 +62,6 @@ MatchResult matchCommand(std::string_view line, std::string_view pattern, std::s
     if (expected[i] != "variable" && expected[i] != typed[i]) return MatchResult::mismatch;
   }
   return typed.size() < expected.size() ? MatchResult::incomplete : MatchResult::match;
-}
-
-std::size_t matchedWordCount(const std::vector<std::string>& words, std::string_view pattern) {
-  const auto expected = splitWords(pattern);
-  std::size_t count = 0;
-  while (count < words.size() && count < expected.size() &&
-         (expected[count] == "variable" || expected[count] == words[count])) {
-    ++count;
-  }
-  return count;
 }
 
 std::string replaceAll(std::string text, std::string_view from, std::string_view to) {

@@ -14,11 +14,11 @@ enum class MatchResult { match = 0, mismatch = 1, incomplete = 2 };
 /// blanks, lower-cased, with every run of blanks reduced to one.
 std::string normalizeCommandLine(std::string_view line, std::string_view prompt);
 
+/// What was typed after the prompt, exactly as typed; a line without the prompt is all typed.
+std::string_view typedText(std::string_view line, std::string_view prompt);
+
 /// Compares the normalised words of `line` with `pattern`, whose word "variable" matches any word.
 MatchResult matchCommand(std::string_view line, std::string_view pattern, std::string_view prompt);
-
-/// How many leading `words` agree with the words of `pattern` ("variable" agrees with any word).
-std::size_t matchedWordCount(const std::vector<std::string>& words, std::string_view pattern);
 
 /// Splits a normalised text at single blanks; an empty text has no words.
 std::vector<std::string> splitWords(std::string_view text);

@@ -198,6 +198,7 @@ void LessonDatabase::open(const std::string& path) {
 }
 
 void LessonDatabase::close() {
+  ++generation_;
   statements_.clear();
   longestRows_.clear();  // every statement is finalised before its connection goes
   if (connection_ != nullptr) sqlite3_close(connection_);

@@ -85,6 +85,9 @@ class LessonDatabase {
   void open(const std::string& path);
   void close();
   bool isOpen() const { return connection_ != nullptr; }
+  /// Changes whenever the database is opened or closed, so that what was read from it can be
+  /// read again.
+  int generation() const { return generation_; }
 
   std::optional<std::string> cmdInfo(std::string_view key);
   std::optional<std::string> misc(std::string_view id);
@@ -117,6 +120,7 @@ class LessonDatabase {
                          const CatalogueFilter& filter, bool firstOnly);
 
   sqlite3* connection_ = nullptr;
+  int generation_ = 0;
   std::map<std::string, std::unique_ptr<Statement>> statements_;
   std::map<CatalogueTable, std::size_t> longestRows_;  // bytes of each table's longest `cmd`
 };

@@ -106,6 +106,14 @@ void unrecognizedCommand(Simulator& sim) {
   writeConsoleLine(sim, "% Unrecognized command");
 }
 
+void ambiguousCommand(Simulator& sim, std::string_view typed) {
+  writeConsoleLine(sim, "% Ambiguous command:  \"" + std::string(typed) + "\"");
+}
+
+void notAvailableCommand(Simulator& sim) {
+  writeConsoleLine(sim, "% This command is not available in the simulator");
+}
+
 void unknownCommand(Simulator& sim) {
   if (sim.router().mode == CliMode::user) {
     writeConsoleLine(sim, "% Unknown command or computer name, or unable to find computer address");

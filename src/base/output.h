@@ -46,6 +46,10 @@ void incompleteCommand(Simulator& sim);
 void invalidInput(Simulator& sim);
 void unrecognizedCommand(Simulator& sim);
 void unknownCommand(Simulator& sim);
+/// `% Ambiguous command:  "` + the typed text + `"`: the typed word begins several commands.
+void ambiguousCommand(Simulator& sim, std::string_view typed);
+/// A command the router has that the simulator does not carry out: never called wrong.
+void notAvailableCommand(Simulator& sim);
 
 inline constexpr std::string_view kConfiguredMessage =
     "3d13h: %SYS-5-CONFIG_I: Configured from console by console";

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -114,6 +115,8 @@ struct SimulatorState {
   SimulatorState() { parkedB.config.hostname = "RouterB"; }
 };
 
+struct CommandGrammars;
+
 /// The engine: state, console texts, lesson database, the student's progress and the platform
 /// services it was given.
 /// Engine operations are free functions over a `Simulator&`, grouped by subsystem.
@@ -126,6 +129,10 @@ class Simulator {
   LessonDatabase database;
   ProgressStore progress;  // in memory only until a front-end opens the student's file
   SimulatorState state;
+  /// The command tree of every mode, built from the lesson database's catalogue and the handlers'
+  /// forms at the first command, and again after the database changed.
+  std::shared_ptr<const CommandGrammars> grammars;
+  int grammarsGeneration = -1;
 
   RouterState& router() { return state.current; }
   RouterConfig& running() { return state.current.config; }

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/catalogue_check.h"
 
-#include "base/command_matching.h"
-#include "base/error_log.h"
-
 namespace kovrel {
 
 std::optional<CatalogueTable> oneWordTable(CliMode mode) {
@@ -49,20 +46,11 @@ std::optional<CatalogueTable> extendedTable(CliMode mode) {
   return std::nullopt;
 }
 
-bool checkIfCommandImplemented(Simulator& sim, std::string_view line) {
-  const RouterState& router = sim.router();
-  const std::string text = normalizeCommandLine(line, router.prompt);
-  const auto words = splitWords(text);
-  if (words.empty()) return false;
-  const auto table = words.size() == 1 ? oneWordTable(router.mode) : extendedTable(router.mode);
-  if (!table) return false;
-  CatalogueFilter filter;
-  filter.implementedOnly = true;
-  if (router.mode == CliMode::configIf)
-    filter.interfaceCode = catalogueInterfaceCode(router.currentInterface);
-  return trapped(
-      sim, "checkIfCommandImplemented",
-      [&] { return sim.database.catalogueHasRow(*table, text, filter); }, false);
+bool checkIfCommandImplemented(const GrammarScope& scope, std::string_view typed) {
+  const std::vector<Token> tokens = tokenize(typed);
+  if (tokens.empty()) return false;
+  const ParsedLine parsed = parseLine(scope, tokens);
+  return !parsed.stopped && parsed.node != nullptr && parsed.node->carriedOut;
 }
 
 }  // namespace kovrel

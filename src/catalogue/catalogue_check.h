@@ -6,6 +6,7 @@
 
 #include "base/lesson_database.h"
 #include "base/simulator.h"
+#include "catalogue/grammar.h"
 
 namespace kovrel {
 
@@ -14,9 +15,8 @@ std::optional<CatalogueTable> oneWordTable(CliMode mode);
 /// The extended (whole line) catalogue of a mode; line configuration mode has none.
 std::optional<CatalogueTable> extendedTable(CliMode mode);
 
-/// Whether an implemented catalogue row of the current mode begins with the command text of
-/// `line` (an input line with its prompt). Decides only the emphasis of help listings; whether a
-/// line is executed is for the handlers alone.
-bool checkIfCommandImplemented(Simulator& sim, std::string_view line);
+/// Whether the typed words (keywords by any unique prefix) lead to a command, or the beginning
+/// of commands, that the simulator carries out. Decides the emphasis of help listings.
+bool checkIfCommandImplemented(const GrammarScope& scope, std::string_view typed);
 
 }  // namespace kovrel

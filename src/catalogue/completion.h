@@ -3,36 +3,17 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "base/simulator.h"
+#include "catalogue/grammar.h"
 
 namespace kovrel {
 
-// Tab completion from the command catalogue of the current mode. Each operation takes the whole
-// input line (prompt included) and returns the text to put after the prompt; a line nothing can
-// be completed on comes back exactly as typed. A failed catalogue search is logged under the
-// operation's name and counts as finding nothing.
-
-/// Completes the typed command: finishes it when the catalogue rows agree, otherwise extends it
-/// to the longest text they share.
-std::string completePartialCommand(Simulator& sim, std::string_view line);
-
-/// `access-list` lines of global configuration mode: the list number is searched as "<1-99>".
-std::string completeAccessListCmd(Simulator& sim, std::string_view line);
-
-/// `ip` and `no ip` lines of interface configuration mode, whose access-group number is
-/// searched as "<1-99>".
-std::string completeAccessGroupCmd(Simulator& sim, std::string_view line);
-
-/// The result of one completion, before any number is put back in place of "<1-99>".
-struct Completion {
-  bool agree = false;     // the first row is a prefix of every other row
-  std::string shared;     // the longest text every row begins with
-  std::string addedRest;  // agreeing rows: what the first row adds to the searched text
-};
-
-/// The common rule over the `cmd` of the rows found (at least one), in delivery order.
-Completion completeFromRows(const std::vector<std::string>& rows, std::string_view searchText);
+/// Tab: completes the last typed word to the one keyword of the mode's grammar that it begins
+/// (or names in full) at that place. `line` is the whole input line, prompt included; the result
+/// is the text to put after the prompt: the earlier words as typed, the keyword and a blank. A
+/// word that begins several keywords, a value, or a line ending in a blank comes back unchanged.
+std::string completePartialCommand(Simulator& sim, const GrammarScope& scope,
+                                   std::string_view line);
 
 }  // namespace kovrel

@@ -11,12 +11,11 @@
 #include "base/output.h"
 #include "base/paging.h"
 #include "catalogue/catalogue_check.h"
+#include "catalogue/grammar.h"
 #include "catalogue/help_case_table.h"
 
 namespace kovrel {
 namespace {
-
-using Words = std::vector<std::string>;
 
 // Emphasis belongs to one request: whichever way the request ends, ordinary output afterwards
 // is plain again. A question that was open when "?" was typed stays open: a paged answer ends
@@ -39,13 +38,13 @@ class HelpRequestScope {
 };
 
 // A plain line of a help listing is emphasised when its first word, put in place of the "?" the
-// student typed, names an implemented command.
-bool namesImplementedCommand(Simulator& sim, const std::string& question, std::string_view line) {
+// student typed, names a command the simulator carries out.
+bool namesImplementedCommand(const GrammarScope& scope, const std::string& question,
+                             std::string_view line) {
   const std::string lowered = toLower(trimBlanks(line));
   const auto blank = lowered.find(' ');
   if (blank == std::string::npos) return false;
-  const std::string word = lowered.substr(0, blank + 1);
-  return checkIfCommandImplemented(sim, replaceAll(question, "?", word));
+  return checkIfCommandImplemented(scope, question + " " + lowered.substr(0, blank));
 }
 
 std::string joinWords(const Words& words) {
@@ -57,34 +56,18 @@ std::string joinWords(const Words& words) {
   return text;
 }
 
-// The groups read abbreviations word by word, so a word that merely contains one ("flash")
-// keeps its letters.
-Words readWords(Words words, HelpReading reading) {
-  for (std::string& word : words) {
-    if (reading == HelpReading::show) {
-      if (word == "sh") word = "show";
-      if (word == "int") word = "interface";
-    } else if (reading == HelpReading::copy) {
-      if (word == "run") word = "running-config";
-      if (word == "start") word = "startup-config";
-    }
-  }
-  return words;
-}
-
 const HelpGroup* findGroup(std::string_view firstWord) {
   for (const HelpGroup& group : helpCaseTable()) {
-    if (std::find(group.firstWords.begin(), group.firstWords.end(), firstWord) !=
-        group.firstWords.end())
-      return &group;
+    const auto& words = group.firstWords;
+    if (std::find(words.begin(), words.end(), firstWord) != words.end()) return &group;
   }
   return nullptr;
 }
 
 bool caseApplies(const HelpCase& helpCase, CliMode mode, const Words& words,
                  std::string_view prompt) {
-  if (!helpCase.modes.empty() &&
-      std::find(helpCase.modes.begin(), helpCase.modes.end(), mode) == helpCase.modes.end()) {
+  const auto& modes = helpCase.modes;
+  if (!modes.empty() && std::find(modes.begin(), modes.end(), mode) == modes.end()) {
     return false;
   }
   const std::string line = std::string(prompt) + joinWords(words);
@@ -125,18 +108,15 @@ void writeAnswer(Simulator& sim, const HelpAnswer& answer) {
   }
 }
 
-void answerFromCaseTable(Simulator& sim, const Words& words) {
+void answerFromCaseTable(Simulator& sim, CliMode mode, const Words& words) {
   const HelpGroup* group = findGroup(words.front());
   if (group == nullptr) {
-    // The router shows the bare prompt again before refusing a word it does not know.
-    writeConsoleLine(sim, sim.console.input());
     unrecognizedCommand(sim);
     return;
   }
-  const RouterState& router = sim.state.current;
-  const Words read = readWords(words, group->reading);
+  const std::string& prompt = sim.router().prompt;
   for (const HelpCase& helpCase : group->cases) {
-    if (caseApplies(helpCase, router.mode, helpCase.asTyped ? words : read, router.prompt)) {
+    if (caseApplies(helpCase, mode, words, prompt)) {
       writeAnswer(sim, helpCase.answer);
       return;
     }
@@ -144,68 +124,61 @@ void answerFromCaseTable(Simulator& sim, const Words& words) {
   unrecognizedCommand(sim);
 }
 
-Words nextWordsOf(const std::vector<CatalogueRow>& rows, std::size_t position) {
-  Words listed;
-  for (const CatalogueRow& row : rows) {
-    const Words rowWords = splitWords(row.cmd);
-    if (position >= rowWords.size()) continue;
-    // Words are compared whole, so "config" does not hide "configuration" or the other way round.
-    if (std::find(listed.begin(), listed.end(), rowWords[position]) == listed.end()) {
-      listed.push_back(rowWords[position]);
-    }
+std::string joinNames(const std::vector<const GrammarNode*>& nodes) {
+  std::string text;
+  for (const GrammarNode* node : nodes) text += node->text + " ";
+  return text;
+}
+
+// "sh?", "show i?": the keywords that begin with the last word, on one line.
+void listKeywords(Simulator& sim, const GrammarScope& scope, std::span<const Token> tokens) {
+  const ParsedLine before = parseLine(scope, tokens.first(tokens.size() - 1));
+  const auto keywords = before.stopped
+                            ? std::vector<const GrammarNode*>{}
+                            : keywordsStartingWith(nextNodes(scope, before), tokens.back().text);
+  if (keywords.empty()) return unrecognizedCommand(sim);
+  writeConsoleLine(sim, joinNames(keywords));
+}
+
+// "show ?": the case table answers for the words as the grammar reads them.
+void answerQuestionWord(Simulator& sim, const GrammarScope& scope, std::span<const Token> tokens) {
+  const ParsedLine parsed = parseLine(scope, tokens);
+  if (parsed.stopped && parsed.failedToken == 0) {
+    // The router shows the bare prompt again before refusing a word it does not know.
+    writeConsoleLine(sim, sim.console.input());
+    return unrecognizedCommand(sim);
   }
-  return listed;
+  if (parsed.status == ParseStatus::ambiguous) {
+    return ambiguousCommand(sim,
+                            std::string(tokens.front().text.data(),
+                                        tokens.back().text.data() + tokens.back().text.size()));
+  }
+  if (parsed.stopped) return unrecognizedCommand(sim);
+  Words words = parsed.words;
+  words.push_back("?");  // a lone "?" answers from the group of the word "?"
+  std::string spelledOut;
+  for (std::size_t i = 0; i + 1 < words.size(); ++i) spelledOut += (i ? " " : "") + words[i];
+  const GrammarScope answering{scope.grammars, parsed.nodeMode, scope.interface};
+  sim.state.console.helpListingActive = true;
+  sim.state.console.helpEmphasis = [answering, spelledOut](std::string_view listed) {
+    return namesImplementedCommand(answering, spelledOut, listed);
+  };
+  answerFromCaseTable(sim, parsed.nodeMode, words);
 }
 
 }  // namespace
 
-void processContextHelp(Simulator& sim, std::string_view line) {
+void processContextHelp(Simulator& sim, const GrammarScope& scope, std::string_view line) {
   const std::string question(line);
   writeConsoleLine(sim, question);
   noteEnteredLine(sim, question);
-  HelpRequestScope scope(sim);
-  const std::string text = normalizeCommandLine(question, sim.router().prompt);
-  const Words words = splitWords(text);
-  if (words.empty()) {
-    unrecognizedCommand(sim);
-    return;
-  }
-  if (words.back() != "?") {
-    listCommandsStartingWithString(sim, text);
-    return;
-  }
-  sim.state.console.helpListingActive = true;
-  sim.state.console.helpEmphasis = [&sim, question](std::string_view listed) {
-    return namesImplementedCommand(sim, question, listed);
-  };
-  answerFromCaseTable(sim, words);
-}
-
-void listCommandsStartingWithString(Simulator& sim, std::string_view text) {
-  const std::string_view prefix = text.substr(0, text.empty() ? 0 : text.size() - 1);
-  const bool wholeLines = text.find(' ') != std::string_view::npos;
-  const CliMode mode = sim.router().mode;
-  const auto table = wholeLines ? extendedTable(mode) : oneWordTable(mode);
-  if (!table) {
-    unrecognizedCommand(sim);
-    return;
-  }
-  const auto rows = trapped(
-      sim, "listCommandsStartingWithString",
-      [&] { return sim.database.searchCatalogue(*table, prefix); }, std::vector<CatalogueRow>{});
-  Words listed;
-  if (wholeLines) {
-    listed = nextWordsOf(rows, static_cast<std::size_t>(std::count(text.begin(), text.end(), ' ')));
-  } else {
-    for (const CatalogueRow& row : rows) listed.push_back(row.cmd);
-  }
-  if (listed.empty()) {
-    unrecognizedCommand(sim);
-    return;
-  }
-  std::string answer;
-  for (const std::string& word : listed) answer += word + " ";
-  writeConsoleLine(sim, answer);
+  HelpRequestScope requestScope(sim);
+  std::string_view typed = typedText(question, sim.router().prompt);
+  if (typed.ends_with('?')) typed.remove_suffix(1);
+  const std::vector<Token> tokens = tokenize(typed);
+  const bool wordPrefix = !typed.empty() && !typed.ends_with(' ');
+  if (wordPrefix) return listKeywords(sim, scope, tokens);
+  answerQuestionWord(sim, scope, tokens);
 }
 
 void pageHelpText(Simulator& sim) {
@@ -215,12 +188,9 @@ void pageHelpText(Simulator& sim) {
   if (text) writePaged(sim, *text, false);
 }
 
-void helpCommand(Simulator& sim, const CommandInput& input) {
-  if (matchCommand(input.line, "help", sim.router().prompt) == MatchResult::match) {
-    pageHelpText(sim);
-  } else {
-    unknownCommand(sim);
-  }
+FormOutcome helpCommand(Simulator& sim, const Words&) {
+  pageHelpText(sim);
+  return FormOutcome::done;
 }
 
 }  // namespace kovrel

@@ -7,9 +7,28 @@
 namespace kovrel {
 namespace {
 
-// A banner's text is not taken from the command line: the third word only gives the delimiter,
-// and the lines that follow are the text, typed as the student wants them to appear.
-void startBannerEntry(Simulator& sim, BannerKind kind, char delimiter) {
+std::string& bannerOf(RouterConfig& config, BannerKind kind) {
+  switch (kind) {
+    case BannerKind::exec:
+      return config.bannerExec;
+    case BannerKind::login:
+      return config.bannerLogin;
+    case BannerKind::motd:
+      break;
+  }
+  return config.bannerMotd;
+}
+
+// The first character of the text is the delimiter. With a second one on the same line the
+// banner is the text between them; otherwise the lines that follow are the text, typed as the
+// student wants them to appear, up to a line that holds the delimiter.
+void startBanner(Simulator& sim, BannerKind kind, std::string_view text) {
+  const char delimiter = text.front();
+  const std::string_view rest = text.substr(1);
+  if (const auto end = rest.find(delimiter); end != std::string_view::npos) {
+    bannerOf(sim.running(), kind) = std::string(rest.substr(0, end));
+    return;
+  }
   ConsoleFields& console = sim.state.console;
   console.bannerDelimiter = std::string(1, delimiter);
   console.bannerKind = kind;
@@ -20,31 +39,20 @@ void startBannerEntry(Simulator& sim, BannerKind kind, char delimiter) {
   sim.setInteraction(Interaction::bannerLine);
 }
 
-FormOutcome startMotd(Simulator& sim, const Words& words) {
-  startBannerEntry(sim, BannerKind::motd, words[2].front());
-  return FormOutcome::done;
-}
-
-FormOutcome startLogin(Simulator& sim, const Words& words) {
-  startBannerEntry(sim, BannerKind::login, words[2].front());
-  return FormOutcome::done;
-}
-
-FormOutcome startExec(Simulator& sim, const Words& words) {
-  startBannerEntry(sim, BannerKind::exec, words[2].front());
+template <BannerKind kKind>
+FormOutcome bannerCommand(Simulator& sim, const Words& words) {
+  startBanner(sim, kKind, words[2]);
   return FormOutcome::done;
 }
 
 constexpr CommandForm kBannerForms[] = {
-    {"banner motd variable", startMotd},
-    {"banner login variable", startLogin},
-    {"banner exec variable", startExec},
+    {"banner motd LINE", bannerCommand<BannerKind::motd>},
+    {"banner login LINE", bannerCommand<BannerKind::login>},
+    {"banner exec LINE", bannerCommand<BannerKind::exec>},
 };
 
 }  // namespace
 
-void bannerCommand(Simulator& sim, const CommandInput& input) {
-  runCommandForms(sim, input.words, kBannerForms);
-}
+std::span<const CommandForm> bannerForms() { return kBannerForms; }
 
 }  // namespace kovrel

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "base/command_input.h"
+#include <span>
+
 #include "base/simulator.h"
+#include "catalogue/grammar.h"
 
 namespace kovrel {
 
-/// "banner motd|login|exec D": starts the entry of a banner's lines, ended by a line that holds
-/// the delimiter character D (the console's banner entry collects them).
-void bannerCommand(Simulator& sim, const CommandInput& input);
+/// "banner motd|login|exec DtextD" keeps the text between the two delimiters D as the banner;
+/// with only one delimiter on the line it starts the entry of the banner's lines, ended by a line
+/// that holds D (the console's banner entry collects them).
+std::span<const CommandForm> bannerForms();
 
 }  // namespace kovrel

@@ -44,24 +44,19 @@ FormOutcome startCdpFromInterfaceMode(Simulator& sim, const Words&) {
 
 constexpr CommandForm kGlobalCdpForms[] = {
     {"cdp run", startCdp},
-    {"cdp timer variable", setCdpTimer},
-    {"cdp holdtime variable", setCdpHoldtime},
+    {"cdp timer <5-900>", setCdpTimer},
+    {"cdp holdtime <10-255>", setCdpHoldtime},
 };
 
 constexpr CommandForm kInterfaceCdpForms[] = {
     {"cdp enable", enableInterfaceCdp},
-    {"cdp run", startCdpFromInterfaceMode, Prefix::invalid},
+    {"cdp run", startCdpFromInterfaceMode},
 };
 
 }  // namespace
 
-void globalCdpCommand(Simulator& sim, const CommandInput& input) {
-  runCommandForms(sim, input.words, kGlobalCdpForms);
-}
-
-void interfaceCdpCommand(Simulator& sim, const CommandInput& input) {
-  runCommandForms(sim, input.words, kInterfaceCdpForms);
-}
+std::span<const CommandForm> globalCdpForms() { return kGlobalCdpForms; }
+std::span<const CommandForm> interfaceCdpForms() { return kInterfaceCdpForms; }
 
 void stopCdpFromInterfaceMode(Simulator& sim) {
   sim.running().cdpRun = false;

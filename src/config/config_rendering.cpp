@@ -161,6 +161,15 @@ void routingSection(Lines& out, const RouterConfig& config) {
   }
 }
 
+// A banner is shown between "^C" delimiters whatever character the student ended it with, its
+// text on the lines between them.
+void addBanner(Lines& out, std::string_view kind, const std::string& text) {
+  if (text.empty()) return;
+  out.add("banner " + std::string(kind) + " ^C");
+  out.add(text);
+  out.add("^C");
+}
+
 void cdpAndBanners(Lines& out, const RouterConfig& config) {
   if (config.cdpRun) {
     out.addIf(config.cdpTimer != 60, "cdp timer " + std::to_string(config.cdpTimer));
@@ -168,9 +177,9 @@ void cdpAndBanners(Lines& out, const RouterConfig& config) {
   } else {
     out.add("no cdp run");
   }
-  out.addIf(!config.bannerExec.empty(), "banner exec " + config.bannerExec);
-  out.addIf(!config.bannerLogin.empty(), "banner login " + config.bannerLogin);
-  out.addIf(!config.bannerMotd.empty(), "banner motd " + config.bannerMotd);
+  addBanner(out, "exec", config.bannerExec);
+  addBanner(out, "login", config.bannerLogin);
+  addBanner(out, "motd", config.bannerMotd);
 }
 
 }  // namespace

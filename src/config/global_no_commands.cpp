@@ -89,26 +89,25 @@ constexpr CommandForm kGlobalNoForms[] = {
     {"no enable password", clearEnablePassword},
     {"no banner exec", clearBannerExec},
     {"no banner login", clearBannerLogin},
-    {"no ip name-server", clearNameServers, Prefix::invalid},
-    {"no ip host variable", removeHost, Prefix::invalid},
-    {"no banner motd", clearBannerMotd, Prefix::invalid},
+    {"no ip name-server", clearNameServers},
+    {"no ip host WORD", removeHost},
+    {"no banner motd", clearBannerMotd},
     {"no cdp holdtime", resetCdpHoldtime},
     {"no cdp run", stopCdp},
     {"no cdp timer", resetCdpTimer},
-    {"no ip routing", stopRouting, Prefix::invalid},
-    {"no ip route variable variable ...", removeStaticRoute},
+    {"no ip routing", stopRouting},
+    {"no ip route A.B.C.D A.B.C.D", removeStaticRoute},
+    {"no ip route A.B.C.D A.B.C.D WORD...", removeStaticRoute},
     {"no service password-encryption", stopEncryption},
     {"no ip http server", stopHttpServer},
     {"no ip domain-lookup", stopDomainLookup},
-    {"no access-list variable", removeList},
+    {"no access-list <1-99>", removeList},
     {"no router rip", stopRipProcess},
-    {"no router igrp variable", stopIgrpProcess},
+    {"no router igrp <1-65535>", stopIgrpProcess},
 };
 
 }  // namespace
 
-void globalNoCommand(Simulator& sim, const CommandInput& input) {
-  runCommandForms(sim, input.words, kGlobalNoForms);
-}
+std::span<const CommandForm> globalNoForms() { return kGlobalNoForms; }
 
 }  // namespace kovrel

@@ -24,25 +24,14 @@ FormOutcome setEnableSecret(Simulator& sim, const Words& words) {
   return FormOutcome::done;
 }
 
-constexpr CommandForm kHostnameForms[] = {
-    {"hostname variable", setHostname},
-};
-
-constexpr CommandForm kEnableForms[] = {
-    {"enable password variable", setEnablePassword},
-    {"enable secret variable", setEnableSecret},
+constexpr CommandForm kForms[] = {
+    {"hostname WORD", setHostname},
+    {"enable password WORD", setEnablePassword},
+    {"enable secret WORD", setEnableSecret},
 };
 
 }  // namespace
 
-void hostnameCommand(Simulator& sim, const CommandInput& input) {
-  // The dispatcher hands "hostname" over in every mode; only global configuration takes it.
-  if (sim.router().mode != CliMode::conf) return unknownCommand(sim);
-  runCommandForms(sim, input.words, kHostnameForms);
-}
-
-void enableConfigurationCommand(Simulator& sim, const CommandInput& input) {
-  runCommandForms(sim, input.words, kEnableForms);
-}
+std::span<const CommandForm> hostnameAndPasswordForms() { return kForms; }
 
 }  // namespace kovrel

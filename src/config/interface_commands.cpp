@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
 
 #include "base/ip_arithmetic.h"
 #include "base/output.h"
@@ -23,24 +22,6 @@ InterfaceNumber selectedNumber(const Simulator& sim) { return sim.state.current.
 InterfaceConfig& selected(Simulator& sim) { return sim.router().selectedInterface(); }
 
 std::optional<int> standardListNumber(std::string_view word) { return numberInRange(word, 1, 99); }
-
-// The student's short forms are spelled out before matching; a name glued to its number
-// ("serial0") stays unknown.
-std::string spelledOutInterface(std::string text) {
-  static constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kShortForms = {{
-      {"int ", "interface "},
-      {" e0", " ethernet 0"},
-      {" s0", " serial 0"},
-      {" s1", " serial 1"},
-      {" e 0", " ethernet 0"},
-      {" s 0", " serial 0"},
-      {" s 1", " serial 1"},
-  }};
-  for (const auto& [shortForm, fullForm] : kShortForms) {
-    text = replaceAll(text, shortForm, fullForm);
-  }
-  return text;
-}
 
 template <InterfaceNumber kInterface>
 FormOutcome selectInterface(Simulator& sim, const Words&) {
@@ -69,15 +50,6 @@ FormOutcome setInboundGroup(Simulator& sim, const Words& words) {
   return FormOutcome::done;
 }
 
-FormOutcome addressWithoutMask(Simulator& sim, const Words& words) {
-  if (isValidIpAddress(words[2])) {
-    incompleteCommand(sim);
-  } else {
-    invalidInput(sim);
-  }
-  return FormOutcome::done;
-}
-
 // Two interfaces on one network would make routing ambiguous, so the second is refused.
 FormOutcome setAddress(Simulator& sim, const Words& words) {
   const std::string& address = words[2];
@@ -92,14 +64,6 @@ FormOutcome setAddress(Simulator& sim, const Words& words) {
   selected(sim).subnetMask = mask;
   return FormOutcome::done;
 }
-
-constexpr CommandForm kInterfaceIpForms[] = {
-    {"ip access-group variable", setOutboundGroup},
-    {"ip access-group variable out", setOutboundGroup, Prefix::invalid},
-    {"ip access-group variable in", setInboundGroup, Prefix::invalid},
-    {"ip address variable", addressWithoutMask, Prefix::invalid},
-    {"ip address variable variable", setAddress},
-};
 
 FormOutcome setKeepalive(Simulator& sim, const Words& words) {
   const auto seconds = boundedNumber(words[1], 5, 0, 32767);
@@ -133,11 +97,7 @@ FormOutcome setClockRate(Simulator& sim, const Words& words) {
   return FormOutcome::done;
 }
 
-constexpr CommandForm kKeepaliveForms[] = {{"keepalive variable", setKeepalive}};
-constexpr CommandForm kShutdownForms[] = {{"shutdown", shutDown}};
-constexpr CommandForm kBandwidthForms[] = {{"bandwidth variable", setBandwidth}};
-constexpr CommandForm kClockRateForms[] = {{"clock rate variable", setClockRate}};
-
+// The topology may keep an interface down; the command is accepted either way.
 FormOutcome bringUp(Simulator& sim, const Words&) {
   selected(sim).shutdown = false;
   return FormOutcome::done;
@@ -177,67 +137,49 @@ bool clearAccessGroup(Simulator& sim, std::string_view direction) {
   return true;
 }
 
-FormOutcome clearGroupByDirection(Simulator& sim, const Words& words) {
-  if (!clearAccessGroup(sim, words[3])) invalidInput(sim);
-  return FormOutcome::done;
-}
-
 // The list number only has to be a standard one; it need not be the list applied.
-FormOutcome clearGroupOfList(Simulator& sim, const Words& words) {
-  if (!standardListNumber(words[3]) || !clearAccessGroup(sim, words[4])) invalidInput(sim);
+FormOutcome clearGroup(Simulator& sim, const Words& words) {
+  if (!clearAccessGroup(sim, words.back())) return FormOutcome::notThisForm;
   return FormOutcome::done;
 }
 
-constexpr CommandForm kInterfaceNoForms[] = {
+FormOutcome clearDescription(Simulator& sim, const Words&) {
+  selected(sim).description.clear();
+  return FormOutcome::done;
+}
+
+FormOutcome setDescription(Simulator& sim, const Words& words) {
+  const std::string& description = words[1];
+  if (description.size() > kLongestDescription) return FormOutcome::notThisForm;
+  selected(sim).description = description;
+  return FormOutcome::done;
+}
+
+constexpr CommandForm kInterfaceForms[] = {
+    {"description", clearDescription},
+    {"description LINE", setDescription},
+    {"ip access-group <1-99>", setOutboundGroup},
+    {"ip access-group <1-99> out", setOutboundGroup},
+    {"ip access-group <1-99> in", setInboundGroup},
+    {"ip address A.B.C.D MASK", setAddress},
+    {"keepalive <0-32767>", setKeepalive},
+    {"shutdown", shutDown},
+    {"bandwidth <1-10000000>", setBandwidth},
+    {"clock rate <300-4000000>", setClockRate},
     {"no shutdown", bringUp},
-    {"no shut", bringUp, Prefix::invalid},
     {"no cdp run", stopCdpHere},
     {"no cdp enable", disableInterfaceCdp},
     {"no ip address", removeAddress},
-    {"no ip access-group variable", clearGroupByDirection, Prefix::invalid},
+    {"no ip access-group in", clearGroup},
+    {"no ip access-group out", clearGroup},
+    {"no ip access-group <1-99> in", clearGroup},
+    {"no ip access-group <1-99> out", clearGroup},
     {"no clock rate", removeClockRate},
-    {"no ip access-group variable variable", clearGroupOfList},
 };
 
 }  // namespace
 
-void interfaceSelectionCommand(Simulator& sim, const CommandInput& input) {
-  const std::string text =
-      spelledOutInterface(normalizeCommandLine(input.line, sim.router().prompt));
-  runCommandForms(sim, splitWords(text), kSelectionForms);
-}
-
-void descriptionCommand(Simulator& sim, const CommandInput& input) {
-  const std::string text = normalizeCommandLine(input.line, sim.router().prompt);
-  // "description" alone clears the text.
-  const std::string description =
-      input.words.size() > 1 ? text.substr(input.words.front().size() + 1) : std::string();
-  if (description.size() > kLongestDescription) return invalidInput(sim);
-  selected(sim).description = description;
-}
-
-void interfaceIpCommand(Simulator& sim, const CommandInput& input) {
-  runCommandForms(sim, input.words, kInterfaceIpForms);
-}
-
-void keepaliveCommand(Simulator& sim, const CommandInput& input) {
-  runCommandForms(sim, input.words, kKeepaliveForms);
-}
-
-void shutdownCommand(Simulator& sim, const CommandInput& input) {
-  runCommandForms(sim, input.words, kShutdownForms);
-}
-
-void bandwidthCommand(Simulator& sim, const CommandInput& input) {
-  runCommandForms(sim, input.words, kBandwidthForms);
-}
-
-void clockRateCommand(Simulator& sim, const CommandInput& input) {
-  runCommandForms(sim, input.words, kClockRateForms);
-}
-
-void interfaceNoCommand(Simulator& sim, const CommandInput& input) {
-  runCommandForms(sim, input.words, kInterfaceNoForms);
-}
+std::span<const CommandForm> interfaceSelectionForms() { return kSelectionForms; }
+std::span<const CommandForm> interfaceForms() { return kInterfaceForms; }
 
 }  // namespace kovrel

@@ -43,10 +43,6 @@ FormOutcome setNameServers(Simulator& sim, const Words& words) {
 // A name's addresses are replaced as a group; the other names keep their places in the table.
 FormOutcome setHostAddresses(Simulator& sim, const Words& words) {
   const auto addresses = std::span(words).subspan(3);
-  if (addresses.empty()) {
-    incompleteCommand(sim);
-    return FormOutcome::done;
-  }
   if (addresses.size() > kMostHostAddresses || !allValidAddresses(addresses)) {
     return refuseValue(sim);
   }
@@ -67,22 +63,19 @@ FormOutcome enableIpRouting(Simulator& sim, const Words&) {
   return FormOutcome::done;
 }
 
-// Only the two domain forms make a short line incomplete: "ip" alone is, "ip name-server" with
-// no address is not.
 constexpr CommandForm kGlobalIpForms[] = {
     {"ip domain-lookup", enableDomainLookup},
-    {"ip domain-name variable", setDomainName},
-    {"ip name-server variable ...", setNameServers, Prefix::invalid},
-    {"ip host variable ...", setHostAddresses, Prefix::invalid},
-    {"ip http server", enableHttpServer, Prefix::invalid},
-    {"ip routing", enableIpRouting, Prefix::invalid},
-    {"ip route variable variable ...", addStaticRoute},
+    {"ip domain-name WORD", setDomainName},
+    {"ip name-server A.B.C.D...", setNameServers},
+    {"ip host WORD A.B.C.D...", setHostAddresses},
+    {"ip http server", enableHttpServer},
+    {"ip routing", enableIpRouting},
+    // The next hop or the interface, and the distance, are read by the action.
+    {"ip route A.B.C.D A.B.C.D WORD...", addStaticRoute},
 };
 
 }  // namespace
 
-void globalIpCommand(Simulator& sim, const CommandInput& input) {
-  runCommandForms(sim, input.words, kGlobalIpForms);
-}
+std::span<const CommandForm> globalIpForms() { return kGlobalIpForms; }
 
 }  // namespace kovrel

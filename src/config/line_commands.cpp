@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/line_commands.h"
 
+#include <array>
+
 #include "base/command_matching.h"
 #include "base/ip_arithmetic.h"
 #include "base/output.h"
@@ -18,12 +20,15 @@ FormOutcome selectLine(Simulator& sim, TerminalLine line) {
   return FormOutcome::done;
 }
 
-constexpr CommandForm kLineForms[] = {
-    {"line aux 0", [](Simulator& sim, const Words&) { return selectLine(sim, TerminalLine::aux); }},
-    {"line console 0",
-     [](Simulator& sim, const Words&) { return selectLine(sim, TerminalLine::console); }},
-    {"line vty 0 4",
-     [](Simulator& sim, const Words&) { return selectLine(sim, TerminalLine::vty); }},
+template <TerminalLine kLine>
+FormOutcome selectLine(Simulator& sim, const Words&) {
+  return selectLine(sim, kLine);
+}
+
+constexpr CommandForm kLineSelectionForms[] = {
+    {"line aux 0", selectLine<TerminalLine::aux>},
+    {"line console 0", selectLine<TerminalLine::console>},
+    {"line vty 0 4", selectLine<TerminalLine::vty>},
 };
 
 // Changes a field of the line selected by the last "line" command.
@@ -85,45 +90,19 @@ FormOutcome setTimeout(Simulator& sim, const Words& words) {
   });
 }
 
-constexpr CommandForm kPasswordForms[] = {{"password variable", setPassword}};
-constexpr CommandForm kLoginForms[] = {{"login", setLogin}};
-constexpr CommandForm kNoLoginForms[] = {
+constexpr CommandForm kLineForms[] = {
+    {"password WORD", setPassword},
+    {"login", setLogin},
     {"no login", clearLogin},
+    {"logging synchronous", setLoggingSynchronous},
     {"no logging synchronous", clearLoggingSynchronous},
-};
-constexpr CommandForm kLoggingForms[] = {{"logging synchronous", setLoggingSynchronous}};
-constexpr CommandForm kExecTimeoutForms[] = {
-    {"exec-timeout variable", setTimeoutMinutes},
-    {"exec-timeout variable variable", setTimeout},
+    {"exec-timeout <0-35791>", setTimeoutMinutes},
+    {"exec-timeout <0-35791> <0-2147483>", setTimeout},
 };
 
 }  // namespace
 
-void lineSelectionCommand(Simulator& sim, const CommandInput& input) {
-  // "con" is the console's short name; the other lines have none.
-  const std::string text =
-      replaceAll(normalizeCommandLine(input.line, sim.router().prompt), "con ", "console ");
-  runCommandForms(sim, splitWords(text), kLineForms);
-}
-
-void passwordCommand(Simulator& sim, const CommandInput& input) {
-  runCommandForms(sim, input.words, kPasswordForms);
-}
-
-void loginCommand(Simulator& sim, const CommandInput& input) {
-  runCommandForms(sim, input.words, kLoginForms);
-}
-
-void noLoginCommand(Simulator& sim, const CommandInput& input) {
-  runCommandForms(sim, input.words, kNoLoginForms);
-}
-
-void loggingCommand(Simulator& sim, const CommandInput& input) {
-  runCommandForms(sim, input.words, kLoggingForms);
-}
-
-void execTimeoutCommand(Simulator& sim, const CommandInput& input) {
-  runCommandForms(sim, input.words, kExecTimeoutForms);
-}
+std::span<const CommandForm> lineSelectionForms() { return kLineSelectionForms; }
+std::span<const CommandForm> lineForms() { return kLineForms; }
 
 }  // namespace kovrel

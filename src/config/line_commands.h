@@ -1,18 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "base/command_input.h"
+#include <span>
+
 #include "base/simulator.h"
+#include "catalogue/grammar.h"
 
 namespace kovrel {
 
-// The terminal lines (console, auxiliary, virtual terminals) and their settings.
-void lineSelectionCommand(Simulator& sim, const CommandInput& input);
-void passwordCommand(Simulator& sim, const CommandInput& input);
-void loginCommand(Simulator& sim, const CommandInput& input);
-void noLoginCommand(Simulator& sim, const CommandInput& input);
-/// `logging synchronous` under a line.
-void loggingCommand(Simulator& sim, const CommandInput& input);
-void execTimeoutCommand(Simulator& sim, const CommandInput& input);
+/// "line console 0", "line aux 0", "line vty 0 4": select the line that line configuration mode
+/// changes.
+std::span<const CommandForm> lineSelectionForms();
+
+/// Line configuration mode: password, login, no login, logging synchronous,
+/// exec-timeout.
+std::span<const CommandForm> lineForms();
 
 }  // namespace kovrel

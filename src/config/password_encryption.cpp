@@ -59,19 +59,24 @@ std::string shownPassword(const std::string& password, bool encrypted) {
   return encrypted ? "7 " + encodePassword(password) : password;
 }
 
-void serviceCommand(Simulator& sim, const CommandInput& input) {
-  const std::vector<std::string>& words = input.words;
-  if (words.size() == 1) return incompleteCommand(sim);
-  if (words.size() != 2 || !std::string_view("password-encryption").starts_with(words[1])) {
-    markUnmatchedWord(sim, words.size() > 2 ? 2 : 1, words.size());
-    return invalidInput(sim);
-  }
+namespace {
+
+FormOutcome startPasswordEncryption(Simulator& sim, const Words&) {
   RouterConfig& config = sim.running();
   config.passwordEncryption = true;
   // The router encrypts at once every password the configuration already holds.
   config.enablePasswordEncrypted = !config.enablePassword.empty();
   for (LineConfig& line : config.lines) line.passwordEncrypted = !line.password.empty();
+  return FormOutcome::done;
 }
+
+constexpr CommandForm kServiceForms[] = {
+    {"service password-encryption", startPasswordEncryption},
+};
+
+}  // namespace
+
+std::span<const CommandForm> serviceForms() { return kServiceForms; }
 
 void stopPasswordEncryption(Simulator& sim) { sim.running().passwordEncryption = false; }
 

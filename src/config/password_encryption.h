@@ -2,11 +2,12 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
-#include "base/command_input.h"
 #include "base/simulator.h"
+#include "catalogue/grammar.h"
 
 namespace kovrel {
 
@@ -24,7 +25,7 @@ std::optional<std::string> decodePassword(std::string_view encoded);
 std::string shownPassword(const std::string& password, bool encrypted);
 
 /// `service password-encryption`: every password set is encrypted from now on.
-void serviceCommand(Simulator& sim, const CommandInput& input);
+std::span<const CommandForm> serviceForms();
 /// `no service password-encryption`: new passwords are shown as typed again; those already
 /// encrypted stay so.
 void stopPasswordEncryption(Simulator& sim);

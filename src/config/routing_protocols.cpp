@@ -73,34 +73,22 @@ FormOutcome removeIgrpNetwork(Simulator& sim, const Words& words) {
 
 constexpr CommandForm kRouterForms[] = {
     {"router rip", startRip},
-    {"router igrp variable", startIgrp},
+    {"router igrp <1-65535>", startIgrp},
 };
-constexpr CommandForm kRipNetworkForms[] = {{"network variable", addRipNetwork}};
-constexpr CommandForm kIgrpNetworkForms[] = {{"network variable", addIgrpNetwork}};
-constexpr CommandForm kRipNoForms[] = {{"no network variable", removeRipNetwork}};
-constexpr CommandForm kIgrpNoForms[] = {{"no network variable", removeIgrpNetwork}};
+constexpr CommandForm kRipForms[] = {
+    {"network A.B.C.D", addRipNetwork},
+    {"no network A.B.C.D", removeRipNetwork},
+};
+constexpr CommandForm kIgrpForms[] = {
+    {"network A.B.C.D", addIgrpNetwork},
+    {"no network A.B.C.D", removeIgrpNetwork},
+};
 
 }  // namespace
 
-void routerCommand(Simulator& sim, const CommandInput& input) {
-  runCommandForms(sim, input.words, kRouterForms);
-}
-
-void ripNetworkCommand(Simulator& sim, const CommandInput& input) {
-  runCommandForms(sim, input.words, kRipNetworkForms);
-}
-
-void igrpNetworkCommand(Simulator& sim, const CommandInput& input) {
-  runCommandForms(sim, input.words, kIgrpNetworkForms);
-}
-
-void ripNoNetworkCommand(Simulator& sim, const CommandInput& input) {
-  runCommandForms(sim, input.words, kRipNoForms);
-}
-
-void igrpNoNetworkCommand(Simulator& sim, const CommandInput& input) {
-  runCommandForms(sim, input.words, kIgrpNoForms);
-}
+std::span<const CommandForm> routerForms() { return kRouterForms; }
+std::span<const CommandForm> ripForms() { return kRipForms; }
+std::span<const CommandForm> igrpForms() { return kIgrpForms; }
 
 void stopRip(Simulator& sim) { sim.running().ripEnabled = false; }
 

@@ -1,23 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <span>
 #include <string_view>
 
-#include "base/command_input.h"
 #include "base/simulator.h"
+#include "catalogue/grammar.h"
 
 namespace kovrel {
 
 /// "router rip" and "router igrp AS": switch the protocol on and enter its configuration mode.
-void routerCommand(Simulator& sim, const CommandInput& input);
+std::span<const CommandForm> routerForms();
 
-/// "network A" under router rip / router igrp: declares the classful network of A.
-void ripNetworkCommand(Simulator& sim, const CommandInput& input);
-void igrpNetworkCommand(Simulator& sim, const CommandInput& input);
-
-/// "no network A" under router rip / router igrp. Under IGRP the network goes from every AS.
-void ripNoNetworkCommand(Simulator& sim, const CommandInput& input);
-void igrpNoNetworkCommand(Simulator& sim, const CommandInput& input);
+/// "network A" and "no network A" under router rip: declare or remove the classful network of A.
+std::span<const CommandForm> ripForms();
+/// The same under router igrp; "no network" removes the network from every AS.
+std::span<const CommandForm> igrpForms();
 
 /// "no router rip": RIP off; its networks stay for a later "router rip".
 void stopRip(Simulator& sim);

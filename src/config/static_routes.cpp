@@ -77,7 +77,7 @@ std::optional<NamedInterface> readInterfaceName(const Words& words, std::size_t 
   if (at >= words.size()) return std::nullopt;
   const std::string& word = words[at];
   const std::size_t digits = word.find_first_of("0123456789");
-  const std::string name = word.substr(0, digits);
+  const std::string name = toLower(word.substr(0, digits));
   std::string number = digits == std::string::npos ? std::string() : word.substr(digits);
   std::size_t wordCount = 1;
   if (number.empty() && at + 1 < words.size()) {

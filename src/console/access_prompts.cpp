@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "console/access_prompts.h"
 
+#include <algorithm>
+
 #include "base/command_matching.h"
 #include "base/output.h"
 #include "console/session.h"
@@ -29,8 +31,12 @@ void refuseEnable(Simulator& sim) {
   sim.router().prompt = modePrompt(sim, CliMode::user);
 }
 
+// Passwords keep their case: the answer must be the password exactly, blanks around it aside.
+// The first enable question is shown in lower case, so the answer starts after the question's
+// length rather than after its text.
 bool answerMatches(Simulator& sim, std::string_view line, const std::string& password) {
-  return normalizeCommandLine(line, sim.router().prompt) == password;
+  const std::size_t questionLength = std::min(sim.router().prompt.size(), line.size());
+  return trimBlanks(line.substr(questionLength)) == password;
 }
 
 }  // namespace

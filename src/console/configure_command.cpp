@@ -16,8 +16,28 @@ void enterConfiguration(Simulator& sim) {
   resetInput(sim);
 }
 
-bool isPrefixOfTerminal(std::string_view word) {
-  return !word.empty() && std::string_view("terminal").starts_with(word);
+FormOutcome configureFromTerminal(Simulator& sim, const Words&) {
+  enterConfiguration(sim);
+  return FormOutcome::done;
+}
+
+FormOutcome askSource(Simulator& sim, const Words&) {
+  askQuestion(sim, std::string(kSourceQuestion), Interaction::configureSource);
+  return FormOutcome::done;
+}
+
+FormOutcome takeNoSource(Simulator&, const Words&) { return FormOutcome::done; }
+
+constexpr CommandForm kConfigureForms[] = {
+    {"configure", askSource},
+    {"configure terminal", configureFromTerminal},
+    {"configure memory", takeNoSource},
+    {"configure network", takeNoSource},
+};
+
+// The answer names a source by any beginning of its name; an empty answer takes the default.
+bool names(std::string_view answer, std::string_view source) {
+  return !answer.empty() && source.starts_with(answer);
 }
 
 }  // namespace
@@ -28,33 +48,15 @@ std::string questionAnswer(const Simulator& sim, std::string_view line) {
   return toLower(trimBlanks(typed));
 }
 
-void configureCommand(Simulator& sim, const CommandInput& input) {
-  if (sim.router().mode != CliMode::priv) {
-    unknownCommand(sim);
-    return;
-  }
-  const auto& words = input.words;
-  if (words.size() >= 3) {
-    invalidInput(sim);
-  } else if (words.size() == 2) {
-    if (words[1] == "memory" || words[1] == "network") return;
-    if (isPrefixOfTerminal(words[1])) {
-      enterConfiguration(sim);
-    } else {
-      invalidInput(sim);
-    }
-  } else {
-    askQuestion(sim, std::string(kSourceQuestion), Interaction::configureSource);
-  }
-}
+std::span<const CommandForm> configureForms() { return kConfigureForms; }
 
 void answerConfigureSource(Simulator& sim, std::string_view line) {
   const std::string answer = questionAnswer(sim, line);
   sim.setInteraction(Interaction::none);
   sim.router().prompt = sim.router().savedPrompt;
-  if (answer == "terminal" || answer == "term") {
+  if (answer.empty() || names(answer, "terminal")) {
     enterConfiguration(sim);
-  } else if (answer != "memory" && answer != "network") {
+  } else if (!names(answer, "memory") && !names(answer, "network")) {
     writeConsoleLine(sim, "?Must be 'terminal', 'memory' or 'network'");
   }
 }

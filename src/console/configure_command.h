@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <span>
+#include <string>
 #include <string_view>
 
-#include "base/command_input.h"
 #include "base/simulator.h"
+#include "catalogue/grammar.h"
 
 namespace kovrel {
 
-/// `configure` (and its short forms): enters global configuration mode, or asks where the
-/// configuration comes from when typed alone.
-void configureCommand(Simulator& sim, const CommandInput& input);
+/// "configure terminal" enters global configuration mode; "configure" alone asks where the
+/// configuration comes from; "configure memory" and "configure network" are taken and do nothing.
+std::span<const CommandForm> configureForms();
 
 /// The answer to "Configuring from terminal, memory, or network [terminal]?".
 void answerConfigureSource(Simulator& sim, std::string_view line);

@@ -15,37 +15,9 @@ namespace {
 
 constexpr int kCopyPauseMs = 1000;
 
-/// One copy the `copy` command knows: its words, the question it opens with and the dialog step.
-struct CopyForm {
-  std::string_view pattern;
-  std::string_view question;
-  CopyDialogStep dialogStep;
-};
-
-constexpr std::array<CopyForm, 3> kCopyForms = {{
-    {"copy running-config startup-config", "Destination filename [startup-config]?",
-     CopyDialogStep::saveDestination},
-    {"copy startup-config running-config", "Destination filename [running-config]?",
-     CopyDialogStep::loadDestination},
-    {"copy tftp running-config", "Address or name of remote host []?", CopyDialogStep::tftpHost},
-}};
-
 // The only server of the labs, and the file it holds.
 constexpr std::string_view kTftpServer = "192.160.5.5";
 constexpr std::string_view kTftpServerFile = "startup-config";
-
-std::string spelledOut(std::string text) {
-  text = replaceAll(std::move(text), " run ", " running-config ");
-  text = replaceAll(std::move(text), " start ", " startup-config ");
-  auto words = splitWords(text);
-  if (words.empty()) return text;
-  std::string& last = words.back();
-  if (last == "start") last = "startup-config";
-  if (last == "run") last = "running-config";
-  std::string joined;
-  for (const std::string& word : words) joined += (joined.empty() ? "" : " ") + word;
-  return joined;
-}
 
 // The answer is what was typed after the question, lower-cased and trimmed.
 std::string answerText(const Simulator& sim, std::string_view line) {
@@ -155,27 +127,27 @@ constexpr std::array<DialogStep, 5> kDialogSteps = {{
     {CopyDialogStep::tftpDestination, tftpDestinationAnswer},
 }};
 
+// Each copy opens its dialog with a question.
+template <CopyDialogStep kStep>
+FormOutcome startCopy(Simulator& sim, const Words&) {
+  const std::string_view question =
+      kStep == CopyDialogStep::saveDestination   ? "Destination filename [startup-config]?"
+      : kStep == CopyDialogStep::loadDestination ? "Destination filename [running-config]?"
+                                                 : "Address or name of remote host []?";
+  askQuestion(sim, std::string(question), Interaction::copyDialog);
+  sim.router().copyDialogStep = kStep;
+  return FormOutcome::done;
+}
+
+constexpr CommandForm kCopyForms[] = {
+    {"copy running-config startup-config", startCopy<CopyDialogStep::saveDestination>},
+    {"copy startup-config running-config", startCopy<CopyDialogStep::loadDestination>},
+    {"copy tftp running-config", startCopy<CopyDialogStep::tftpHost>},
+};
+
 }  // namespace
 
-void copyCommand(Simulator& sim, const CommandInput& input) {
-  const std::string& prompt = sim.router().prompt;
-  const std::string line = prompt + spelledOut(normalizeCommandLine(input.line, prompt));
-  bool incomplete = false;
-  for (const CopyForm& form : kCopyForms) {
-    const MatchResult result = matchCommand(line, form.pattern, prompt);
-    if (result == MatchResult::match) {
-      askQuestion(sim, std::string(form.question), Interaction::copyDialog);
-      sim.router().copyDialogStep = form.dialogStep;
-      return;
-    }
-    incomplete = incomplete || result == MatchResult::incomplete;
-  }
-  if (incomplete) {
-    incompleteCommand(sim);
-  } else {
-    invalidInput(sim);
-  }
-}
+std::span<const CommandForm> copyForms() { return kCopyForms; }
 
 void copyDialog(Simulator& sim, std::string_view line) {
   const std::string answer = answerText(sim, line);

@@ -27,74 +27,43 @@ namespace {
 
 using enum CliMode;
 
-const std::vector<DispatchRow>& rows() {
-  static const std::vector<DispatchRow> table = {
-      {{"access-list"}, {{conf, accessListCommand}}, OtherModes::invalidInput},
-      {{"banner"}, {{conf, bannerCommand}}, OtherModes::invalidInput},
-      {{"bandwidth"}, {{configIf, bandwidthCommand}}, OtherModes::invalidInput},
-      {{"clock"}, {{configIf, clockRateCommand}}, OtherModes::invalidInput},
-      {{"cdp"},
-       {{conf, globalCdpCommand}, {configIf, interfaceCdpCommand}},
-       OtherModes::invalidInput},
-      {{"conf", "confi", "config", "configu", "configur", "configure"},
-       {{std::nullopt, configureCommand}},
-       OtherModes::none},
-      {{"copy"}, {{priv, copyCommand}}, OtherModes::invalidInput},
-      {{"disable"}, {{priv, disableCommand}, {user, doNothing}}, OtherModes::unknownCommand},
-      {{"description"}, {{configIf, descriptionCommand}}, OtherModes::invalidInput},
-      {{"erase"}, {{priv, eraseCommand}}, OtherModes::unknownCommand},
-      {{"enable", "en"},
-       {{user, enableCommand}, {conf, enableConfigurationCommand}, {std::nullopt, doNothing}},
-       OtherModes::none},
-      {{"end"},
-       {{conf, endCommand},
-        {configIf, endCommand},
-        {configLine, endCommand},
-        {configRouterRip, endCommand},
-        {configRouterIgrp, endCommand}},
-       OtherModes::unknownCommand},
-      {{"exec-timeout"}, {{configLine, execTimeoutCommand}}, OtherModes::unknownCommand},
-      {{"exit"}, {{std::nullopt, exitCommand}}, OtherModes::none},
-      {{"help"}, {{std::nullopt, helpCommand}}, OtherModes::none},
-      {{"hostname"}, {{std::nullopt, hostnameCommand}}, OtherModes::invalidInput},
-      {{"int", "interface"}, {{conf, interfaceSelectionCommand}}, OtherModes::unknownCommand},
-      {{"ip"}, {{conf, globalIpCommand}, {configIf, interfaceIpCommand}}, OtherModes::invalidInput},
-      {{"keepalive"}, {{configIf, keepaliveCommand}}, OtherModes::invalidInput},
-      {{"line"}, {{conf, lineSelectionCommand}}, OtherModes::unknownCommand},
-      {{"logging"}, {{configLine, loggingCommand}}, OtherModes::invalidInput},
-      {{"login"}, {{configLine, loginCommand}}, OtherModes::unknownCommand},
-      {{"logout"}, {{user, logoutCommand}, {priv, logoutCommand}}, OtherModes::unknownCommand},
-      {{"network"},
-       {{configRouterRip, ripNetworkCommand}, {configRouterIgrp, igrpNetworkCommand}},
-       OtherModes::unknownCommand},
-      {{"no"},
-       {{conf, globalNoCommand},
-        {configLine, noLoginCommand},
-        {configIf, interfaceNoCommand},
-        {configRouterRip, ripNoNetworkCommand},
-        {configRouterIgrp, igrpNoNetworkCommand}},
-       OtherModes::unknownCommand},
-      {{"password"}, {{configLine, passwordCommand}}, OtherModes::unknownCommand},
-      {{"ping"}, {{user, pingCommand}, {priv, pingCommand}}, OtherModes::unknownCommand},
-      {{"reload"}, {{priv, reloadCommand}}, OtherModes::unknownCommand},
-      {{"router"}, {{conf, routerCommand}}, OtherModes::invalidInput},
-      {{"service"}, {{conf, serviceCommand}}, OtherModes::invalidInput},
-      {{"sh", "show"},
-       {{user, userShowCommand}, {priv, privShowCommand}},
-       OtherModes::unknownCommand},
-      {{"shutdown"}, {{configIf, shutdownCommand}}, OtherModes::unknownCommand},
-      {{"telnet"}, {{user, telnetCommand}, {priv, telnetCommand}}, OtherModes::unknownCommand},
-      {{"terminal"}, {{std::nullopt, terminalCommand}}, OtherModes::none},
-      {{"traceroute"},
-       {{user, tracerouteCommand}, {priv, tracerouteCommand}},
-       OtherModes::unknownCommand},
-      {{"write"}, {{priv, writeCommand}}, OtherModes::unknownCommand},
+constexpr CommandForm kHelpForms[] = {{"help", helpCommand}};
+constexpr CommandForm kPingForms[] = {{"ping WORD", pingCommand}};
+constexpr CommandForm kReloadForms[] = {{"reload", reloadCommand}};
+constexpr CommandForm kConnectionForms[] = {
+    {"telnet WORD", telnetCommand},
+    {"traceroute WORD", tracerouteCommand},
+};
+
+// Each mode's groups of forms; a new command goes into its module's group (or a new group here)
+// and into the catalogue of its mode in data/catalogue.
+const std::vector<ModeCommands>& modes() {
+  static const std::vector<ModeCommands> table = {
+      {user,
+       {userModeForms(), kHelpForms, terminalForms(), kPingForms, kConnectionForms,
+        userShowForms()},
+       std::nullopt},
+      {priv,
+       {privModeForms(), kHelpForms, configureForms(), copyForms(), kReloadForms, nvramForms(),
+        terminalForms(), kPingForms, kConnectionForms, privShowForms()},
+       std::nullopt},
+      {conf,
+       {configurationModeForms(), kHelpForms, accessListForms(), bannerForms(), globalCdpForms(),
+        hostnameAndPasswordForms(), interfaceSelectionForms(), globalIpForms(),
+        lineSelectionForms(), globalNoForms(), routerForms(), serviceForms()},
+       priv},
+      {configIf,
+       {configurationModeForms(), kHelpForms, interfaceForms(), interfaceCdpForms()},
+       priv},
+      {configLine, {configurationModeForms(), kHelpForms, lineForms()}, priv},
+      {configRouterRip, {configurationModeForms(), kHelpForms, ripForms()}, priv},
+      {configRouterIgrp, {configurationModeForms(), kHelpForms, igrpForms()}, priv},
   };
   return table;
 }
 
 }  // namespace
 
-std::span<const DispatchRow> dispatchTable() { return rows(); }
+std::span<const ModeCommands> commandTable() { return modes(); }
 
 }  // namespace kovrel

@@ -6,6 +6,7 @@
 
 #include "base/error_log.h"
 #include "catalogue/context_help.h"
+#include "console/dispatch.h"
 #include "console/enter_key.h"
 #include "console/line_editing.h"
 #include "console/nvram_commands.h"
@@ -54,7 +55,12 @@ bool onKeyChar(Simulator& sim, int code) {
   if (code == '?') {
     // Before a session starts there is nothing to help with: the key is ignored.
     if (!sessionStarted(sim)) return true;
-    processContextHelp(sim, std::string(sim.console.shownInput()) + "?");
+    const std::string typed = sim.console.input();
+    const bool commandLine = sim.interactionPending() == Interaction::none;
+    processContextHelp(sim, grammarScope(sim), std::string(sim.console.shownInput()) + "?");
+    // As on a router, what was typed stands on the input line again to go on with; an answer to
+    // a question is not kept.
+    if (commandLine && sim.interactionPending() == Interaction::none) sim.console.setInput(typed);
     return true;
   }
   // A [confirm] question takes the very next key as its answer.

@@ -5,6 +5,7 @@
 
 #include "base/output.h"
 #include "catalogue/completion.h"
+#include "console/dispatch.h"
 #include "console/history_browsing.h"
 #include "console/keyboard.h"
 #include "console/mode_commands.h"
@@ -73,7 +74,7 @@ void completeCommand(Simulator& sim) {
   if (sim.interactionPending() != Interaction::none) return;
   const std::string line = sim.console.input();
   sim.console.appendOutput("\r\n" + line);
-  sim.console.setInput(sim.router().prompt + completePartialCommand(sim, line));
+  sim.console.setInput(sim.router().prompt + completePartialCommand(sim, grammarScope(sim), line));
 }
 
 // History browsing serves command lines and the answers that are recorded in the history.

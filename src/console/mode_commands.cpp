@@ -17,22 +17,13 @@ void endOrCloseSession(Simulator& sim) {
   endSession(sim);
 }
 
-}  // namespace
-
-void endCommand(Simulator& sim, const CommandInput& input) {
-  if (matchCommand(input.line, "end", sim.router().prompt) != MatchResult::match) {
-    unknownCommand(sim);
-    return;
-  }
+FormOutcome endCommand(Simulator& sim, const Words&) {
   enterMode(sim, CliMode::priv);
   writeConsoleLine(sim, "");
+  return FormOutcome::done;
 }
 
-void exitCommand(Simulator& sim, const CommandInput& input) {
-  if (matchCommand(input.line, "exit", sim.router().prompt) != MatchResult::match) {
-    invalidInput(sim);
-    return;
-  }
+FormOutcome exitCommand(Simulator& sim, const Words&) {
   switch (sim.router().mode) {
     case CliMode::user:
     case CliMode::priv:
@@ -51,36 +42,59 @@ void exitCommand(Simulator& sim, const CommandInput& input) {
     case CliMode::none:
       break;
   }
+  return FormOutcome::done;
 }
 
-void disableCommand(Simulator& sim, const CommandInput& input) {
-  if (input.words.size() > 1) {
-    invalidInput(sim);
-    return;
-  }
+FormOutcome disableCommand(Simulator& sim, const Words&) {
   enterMode(sim, CliMode::user);
   writeConsoleLine(sim, "");
+  return FormOutcome::done;
 }
 
-void logoutCommand(Simulator& sim, const CommandInput& input) {
-  if (input.words.size() != 1) {
-    unknownCommand(sim);
-    return;
-  }
+FormOutcome logoutCommand(Simulator& sim, const Words&) {
   endOrCloseSession(sim);
+  return FormOutcome::done;
 }
 
-void enableCommand(Simulator& sim, const CommandInput& input) {
-  if (askEnablePassword(sim)) return;
+FormOutcome enableCommand(Simulator& sim, const Words&) {
+  if (askEnablePassword(sim)) return FormOutcome::done;
   // Over Telnet a router without an enable password keeps privileged mode to its console.
-  if (inTelnetSession(sim)) return writeConsoleLine(sim, "% No password set");
-  if (input.words.size() != 1) {
-    invalidInput(sim);
-    return;
+  if (inTelnetSession(sim)) {
+    writeConsoleLine(sim, "% No password set");
+    return FormOutcome::done;
   }
   enterMode(sim, CliMode::priv);
   writeConsoleLine(sim, "");
+  return FormOutcome::done;
 }
+
+// "disable" in user mode and "enable" in privileged mode are already where they lead.
+FormOutcome stayInMode(Simulator&, const Words&) { return FormOutcome::done; }
+
+constexpr CommandForm kUserForms[] = {
+    {"disable", stayInMode},
+    {"enable", enableCommand},
+    {"exit", exitCommand},
+    {"logout", logoutCommand},
+};
+
+constexpr CommandForm kPrivForms[] = {
+    {"disable", disableCommand},
+    {"enable", stayInMode},
+    {"exit", exitCommand},
+    {"logout", logoutCommand},
+};
+
+constexpr CommandForm kConfigurationForms[] = {
+    {"end", endCommand},
+    {"exit", exitCommand},
+};
+
+}  // namespace
+
+std::span<const CommandForm> userModeForms() { return kUserForms; }
+std::span<const CommandForm> privModeForms() { return kPrivForms; }
+std::span<const CommandForm> configurationModeForms() { return kConfigurationForms; }
 
 void endOfConfiguration(Simulator& sim) {
   const std::string typed = std::string(sim.console.shownInput()) + "^Z";

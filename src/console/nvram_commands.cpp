@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "console/nvram_commands.h"
 
-#include "base/command_matching.h"
 #include "base/output.h"
 #include "config/saved_config.h"
 #include "network/show_displays.h"
@@ -24,34 +23,32 @@ void askErase(Simulator& sim) {
   askQuestion(sim, std::string(kEraseQuestion), Interaction::eraseConfirm);
 }
 
-// Each word after the command word is taken by any beginning of it: its first letter is already
-// unambiguous.
-bool isWord(const std::string& typed, std::string_view keyword) {
-  return !typed.empty() && keyword.starts_with(typed);
+FormOutcome save(Simulator& sim, const Words&) {
+  saveConfiguration(sim);
+  return FormOutcome::done;
 }
+
+FormOutcome erase(Simulator& sim, const Words&) {
+  askErase(sim);
+  return FormOutcome::done;
+}
+
+FormOutcome showRunning(Simulator& sim, const Words&) {
+  showRunningConfig(sim, {});
+  return FormOutcome::done;
+}
+
+constexpr CommandForm kNvramForms[] = {
+    {"write", save},
+    {"write memory", save},
+    {"write erase", erase},
+    {"write terminal", showRunning},
+    {"erase startup-config", erase},
+};
 
 }  // namespace
 
-void writeCommand(Simulator& sim, const CommandInput& input) {
-  const std::vector<std::string>& words = input.words;
-  if (words.size() == 1 || (words.size() == 2 && isWord(words[1], "memory"))) {
-    return saveConfiguration(sim);
-  }
-  if (words.size() == 2 && isWord(words[1], "erase")) return askErase(sim);
-  if (words.size() == 2 && isWord(words[1], "terminal")) return showRunningConfig(sim, {});
-  markUnmatchedWord(sim, words.size() > 2 ? 2 : 1, words.size());
-  invalidInput(sim);
-}
-
-void eraseCommand(Simulator& sim, const CommandInput& input) {
-  const std::vector<std::string>& words = input.words;
-  if (words.size() == 2 && (isWord(words[1], "startup-config") || words[1] == "nvram:")) {
-    return askErase(sim);
-  }
-  if (words.size() == 1) return incompleteCommand(sim);
-  markUnmatchedWord(sim, words.size() > 2 ? 2 : 1, words.size());
-  invalidInput(sim);
-}
+std::span<const CommandForm> nvramForms() { return kNvramForms; }
 
 void answerEraseConfirmation(Simulator& sim, int character) {
   const bool confirmed = character == '\r' || character == 'y' || character == 'Y';

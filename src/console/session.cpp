@@ -86,12 +86,9 @@ void startSession(Simulator& sim) {
   }
 }
 
-void reloadCommand(Simulator& sim, const CommandInput& input) {
-  if (matchCommand(input.line, "reload", sim.router().prompt) != MatchResult::match) {
-    invalidInput(sim);
-    return;
-  }
+FormOutcome reloadCommand(Simulator& sim, const Words&) {
   askQuestion(sim, "Proceed with reload? [confirm]", Interaction::reloadConfirm);
+  return FormOutcome::done;
 }
 
 void answerReloadConfirmation(Simulator& sim, int character) {

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "base/command_input.h"
 #include "base/simulator.h"
+#include "catalogue/grammar.h"
 
 namespace kovrel {
 
@@ -27,7 +27,7 @@ void startFreshRouter(Simulator& sim);
 void startSession(Simulator& sim);
 
 /// `reload` in privileged mode: asks "Proceed with reload? [confirm]".
-void reloadCommand(Simulator& sim, const CommandInput& input);
+FormOutcome reloadCommand(Simulator& sim, const Words& words);
 /// The one character that answers the reload question.
 void answerReloadConfirmation(Simulator& sim, int character);
 

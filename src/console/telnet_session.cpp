@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "console/telnet_session.h"
 
+#include <algorithm>
+
 #include "base/command_matching.h"
 #include "base/ip_arithmetic.h"
 #include "base/output.h"
@@ -103,16 +105,7 @@ void connect(Simulator& sim, RouterId far, std::string_view address) {
   enterFarRouter(sim);
 }
 
-}  // namespace
-
-void telnetCommand(Simulator& sim, const CommandInput& input) {
-  const std::vector<std::string>& words = input.words;
-  if (words.size() == 1) return incompleteCommand(sim);
-  if (words.size() != 2 || !isValidIpAddress(words[1])) {
-    markUnmatchedWord(sim, words.size() > 2 ? 2 : 1, words.size());
-    return invalidInput(sim);
-  }
-  const std::string& address = words[1];
+void telnetTo(Simulator& sim, const std::string& address) {
   if (!testReachability(networkView(sim), address)) {
     writeConsoleLine(sim, "Trying " + address + " ... ");
     writeConsoleLine(sim, "% Destination unreachable; gateway or host down");
@@ -130,9 +123,18 @@ void telnetCommand(Simulator& sim, const CommandInput& input) {
   connect(sim, *far, address);
 }
 
+}  // namespace
+
+FormOutcome telnetCommand(Simulator& sim, const Words& words) {
+  if (!isValidIpAddress(words[1])) return FormOutcome::notThisForm;
+  telnetTo(sim, words[1]);
+  return FormOutcome::done;
+}
+
 void checkVtyLogin(Simulator& sim, std::string_view line) {
   const std::string& password = sim.running().line(TerminalLine::vty).password;
-  if (normalizeCommandLine(line, sim.router().prompt) == password) {
+  const std::size_t questionLength = std::min(sim.router().prompt.size(), line.size());
+  if (trimBlanks(line.substr(questionLength)) == password) {
     sim.router().passwordTries = 0;
     sim.setInteraction(Interaction::none);
     enterMode(sim, CliMode::user);

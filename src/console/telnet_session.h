@@ -3,8 +3,8 @@
 
 #include <string_view>
 
-#include "base/command_input.h"
 #include "base/simulator.h"
+#include "catalogue/grammar.h"
 
 namespace kovrel {
 
@@ -13,7 +13,7 @@ namespace kovrel {
 // `logout` closes the session and the console is back at the router it started from.
 
 /// `telnet ADDRESS` in user and privileged mode.
-void telnetCommand(Simulator& sim, const CommandInput& input);
+FormOutcome telnetCommand(Simulator& sim, const Words& words);
 
 /// The answer to the far router's "Password: " question; three wrong answers close the session.
 void checkVtyLogin(Simulator& sim, std::string_view line);

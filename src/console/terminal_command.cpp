@@ -2,62 +2,42 @@
 #include "console/terminal_command.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "base/ip_arithmetic.h"
 #include "base/output.h"
 
 namespace kovrel {
 namespace {
 
 constexpr int kMaxHistorySize = 256;
-
-bool isDigits(const std::string& word) {
-  return !word.empty() && std::all_of(word.begin(), word.end(), [](char c) {
-    return std::isdigit(static_cast<unsigned char>(c));
-  });
-}
-
 constexpr int kDefaultHistorySize = 10;
 
-void fourWords(Simulator& sim, const std::vector<std::string>& words) {
-  if (words[1] == "no" && words[2] == "history" && words[3] == "size") {
-    sim.running().historySize = kDefaultHistorySize;
-    return;
-  }
-  const bool sizeWords = words[1] == "history" && words[2] == "size";
-  const std::string& number = words[3];
-  if (!sizeWords || !isDigits(number) || number.size() >= 4) {
-    invalidInput(sim);
-    return;
-  }
-  const int size = std::stoi(number);
-  if (size > kMaxHistorySize) {
-    invalidInput(sim);
-    return;
-  }
-  sim.running().historySize = size;
+FormOutcome setHistorySize(Simulator& sim, const Words& words) {
+  const auto size = boundedNumber(words[3], 3, 0, kMaxHistorySize);
+  if (!size) return FormOutcome::notThisForm;
+  sim.running().historySize = *size;
+  return FormOutcome::done;
 }
 
-void twoWords(Simulator& sim, const std::string& second) {
-  // The history is always on, so switching it on changes nothing; the size stays as it is.
-  if (second == "history") {
-    return;
-  } else if (second == "no") {
-    incompleteCommand(sim);
-  } else {
-    invalidInput(sim);
-  }
+// The history is always on, so switching it on changes nothing; the size stays as it is.
+FormOutcome historyOn(Simulator&, const Words&) { return FormOutcome::done; }
+
+FormOutcome defaultHistorySize(Simulator& sim, const Words&) {
+  sim.running().historySize = kDefaultHistorySize;
+  return FormOutcome::done;
 }
 
-void threeWords(Simulator& sim, const std::string& second, const std::string& third) {
-  if (second == "history" && third == "size") {
-    incompleteCommand(sim);
-  } else if (second == "no" && third == "history") {
-    trimHistory(sim.router());
-  } else {
-    invalidInput(sim);
-  }
+FormOutcome noHistory(Simulator& sim, const Words&) {
+  trimHistory(sim.router());
+  return FormOutcome::done;
 }
+
+constexpr CommandForm kTerminalForms[] = {
+    {"terminal history", historyOn},
+    {"terminal history size <0-256>", setHistorySize},
+    {"terminal no history", noHistory},
+    {"terminal no history size", defaultHistorySize},
+};
 
 }  // namespace
 
@@ -76,22 +56,6 @@ void manageHistory(Simulator& sim) {
   trimHistory(router);
 }
 
-void terminalCommand(Simulator& sim, const CommandInput& input) {
-  const CliMode mode = sim.router().mode;
-  const auto& words = input.words;
-  if (mode != CliMode::user && mode != CliMode::priv) {
-    unknownCommand(sim);
-  } else if (words.size() > 4) {
-    invalidInput(sim);
-  } else if (words.size() == 1) {
-    incompleteCommand(sim);
-  } else if (words.size() == 2) {
-    twoWords(sim, words[1]);
-  } else if (words.size() == 3) {
-    threeWords(sim, words[1], words[2]);
-  } else {
-    fourWords(sim, words);
-  }
-}
+std::span<const CommandForm> terminalForms() { return kTerminalForms; }
 
 }  // namespace kovrel

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "base/command_input.h"
+#include <span>
+
 #include "base/simulator.h"
+#include "catalogue/grammar.h"
 
 namespace kovrel {
 
 /// `terminal history`, `terminal history size N` and `terminal no history` in user and privileged
 /// mode.
-void terminalCommand(Simulator& sim, const CommandInput& input);
+std::span<const CommandForm> terminalForms();
 
 /// Records the typed part of the input line in the history (not for empty lines) and trims the
 /// history to its size.

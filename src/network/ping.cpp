@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "base/command_matching.h"
 #include "base/ip_arithmetic.h"
 #include "base/output.h"
 #include "base/paging.h"
@@ -52,22 +51,13 @@ void rememberLanHost(Simulator& sim, const std::string& target) {
 
 }  // namespace
 
-void pingCommand(Simulator& sim, const CommandInput& input) {
-  const std::string& prompt = sim.router().prompt;
-  const std::string text = normalizeCommandLine(input.line, prompt);
-  const std::vector<std::string> words = splitWords(text);
-  const MatchResult match = matchCommand(input.line, "ping variable", prompt);
-  if (match == MatchResult::match && words.size() == 2 && isValidIpAddress(words[1])) {
-    const bool reachable = testReachability(networkView(sim), words[1]);
-    if (reachable) rememberLanHost(sim, words[1]);
-    pingOutput(sim, words[1], reachable);
-  } else if (match == MatchResult::incomplete) {
-    incompleteCommand(sim);
-  } else {
-    // A second argument is the word refused; a bad address is refused as the first.
-    markUnmatchedWord(sim, words.size() > 2 ? 2 : 1, words.size());
-    invalidInput(sim);
-  }
+FormOutcome pingCommand(Simulator& sim, const Words& words) {
+  // Host names are not looked up: only an address can be pinged.
+  if (!isValidIpAddress(words[1])) return FormOutcome::notThisForm;
+  const bool reachable = testReachability(networkView(sim), words[1]);
+  if (reachable) rememberLanHost(sim, words[1]);
+  pingOutput(sim, words[1], reachable);
+  return FormOutcome::done;
 }
 
 }  // namespace kovrel

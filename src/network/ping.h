@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "base/command_input.h"
 #include "base/platform.h"
 #include "base/simulator.h"
+#include "catalogue/grammar.h"
 
 namespace kovrel {
 
@@ -21,8 +21,8 @@ std::string pingResultLine(bool reachable, RandomSource& random);
 /// then the result line.
 void pingOutput(Simulator& sim, std::string_view target, bool reachable);
 
-/// `ping` in user and privileged mode: one dotted-quad address, tested by the reachability rules
-/// of the active topology. Host names are not resolved.
-void pingCommand(Simulator& sim, const CommandInput& input);
+/// "ping WORD" in user and privileged mode: one dotted-quad address, tested by the reachability
+/// rules of the active topology. Host names are not resolved.
+FormOutcome pingCommand(Simulator& sim, const Words& words);
 
 }  // namespace kovrel

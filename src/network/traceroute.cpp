@@ -91,12 +91,10 @@ void traceroute(Simulator& sim, std::string_view target) {
   resetInput(sim);
 }
 
-void tracerouteCommand(Simulator& sim, const CommandInput& input) {
-  const std::vector<std::string>& words = input.words;
-  if (words.size() == 2 && isValidIpAddress(words[1])) return traceroute(sim, words[1]);
-  if (words.size() == 1) return incompleteCommand(sim);
-  markUnmatchedWord(sim, words.size() > 2 ? 2 : 1, words.size());
-  invalidInput(sim);
+FormOutcome tracerouteCommand(Simulator& sim, const Words& words) {
+  if (!isValidIpAddress(words[1])) return FormOutcome::notThisForm;
+  traceroute(sim, words[1]);
+  return FormOutcome::done;
 }
 
 }  // namespace kovrel

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "base/command_input.h"
+#include "catalogue/grammar.h"
 #include "network/network_view.h"
 
 namespace kovrel {
@@ -33,7 +33,7 @@ std::string answeredHopLine(int hop, const std::string& address, RandomSource& r
 std::string silentHopLine(int hop);
 
 /// `traceroute ADDRESS` in user and privileged mode.
-void tracerouteCommand(Simulator& sim, const CommandInput& input);
+FormOutcome tracerouteCommand(Simulator& sim, const Words& words);
 
 /// Runs the trace on the console, each silent hop after the router's pause; the escape sequence
 /// (Ctrl-^ or Ctrl-C) aborts it.

@@ -15,12 +15,21 @@
 namespace kovrel {
 namespace {
 
-// Text checks forgive the case and the blanks (and line breaks) around a typed value.
-bool textIs(std::string_view field, std::string_view expected) {
+std::string_view withoutSurroundingBlanks(std::string_view field) {
   const auto first = field.find_first_not_of(" \t\r\n");
-  if (first == std::string_view::npos) return expected.empty();
+  if (first == std::string_view::npos) return {};
   const auto last = field.find_last_not_of(" \t\r\n");
-  return toLower(field.substr(first, last - first + 1)) == expected;
+  return field.substr(first, last - first + 1);
+}
+
+// Banner texts forgive the case and the blanks (and line breaks) around them.
+bool textIs(std::string_view field, std::string_view expected) {
+  return toLower(withoutSurroundingBlanks(field)) == expected;
+}
+
+// Host names and passwords keep their case, as the router keeps them: they must be exact.
+bool valueIs(std::string_view field, std::string_view expected) {
+  return withoutSurroundingBlanks(field) == expected;
 }
 
 constexpr std::array kTest1Tasks{
@@ -38,12 +47,12 @@ constexpr std::array kTest1Tasks{
                [](const RouterConfig& c) { return c.line(TerminalLine::console).login; }},
     GradedTask{"   3c> Setting password: ",
                [](const RouterConfig& c) {
-                 return textIs(c.line(TerminalLine::console).password, "dor584");
+                 return valueIs(c.line(TerminalLine::console).password, "dor584");
                }},
     GradedTask{"Part4> Setting host name: ",
-               [](const RouterConfig& c) { return textIs(c.hostname, "test1"); }},
+               [](const RouterConfig& c) { return valueIs(c.hostname, "test1"); }},
     GradedTask{"Part5> Setting unencrypted privileged mode password: ",
-               [](const RouterConfig& c) { return textIs(c.enablePassword, "pel39"); }},
+               [](const RouterConfig& c) { return valueIs(c.enablePassword, "pel39"); }},
 };
 
 constexpr std::array kTest2Tasks{
@@ -59,13 +68,14 @@ constexpr std::array kTest2Tasks{
                }},
     GradedTask{"   3b> Enabling login: ",
                [](const RouterConfig& c) { return c.line(TerminalLine::vty).login; }},
-    GradedTask{
-        "   3c> Setting password: ",
-        [](const RouterConfig& c) { return textIs(c.line(TerminalLine::vty).password, "gut362"); }},
+    GradedTask{"   3c> Setting password: ",
+               [](const RouterConfig& c) {
+                 return valueIs(c.line(TerminalLine::vty).password, "gut362");
+               }},
     GradedTask{"Part4> Setting host name: ",
-               [](const RouterConfig& c) { return textIs(c.hostname, "test2"); }},
+               [](const RouterConfig& c) { return valueIs(c.hostname, "test2"); }},
     GradedTask{"Part5> Setting enable secret: ",
-               [](const RouterConfig& c) { return textIs(c.enableSecret, "tovir58"); }},
+               [](const RouterConfig& c) { return valueIs(c.enableSecret, "tovir58"); }},
 };
 
 constexpr std::array kTest3Tasks{
