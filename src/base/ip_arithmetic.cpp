@@ -158,6 +158,12 @@ bool isValidSubnetMask(std::string_view text) {
   return mask != 0 && hostBits != 0 && (hostBits & (hostBits + 1)) == 0;
 }
 
+bool isValidRouteMask(std::string_view text) {
+  if (!isValidIpAddress(text)) return false;
+  const std::uint32_t hostBits = ~parsedAddress(text);
+  return (hostBits & (hostBits + 1)) == 0;
+}
+
 int countOneBits(std::string_view text) {
   const std::optional<std::uint32_t> value = parseDottedQuad(text);
   return value ? std::popcount(*value) : 0;

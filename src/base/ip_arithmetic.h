@@ -44,6 +44,8 @@ bool isValidIpAddress(std::string_view text);
 
 /// A valid address whose bits are 1 to 31 ones followed only by zeros.
 bool isValidSubnetMask(std::string_view text);
+/// A mask of contiguous ones from the left, all zeros and all ones included.
+bool isValidRouteMask(std::string_view text);
 
 /// The number of one bits of an address; for a mask, its prefix length.
 int countOneBits(std::string_view text);

@@ -20,6 +20,8 @@ bool valueAccepts(const GrammarNode& node, std::string_view word) {
       return isValidIpAddress(word);
     case NodeKind::mask:
       return isValidSubnetMask(word);
+    case NodeKind::routeMask:
+      return isValidRouteMask(word);
     case NodeKind::number:
       return isNumberInRange(word, node.low, node.high);
     case NodeKind::word:

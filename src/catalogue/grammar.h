@@ -30,9 +30,9 @@ enum class FormOutcome {
 using FormAction = FormOutcome (*)(Simulator& sim, const Words& words);
 
 /// One accepted form of a command and what it does. The pattern is a run of words: keywords in
-/// lower case, and values written `A.B.C.D` (an address), `MASK` (a subnet mask), `<1-99>` (a
-/// whole number in that range), `WORD` (any one word) or `LINE` (the rest of the line). A value
-/// followed by "..." may be repeated.
+/// lower case, and values written `A.B.C.D` (an address), `MASK` (a subnet mask), `ROUTEMASK` (a
+/// route's mask, which may be all zeros or ones), `<1-99>` (a whole number in that range), `WORD`
+/// (any one word) or `LINE` (the rest of the line). A value followed by "..." may be repeated.
 struct CommandForm {
   std::string_view pattern;
   FormAction action;
@@ -46,7 +46,9 @@ struct ModeCommands {
 };
 
 /// What a grammar node matches.
-enum class NodeKind { keyword, address, mask, number, word, line };
+/// A value's kind decides what it accepts: a mask of an interface has one to 31 ones, a route's
+/// mask may also be all zeros (the default route) or all ones (one host).
+enum class NodeKind { keyword, address, mask, routeMask, number, word, line };
 
 /// One node of a mode's command tree: a keyword or a typed value, the form that ends there, and
 /// the nodes that may follow it.

@@ -46,6 +46,9 @@ GrammarNode nodeOf(std::string_view word) {
   } else if (word == "MASK") {
     node.kind = NodeKind::mask;
     node.text = "A.B.C.D";
+  } else if (word == "ROUTEMASK") {
+    node.kind = NodeKind::routeMask;
+    node.text = "A.B.C.D";
   } else if (word == "WORD") {
     node.kind = NodeKind::word;
   } else if (word == "LINE") {

@@ -71,7 +71,7 @@ constexpr CommandForm kGlobalIpForms[] = {
     {"ip http server", enableHttpServer},
     {"ip routing", enableIpRouting},
     // The next hop or the interface, and the distance, are read by the action.
-    {"ip route A.B.C.D A.B.C.D WORD...", addStaticRoute},
+    {"ip route A.B.C.D ROUTEMASK WORD...", addStaticRoute},
 };
 
 }  // namespace

@@ -11,13 +11,6 @@ namespace {
 
 constexpr std::size_t kFirstRouteWord = 2;  // after "ip route"
 
-// A route's mask may be all zeros (the default route) or all ones (one host).
-bool isRouteMask(std::string_view text) {
-  if (!isValidIpAddress(text)) return false;
-  const std::uint32_t hostBits = ~*parseDottedQuad(text);
-  return (hostBits & (hostBits + 1)) == 0;
-}
-
 bool prefixWord(std::string_view word, std::string_view keyword) {
   return !word.empty() && keyword.starts_with(word);
 }
@@ -33,7 +26,7 @@ std::optional<StaticRoute> readRoute(Simulator& sim, const Words& words, std::si
   route.network = words[from];
   route.mask = words[from + 1];
   if (!isValidIpAddress(route.network)) return refuseAt(from);
-  if (!isRouteMask(route.mask)) return refuseAt(from + 1);
+  if (!isValidRouteMask(route.mask)) return refuseAt(from + 1);
   std::size_t next = from + 2;
   if (next >= words.size()) return route;
   if (const auto named = readInterfaceName(words, next)) {

@@ -13,7 +13,8 @@ namespace {
 
 bool isValueWord(std::string_view word) {
   if (word.ends_with("...")) word.remove_suffix(3);
-  return word == "A.B.C.D" || word == "MASK" || word == "WORD" || word == "LINE" ||
+  return word == "A.B.C.D" || word == "MASK" || word == "ROUTEMASK" || word == "WORD" ||
+         word == "LINE" ||
          (word.starts_with('<') && word.ends_with('>') && word.find('-') != std::string::npos);
 }
 

@@ -36,6 +36,7 @@ struct GrammarLine {
 std::string sampleValue(const GrammarNode& node) {
   switch (node.kind) {
     case NodeKind::mask:
+    case NodeKind::routeMask:
       return "255.255.255.0";
     case NodeKind::number:
       return std::to_string(std::max<long long>(node.low, 1));

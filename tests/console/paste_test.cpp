@@ -24,8 +24,8 @@ TEST(Paste, RunsWithoutPausesAndStopsWhereItIsCancelled) {
   EXPECT_EQ(result.untypedLines, 1000U);
   EXPECT_TRUE(f.platform.pauses.empty());
   EXPECT_EQ(f.platform.keysWaitedFor, 0);
-  EXPECT_EQ(f.running().hostname, "h999");
-  EXPECT_EQ(f.input(), "h999(config)#");
+  EXPECT_EQ(f.running().hostname, "H999");
+  EXPECT_EQ(f.input(), "H999(config)#");
   EXPECT_FALSE(f.sim.state.console.pasting);
   EXPECT_EQ(pasteCancelledNotice(result), "Paste cancelled: 1000 lines not typed (1000 typed).");
   EXPECT_EQ(pasteCancelledNotice({1, 1}), "Paste cancelled: 1 line not typed (1 typed).");

@@ -421,7 +421,7 @@ class DesktopTest : public QObject {
     window_->engine().setPageLength(3);
     window_->engine().paste("show running-config\r\nconfigure terminal\nhostname Pasted\rend\n");
     QVERIFY(output().contains("\nend"));
-    QCOMPARE(inputLine(), QStringLiteral("pasted#"));
+    QCOMPARE(inputLine(), QStringLiteral("Pasted#"));
   }
 
   // A long paste stops at Esc half way and says what it left; a close stops it too.
@@ -445,7 +445,7 @@ class DesktopTest : public QObject {
              2);
     QCOMPARE(untyped + typed, 2000);
     QVERIFY2(typed >= 1000 && untyped > 0, qPrintable(notices[0][0].toString()));
-    QCOMPARE(inputLine(), QStringLiteral("h%1(config)#").arg(typed - 1));
+    QCOMPARE(inputLine(), QStringLiteral("H%1(config)#").arg(typed - 1));
     QVERIFY(window_->statusBar()->currentMessage().startsWith("Paste cancelled"));
     QTimer::singleShot(0, window_.get(), &QWidget::close);
     window_->engine().paste(text);
