@@ -146,5 +146,17 @@ TEST_F(TerminalScreenTest, LongOutputScrollsAndTabsAndControlsStayInTheirCells) 
   EXPECT_EQ(emulator_.rows(), (Lines{"line 2", "line 3", "line 4", "line 5", "a       b^G", "R>"}));
 }
 
+// Before any output is drawn the row above the cursor is the shell's, never the output's.
+TEST(TerminalScreenStart, OutputBeforeAnyReplacementStartsOnTheRowTheShellLeft) {
+  ScreenEmulator emulator(20, 4);
+  emulator.write("$ kovrel-term\r\n");
+  TerminalScreen screen([&](std::string_view text) { emulator.write(text); }, "HEAD");
+  screen.resize(20);
+  screen.outputAppended("first", false);
+  screen.outputAppended(" line", false);
+  screen.inputChanged("R>", 2);
+  EXPECT_EQ(emulator.rows(), (Lines{"$ kovrel-term", "first line", "R>", ""}));
+}
+
 }  // namespace
 }  // namespace kovrel::terminal

@@ -63,7 +63,9 @@ class TerminalScreen : public ConsoleView {
   std::size_t columns_ = 80;
   LineEndingFilter lineEndings_{"\n"};
   std::string lastOutputLine_;  // the output after its last line break, tabs expanded
-  bool detached_ = false;       // the row above the input line is not the output's last line
+  // The row above the input line is not the output's last line; at first nothing of the
+  // output is drawn, and the cursor stands on the fresh row the shell left.
+  bool detached_ = true;
   std::string input_;
   std::size_t caret_ = 0;
   std::optional<std::string> programLine_;
