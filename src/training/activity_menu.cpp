@@ -9,7 +9,7 @@
 namespace kovrel {
 namespace {
 
-constexpr std::array<ActivityMenuItem, 35> kLabs = {{
+constexpr std::array<ActivityMenuItem, 45> kLabs = {{
     {"Labs", "About The Labs", "aboutTheLabs"},
     {"Starting Up", "Router StartUp", "routerStartUp"},
     {"Starting Up", "Router Modes", "routerModes"},
@@ -25,6 +25,7 @@ constexpr std::array<ActivityMenuItem, 35> kLabs = {{
     {"Line Configuration", "Virtual Terminal Configuration", "virtualTerminalConfiguration"},
     {"Passwords And Identification", "Setting Hostname", "settingHostname"},
     {"Passwords And Identification", "Managing Passwords", "managingPasswords"},
+    {"Passwords And Identification", "Password Encryption", "passwordEncryption"},
     {"Configuring Interfaces", "Configuring Serial Interface", "configuringSerialInterface"},
     {"Configuring Interfaces", "Configuring Ethernet Interface", "configuringEthernetInterface"},
     {"Configuring Interfaces", "Viewing Interface Status", "viewingInterfaceStatus"},
@@ -32,6 +33,7 @@ constexpr std::array<ActivityMenuItem, 35> kLabs = {{
     {"Configuration Management", "Saving/Loading Configuration", "savingLoadingConfiguration"},
     {"Configuration Management", "Loading Configuration From TFTP Server",
      "loadingConfigurationFromTFTPServer"},
+    {"Configuration Management", "Write And Erase", "writeAndErase"},
     {"Domain, Hosts And Servers", "Domain Configuration", "domainConfiguration"},
     {"Domain, Hosts And Servers", "Host Name Mapping", "hostNameMapping"},
     {"Domain, Hosts And Servers", "Name Server And Http Server", "nameServerAndHttpServer"},
@@ -45,7 +47,16 @@ constexpr std::array<ActivityMenuItem, 35> kLabs = {{
     {"Managing ACL", "Defining ACL", "definingACL"},
     {"Managing ACL", "Applying ACL", "applyingACL"},
     {"Managing ACL", "Removing ACL", "removingACL"},
+    {"Static Routes", "Static Routes", "staticRoutes"},
+    {"Static Routes", "Default Route", "defaultRoute"},
+    {"Checking A Network", "Interface Summary", "interfaceSummary"},
+    {"Checking A Network", "Tracing A Path", "tracingAPath"},
+    {"Checking A Network", "ARP Cache", "arpCache"},
+    {"Serial Cable Ends", "DCE And DTE Ends", "dceAndDteEnds"},
+    {"Two Routers", "Telnet Between Routers", "telnetBetweenRouters", Topology::twoRouters},
     {"Two Routers", "Two Routers With RIP", "twoRoutersWithRip", Topology::twoRouters},
+    {"Two Routers", "Static Routes Over A /30 Link", "staticRoutesOnASlash30Link",
+     Topology::twoRouters},
 }};
 
 constexpr std::array<ActivityMenuItem, 5> kTests = {{
@@ -56,7 +67,7 @@ constexpr std::array<ActivityMenuItem, 5> kTests = {{
     {"Tests", "Test 5: Remote Access And Passwords", "test5"},
 }};
 
-constexpr std::array<ActivityMenuItem, 8> kTroubleshooting = {{
+constexpr std::array<ActivityMenuItem, 12> kTroubleshooting = {{
     {"Troubleshooting", "Troubleshooting 1: LAN Hosts Cannot Reach The Router", "troubleshooting1"},
     {"Troubleshooting", "Troubleshooting 2: The Remote LAN Is Out Of Reach", "troubleshooting2"},
     {"Troubleshooting", "Troubleshooting 3: Routes That Never Arrive", "troubleshooting3"},
@@ -65,6 +76,10 @@ constexpr std::array<ActivityMenuItem, 8> kTroubleshooting = {{
     {"Troubleshooting", "Troubleshooting 6: Routes Without Traffic", "troubleshooting6"},
     {"Troubleshooting", "Troubleshooting 7: Some Office Hosts Stay Silent", "troubleshooting7"},
     {"Troubleshooting", "Troubleshooting 8: A Link That Never Comes Up", "troubleshooting8"},
+    {"Troubleshooting", "Troubleshooting 9: The Far LAN Stays Silent", "troubleshooting9"},
+    {"Troubleshooting", "Troubleshooting 10: A Route On Paper Only", "troubleshooting10"},
+    {"Troubleshooting", "Troubleshooting 11: The Remote Console Stays Closed", "troubleshooting11"},
+    {"Troubleshooting", "Troubleshooting 12: A Link Up But Mute", "troubleshooting12"},
 }};
 
 // Lower case with every run of blanks made one blank and none at the ends, so that a caption

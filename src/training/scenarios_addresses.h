@@ -16,6 +16,10 @@ enum class AddressSetName {
   troubleshooting6,
   troubleshooting7,
   troubleshooting8,
+  troubleshooting9,
+  troubleshooting10,
+  troubleshooting11,
+  troubleshooting12,
   twoRouterLabs,
   test4,
 };

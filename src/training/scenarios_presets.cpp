@@ -14,6 +14,39 @@ InterfacePreset shut(InterfaceNumber number, const char* address = "") {
   return {number, true, address, 0, 0};
 }
 
+// One end of a point-to-point link addressed as a /30 subnet.
+InterfacePreset link30(InterfaceNumber number, const char* address, int clockRate = 0) {
+  return {number, false, address, clockRate, 0, "255.255.255.252"};
+}
+
+StaticRoute routeVia(const char* network, const char* nextHop) {
+  return {network, "255.255.255.0", nextHop, std::nullopt, 1};
+}
+
+// Static routes only, over a /30 link: the two LANs, the link and each router's routes.
+TroubleshootingPreset staticPair(std::vector<InterfacePreset> routerA,
+                                 std::vector<StaticRoute> routesA,
+                                 std::vector<InterfacePreset> routerB,
+                                 std::vector<StaticRoute> routesB) {
+  TroubleshootingPreset preset{{std::move(routerA), false, {}, {}, std::move(routesA)},
+                               RouterPreset{}};
+  preset.routerB = RouterPreset{std::move(routerB), false, {}, {}, std::move(routesB)};
+  return preset;
+}
+
+TroubleshootingPreset scenario11() {
+  RouterPreset routerB{{open(kSerial1, "192.168.70.2"), open(kEthernet0, "192.168.60.1")},
+                       true,
+                       {"192.168.60.0", "192.168.70.0"},
+                       {}};
+  routerB.vtyLogin = true;
+  return {{{open(kSerial0, "192.168.70.1", 64000), open(kEthernet0, "192.168.50.1")},
+           true,
+           {"192.168.50.0", "192.168.70.0"},
+           {}},
+          routerB};
+}
+
 TroubleshootingPreset scenario6() {
   InterfacePreset routerBLan = open(kEthernet0, "208.109.1.1");
   routerBLan.accessGroupOut = 12;
@@ -76,6 +109,22 @@ std::optional<TroubleshootingPreset> troubleshootingPreset(int scenario) {
                        true,
                        {"199.1.2.0", "203.7.9.0"},
                        {}}};
+    case 9:  // a static route there, none back
+      return staticPair({link30(kSerial0, "172.16.3.1", 64000), open(kEthernet0, "172.16.1.1")},
+                        {routeVia("172.16.2.0", "172.16.3.2")},
+                        {link30(kSerial1, "172.16.3.2"), open(kEthernet0, "172.16.2.1")}, {});
+    case 10:  // a next hop outside the link
+      return staticPair({link30(kSerial0, "10.20.3.1", 64000), open(kEthernet0, "10.20.1.1")},
+                        {routeVia("10.20.2.0", "10.20.3.6")},
+                        {link30(kSerial1, "10.20.3.2"), open(kEthernet0, "10.20.2.1")},
+                        {routeVia("10.20.1.0", "10.20.3.1")});
+    case 11:  // vty lines that ask for a password nobody set
+      return scenario11();
+    case 12:  // the far end of the link in the next /30 subnet
+      return staticPair({link30(kSerial0, "10.30.3.1", 64000), open(kEthernet0, "10.30.1.1")},
+                        {routeVia("10.30.2.0", "10.30.3.2")},
+                        {link30(kSerial1, "10.30.3.5"), open(kEthernet0, "10.30.2.1")},
+                        {routeVia("10.30.1.0", "10.30.3.1")});
     default:
       return std::nullopt;
   }
@@ -91,13 +140,17 @@ void applyRouterPreset(RouterConfig& config, const RouterPreset& preset) {
     InterfaceConfig& interface = config.interface(settings.interfaceNumber);
     interface.shutdown = settings.shutdown;
     interface.ipAddress = settings.ipAddress;
-    interface.subnetMask = settings.ipAddress.empty() ? "" : kPresetMask;
+    interface.subnetMask = settings.ipAddress.empty()    ? ""
+                           : settings.subnetMask.empty() ? kPresetMask
+                                                         : settings.subnetMask;
     interface.clockRate = settings.clockRate;
     interface.accessGroupOut = settings.accessGroupOut;
   }
   config.ripEnabled = preset.ripEnabled;
   config.ripNetworks = preset.ripNetworks;
   config.accessLists = preset.accessLists;
+  config.staticRoutes = preset.staticRoutes;
+  config.line(TerminalLine::vty).login = preset.vtyLogin;
 }
 
 void applyTroubleshootingPresets(Simulator& sim, int scenario) {

@@ -11,13 +11,15 @@
 namespace kovrel {
 
 /// One interface of a faulty configuration: opened or shut down, with an address (mask
-/// 255.255.255.0), a clock rate and an outbound access list where the fault needs them.
+/// 255.255.255.0 unless another is named), a clock rate and an outbound access list where the
+/// fault needs them.
 struct InterfacePreset {
   InterfaceNumber interfaceNumber = kSerial0;
   bool shutdown = true;
   std::string ipAddress;
   int clockRate = 0;
   int accessGroupOut = 0;
+  std::string subnetMask = "";  // empty: 255.255.255.0
 };
 
 /// What a troubleshooting scenario sets on one router; everything else keeps its factory value,
@@ -27,6 +29,8 @@ struct RouterPreset {
   bool ripEnabled = false;
   std::vector<std::string> ripNetworks;
   std::vector<AccessListEntry> accessLists;
+  std::vector<StaticRoute> staticRoutes = {};
+  bool vtyLogin = false;  // the vty lines ask for a password (none is set)
 };
 
 /// A scenario's faults: for the one router (scenarios 1 to 3) or for RouterA and RouterB.

@@ -111,6 +111,9 @@ void addStateEvents(const Simulator& sim, const HandledKey& key, std::vector<See
   if (before == Interaction::enableSecret && mode == CliMode::priv) {
     events.push_back({CheckKind::answered, "enable-secret"});
   }
+  if (before == Interaction::vtyLogin && settled && mode == CliMode::user) {
+    events.push_back({CheckKind::answered, "vty"});
+  }
   if (before == Interaction::reloadConfirm && mode == CliMode::none) {
     events.push_back({CheckKind::reloaded, {}});
   }

@@ -63,7 +63,7 @@ TEST(Options, BadOptionsEndWithStatusTwoAndSayWhy) {
       {{"--ansi=yes"}, "--ansi takes no value"},
       {{"--batch", "--page-length"}, "--page-length needs a value (N)"},
       {{"--test", "9"}, "--test needs a number from 1 to 5, not '9'"},
-      {{"--troubleshooting", "0"}, "--troubleshooting needs a number from 1 to 8, not '0'"},
+      {{"--troubleshooting", "0"}, "--troubleshooting needs a number from 1 to 12, not '0'"},
       {{"--lab="}, "--lab needs a lab's key, number or caption, not ''"},
       {{"--lab", "99"}, "not '99'"},
       {{"--columns", "19"}, "--columns needs a whole number from 20 to 1000, not '19'"},

@@ -27,7 +27,7 @@ TEST(ActivityMenu, FindsByKeyNumberOrCaptionAndNothingElse) {
       {"ROUTERMODES", "routerModes"},
       {"3", "routerModes"},
       {"  router   modes ", "routerModes"},
-      {"34", "removingACL"},
+      {"36", "removingACL"},
       {"Saving/Loading Configuration", "savingLoadingConfiguration"},
       {"99", ""},
       {"0", ""},

@@ -5,6 +5,7 @@
 
 #include "support/fake_platform.h"
 #include "support/recording_rich_text.h"
+#include "training/activity_menu.h"
 
 namespace kovrel {
 namespace {
@@ -54,6 +55,18 @@ TEST_F(InformationTest, WelcomeTextIsTheOneReadAtStartUp) {
   fixture.sim.state.welcomeText.clear();
   openInformation(fixture.sim, "welcomeText");
   EXPECT_EQ(information.text(), "Welcome to Kovrel\nHello");
+}
+
+// The texts count the activities with placeholders, so that an added lab or scenario shows at once.
+TEST_F(InformationTest, CountsComeFromTheMenus) {
+  training().informationText = "Labs {labs}, tests {tests}, scenarios {scenarios}, {tests}";
+  displayWelcomeText(fixture.sim);
+  const std::string tests = std::to_string(testMenu().size());
+  EXPECT_EQ(information.text(), "Labs " + std::to_string(labMenu().size() - 1) + ", tests " +
+                                    tests + ", scenarios " +
+                                    std::to_string(troubleshootingMenu().size()) + ", " + tests);
+  openInformation(fixture.sim, "studyPlan");
+  EXPECT_EQ(information.text().find('{'), std::string::npos);
 }
 
 }  // namespace
