@@ -41,6 +41,7 @@ FlashCardView flashCardView(const FlashCardDeck& deck) {
   view.backEnabled = hasPrevious(deck);
   view.forwardEnabled = hasNext(deck);
   view.showAnswerEnabled = true;
+  view.rateEnabled = deck.answerShown;
   return view;
 }
 

@@ -17,6 +17,7 @@ struct FlashCardView {
   bool backEnabled = false;
   bool forwardEnabled = false;
   bool showAnswerEnabled = false;
+  bool rateEnabled = false;  // "knew it" and "not yet" once the answer is shown
 };
 
 /// The viewer's boxes and buttons for the deck as it stands. An empty deck shows nothing and

@@ -80,6 +80,7 @@ const events = {
   menus(menus) { buildMenus(menus); },
   activity(panes) {
     $('routers').hidden = !panes.twoRouters;
+    $('solved').hidden = true;
     setRouter('A');
     $('submit').hidden = !panes.submit;
     if (panes.closePicture) closePicture();
@@ -97,6 +98,31 @@ const events = {
     $('card-back').disabled = !card.back;
     $('card-forward').disabled = !card.forward;
     $('card-show-answer').disabled = !card.showAnswer;
+    $('card-knew').disabled = !card.rate;
+    $('card-not-yet').disabled = !card.rate;
+  },
+  topics(topics) {
+    const select = $('card-topic');
+    const chosen = select.value;
+    select.length = 1;
+    for (const topic of topics) select.add(new Option(topic, topic));
+    select.value = topics.includes(chosen) ? chosen : '';
+  },
+  checklist(steps) {
+    const list = $('checklist');
+    list.textContent = '';
+    for (const step of steps) {
+      const item = document.createElement('li');
+      item.value = step.number;
+      item.className = step.done ? 'done' : '';
+      item.textContent = `${step.done ? '\u2713' : '\u2717'} ${step.heading}`;
+      list.append(item);
+    }
+    $('steps').hidden = steps.length === 0;
+  },
+  solved(scenario) {
+    $('solved').textContent = `Troubleshooting ${scenario} solved.`;
+    $('solved').hidden = false;
   },
   picture({ title, svg }) {
     $('network-title').textContent = title || 'Network';
@@ -106,6 +132,12 @@ const events = {
   },
   router(router) { setRouter(router); },
   state({ activity, learnMode }) {
+    saveProgressSoon();
+    // Reset and Submit belong to the console's activities, not to cards, texts or a report.
+    const atConsole = ['lab', 'test', 'troubleshooting'].includes(activity);
+    $('reset').hidden = !atConsole;
+    if (!atConsole) $('submit').hidden = true;
+    if (!atConsole) $('steps').hidden = true;
     document.querySelector(`input[value="${learnMode ? 'learn' : 'test'}"]`).checked = true;
     if (activity !== lastActivity) {
       lastActivity = activity;
@@ -258,6 +290,12 @@ for (const button of $('routers').querySelectorAll('button')) {
 $('card-back').addEventListener('click', () => sendCommand('card back'));
 $('card-forward').addEventListener('click', () => sendCommand('card forward'));
 $('card-show-answer').addEventListener('click', () => sendCommand('card answer'));
+$('card-knew').addEventListener('click', () => sendCommand('rate knew'));
+$('card-not-yet').addEventListener('click', () => sendCommand('rate notyet'));
+$('card-topic').addEventListener('change', () => sendCommand(`topic ${$('card-topic').value}`));
+$('reset').addEventListener('click', () => {
+  if (sendCommand('reset')) terminal.focus();
+});
 
 function openPicture() {
   if (sendCommand(`picture ${darkScheme.matches ? 'dark' : 'light'}`)) $('network').hidden = false;
@@ -301,9 +339,43 @@ terminal.attachCustomKeyEventHandler((event) => {
 });
 new ResizeObserver(() => fitTerminal()).observe($('terminal'));
 
+// ---- The student's progress -------------------------------------------------------------------
+
+// The engine keeps progress.db in /progress, which lives in the browser's IndexedDB: read in
+// before the engine starts, written back shortly after anything changed. Without IndexedDB (a
+// private window may refuse it) the lessons run on and the progress lasts as long as the page.
+const kProgressFolder = '/progress';
+let saveTimer = null;
+
+function mountProgress() {
+  FS.mkdir(kProgressFolder);
+  FS.mount(IDBFS, {}, kProgressFolder);
+  addRunDependency('progress');
+  FS.syncfs(true, (error) => {
+    if (error) console.warn(`progress not read from the browser's storage: ${error}`);
+    removeRunDependency('progress');
+  });
+}
+
+function saveProgressSoon() {
+  if (saveTimer !== null || typeof FS === 'undefined') return;
+  saveTimer = setTimeout(() => {
+    saveTimer = null;
+    FS.syncfs(false, (error) => {
+      if (error) console.warn(`progress not written to the browser's storage: ${error}`);
+      window.kovrelProgressSaved = (window.kovrelProgressSaved || 0) + 1;
+    });
+  }, 300);
+}
+
+addEventListener('pagehide', () => {
+  if (typeof FS !== 'undefined') FS.syncfs(false, () => {});
+});
+
 // ---- The engine ---------------------------------------------------------------------------
 
 var Module = {
+  preRun: [mountProgress],
   kovrelPage: {
     nextInput(wait, idle) {
       if (engine.queue.length > 0) return engine.queue.shift();

@@ -94,8 +94,13 @@ try {
   await menu('Labs', 'Router Modes');
   const instructions = await page.$eval('#instructions', (pane) => pane.textContent);
   check(instructions.length > 100, 'the Router Modes lab shows its instructions');
+  const ticks = () => page.$$eval('#checklist li', (items) => items.map((item) => item.className === 'done'));
+  const before = await ticks();
+  check(before.length > 3 && !before.slice(1).includes(true), `the lab's checklist shows ${before.length} steps, none past the first done`);
   await page.click('#terminal');
   await page.keyboard.press('Enter');
+  const after = await ticks();
+  check(after[0] && !after.slice(1).includes(true), 'the first step is done in user mode, the others wait');
   await typeLine('enable');
   await waitForScreen(/Router#\s*$/);
   check(true, 'enable typed key by key gives the privileged prompt');
@@ -170,9 +175,20 @@ try {
   await typeLine('configure terminal');
   await typeLine('hostname lab1');
   await waitForScreen(/lab1\(config\)#\s*$/);
+  await page.click('#reset');
+  await waitForScreen(/Press RETURN to get started\.\s*$/);
+  await page.click('#terminal');
+  await page.keyboard.press('Enter');
+  await waitForScreen(/Router>\s*$/);
+  check(true, 'Reset boots the router of the test afresh, without the host name typed');
+  await typeLine('enable');
+  await typeLine('configure terminal');
+  await typeLine('hostname lab1');
+  await waitForScreen(/lab1\(config\)#\s*$/);
   check(!(await page.$eval('#submit', (b) => b.hidden)), 'a test offers "Show Answer / Submit"');
   await page.click('#submit');
-  await page.waitForFunction(() => !document.getElementById('report').hidden, { timeout: 5000 });
+  await page.waitForFunction(() => !document.getElementById('report').hidden
+    && /Your Score/.test(document.getElementById('report').textContent), { timeout: 5000 });
   const report = await page.$eval('#report', (pane) => pane.textContent);
   const score = /Your Score: (\d+)/.exec(report);
   check(score !== null && /Total Score: 1000/.test(report), `the report shows a score out of 1000 (${score && score[1]})`);
@@ -185,6 +201,16 @@ try {
   await page.click('#card-show-answer');
   await idle();
   check((await page.$eval('#card-answer', (box) => box.textContent)).length > 0, 'Show Answer shows the answer');
+  check(!(await page.$eval('#card-not-yet', (b) => b.disabled)), 'a revealed card can be rated');
+  check(await page.$eval('#reset', (b) => b.hidden) && await page.$eval('#submit', (b) => b.hidden),
+    'Reset and Submit are not offered beside the cards');
+  const topics = await page.$$eval('#card-topic option', (options) => options.length);
+  check(topics > 3, `the topic filter offers ${topics - 1} topics`);
+  await page.click('#card-not-yet');
+  await idle();
+  const next = await page.$eval('#card-question', (box) => box.textContent);
+  check(next !== question && await page.$eval('#card-not-yet', (b) => b.disabled),
+    '"Not yet" moves on to the next card, answer hidden');
   await page.screenshot({ path: join(shots, 'flash-cards.png') });
 
   // ---- Two routers: the buttons bring RouterB to the console.
@@ -203,6 +229,18 @@ try {
   await page.screenshot({ path: join(shots, 'dark-welcome.png') });
   const background = await page.$eval('body', (body) => getComputedStyle(body).backgroundColor);
   check(background !== 'rgb(244, 245, 247)', `the dark scheme darkens the page (${background})`);
+
+  // ---- Progress outlives a reload: the card marked "Not yet" is due, so it comes first.
+  await page.waitForFunction(() => (window.kovrelProgressSaved || 0) > 0, { timeout: 5000 });
+  await new Promise((done) => setTimeout(done, 800)); // the last write-back after the last key
+  await page.reload({ waitUntil: 'load' });
+  await page.waitForFunction(() => window.kovrelFirstPrompt !== undefined, { timeout: 20000 });
+  await idle();
+  const kept = await page.evaluate(() => FS.stat('/progress/progress.db').size);
+  check(kept > 0, `the progress file is read back from the browser's storage (${kept} bytes)`);
+  await menu('Flash Cards', 'Load Flash Cards');
+  const first = await page.$eval('#card-question', (box) => box.textContent);
+  check(first === question, 'after a reload the card marked "Not yet" comes first');
 
   check(foreign.length === 0, `no request leaves the page's origin ${foreign.join(' ')}`);
   check(pageErrors.length === 0, `no script errors ${pageErrors.join(' | ')}`);

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstring>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "base/error_log.h"
 #include "console/session.h"
@@ -22,6 +24,7 @@
 #include "training/instructions.h"
 #include "training/router_switch.h"
 #include "training/scenarios.h"
+#include "training/step_tracker.h"
 
 namespace kovrel::web {
 namespace {
@@ -29,6 +32,9 @@ namespace {
 constexpr const char* kHeader = " Kovrel Router Simulator ";
 // The terminal sends pasted text between marks, so a paste is never answered as keys at a pause.
 constexpr std::string_view kBracketedPasteOn = "\x1b[?2004h";
+// The page mounts this folder from the browser's IndexedDB before the engine starts and writes it
+// back after changes, so the student's progress outlives a reload of the page.
+constexpr const char* kProgressPath = "/progress/progress.db";
 
 std::string_view activityName(Activity activity) {
   switch (activity) {
@@ -49,6 +55,21 @@ std::string_view activityName(Activity activity) {
 }
 
 std::string jsonBool(bool value) { return value ? "true" : "false"; }
+
+std::string checklistJson(const std::vector<StepStatus>& steps) {
+  std::string json;
+  for (const StepStatus& step : steps) {
+    json += (json.empty() ? "[" : ",") + std::string("{\"number\":") + std::to_string(step.number) +
+            ",\"heading\":" + jsonString(step.heading) + ",\"done\":" + jsonBool(step.done) + "}";
+  }
+  return json.empty() ? "[]" : json + "]";
+}
+
+std::string topicsJson(const std::vector<std::string>& topics) {
+  std::string json;
+  for (const std::string& topic : topics) json += (json.empty() ? "[" : ",") + jsonString(topic);
+  return json.empty() ? "[]" : json + "]";
+}
 
 std::string menuJson(std::span<const ActivityMenuItem> menu) {
   std::string json;
@@ -115,6 +136,7 @@ void WebSession::run() {
   publish("menus", menusJson());
   writeTerminal(kBracketedPasteOn);
   trapped(sim_, "setWelcomeText", [&] { setWelcomeText(sim_, databasePath_); });
+  openProgress();
   startActivity([&] { startLab(sim_, "aboutTheLabs"); });
   publishChanges();
   for (;;) {
@@ -157,13 +179,23 @@ void WebSession::runCommand(const std::string& command) {
   } else if (verb == "information") {
     trapped(sim, "openInformation", [&] { openInformation(sim, argument); });
   } else if (verb == "cards") {
-    trapped(sim, "openFlashCards", [&] { publishCard(openFlashCards(sim)); });
+    trapped(sim, "openFlashCards", [&] {
+      publish("topics", topicsJson(flashCardTopics(sim)));
+      publishCard(openFlashCards(sim));
+    });
   } else if (verb == "card") {
     trapped(sim, "flashCard", [&] {
       publishCard(argument == "back"     ? flashCardBack(sim)
                   : argument == "answer" ? flashCardShowAnswer(sim)
                                          : flashCardForward(sim));
     });
+  } else if (verb == "rate") {
+    trapped(sim, "rateFlashCard", [&] { publishCard(rateFlashCard(sim, argument == "knew")); });
+  } else if (verb == "topic") {
+    trapped(sim, "chooseCardTopic", [&] { publishCard(chooseCardTopic(sim, argument)); });
+  } else if (verb == "reset") {
+    trapped(sim, "resetActivity", [&] { resetActivity(sim); });
+    checklistChanged_ = true;
   } else if (verb == "mode") {
     trapped(sim, "selectStudyMode", [&] { selectStudyMode(sim, argument == "learn"); });
   } else if (verb == "submit") {
@@ -183,7 +215,16 @@ void WebSession::runCommand(const std::string& command) {
 
 void WebSession::startActivity(const std::function<void()>& launcher) {
   trapped(sim_, "startActivity", launcher);
+  checklistChanged_ = true;
 }
+
+// A progress file that cannot be used is said once, and the lessons go on without saving.
+void WebSession::openProgress() {
+  trapped(sim_, "openProgress", [&] { sim_.progress.open(kProgressPath); });
+  if (auto notice = sim_.progress.takeNotice()) showPageMessage(*notice);
+}
+
+void WebSession::scenarioSolved(int scenario) { publish("solved", std::to_string(scenario)); }
 
 void WebSession::resize(const std::string& arguments) {
   int rows = 0;
@@ -211,7 +252,8 @@ void WebSession::publishCard(const FlashCardView& view) {
   publish("card", "{\"question\":" + jsonString(view.questionBox) + ",\"answer\":" +
                       jsonString(view.answerBox) + ",\"back\":" + jsonBool(view.backEnabled) +
                       ",\"forward\":" + jsonBool(view.forwardEnabled) +
-                      ",\"showAnswer\":" + jsonBool(view.showAnswerEnabled) + "}");
+                      ",\"showAnswer\":" + jsonBool(view.showAnswerEnabled) +
+                      ",\"rate\":" + jsonBool(view.rateEnabled) + "}");
 }
 
 // After every key and command: the panes whose text changed, the picture when it is open and
@@ -237,7 +279,17 @@ void WebSession::publishChanges() {
     if (!picture.empty() && picture != lastPicture_) publish("picture", picture);
     lastPicture_ = std::move(picture);
   }
+  if (checklistChanged_) publishChecklist();
   publishState();
+}
+
+// The steps of the current lab or scenario with their ticks; the page writes its progress back
+// to the browser's storage when it hears of a change.
+void WebSession::publishChecklist() {
+  checklistChanged_ = false;
+  std::vector<StepStatus> steps;
+  trapped(sim_, "stepChecklist", [&] { steps = stepChecklist(sim_); });
+  publish("checklist", checklistJson(steps));
 }
 
 void WebSession::publishState() {

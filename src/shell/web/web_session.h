@@ -62,6 +62,8 @@ class WebSession : public ActivityListener {
 
   void activityStarted(const ActivityPanes& panes) override;
   void routerSwitched(RouterId currentRouter) override;
+  void stepsChanged() override { checklistChanged_ = true; }
+  void scenarioSolved(int scenario) override;
 
  private:
   void runCommand(const std::string& command);
@@ -70,6 +72,8 @@ class WebSession : public ActivityListener {
   void publishCard(const FlashCardView& view);
   void publishChanges();
   void publishState();
+  void publishChecklist();
+  void openProgress();
 
   std::string databasePath_;
   terminal::TerminalScreen screen_;
@@ -95,6 +99,7 @@ class WebSession : public ActivityListener {
   bool pictureShown_ = false;
   bool darkPicture_ = false;
   std::string lastPicture_;
+  bool checklistChanged_ = true;
 };
 
 }  // namespace kovrel::web
