@@ -84,6 +84,7 @@ struct TrainingState {
   AddressSet addresses;
   std::string instructionText;
   std::string solutionText;
+  int solutionStepsRevealed = 0;  // the troubleshooting solution's steps the student asked to see
   bool learnMode = true;  // Learn Mode shows every command (and the solutions); Test Mode does not
   bool consoleOpen = false;  // until the first scenario opens it, a lab starts from a fresh router
   // Lines the student entered at the console since the activity started: the work that starting

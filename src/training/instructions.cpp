@@ -3,6 +3,7 @@
 
 #include "base/command_matching.h"
 #include "base/simulator.h"
+#include "training/hints.h"
 
 namespace kovrel {
 namespace {
@@ -89,10 +90,12 @@ std::vector<StyledRun> renderInstructions(std::string_view text, bool learnMode)
 }
 
 std::vector<StyledRun> solutionRuns(const TrainingState& training) {
-  // Lessons without a solution add nothing, not even the blank lines before it.
-  if (training.solutionText.empty()) return {};
+  const std::string revealed =
+      revealedSolutionText(training.solutionText, training.solutionStepsRevealed);
+  // Nothing revealed adds nothing, not even the blank lines before it.
+  if (revealed.empty()) return {};
   std::vector<StyledRun> runs{StyledRun{"\n\n", kBodyStyle}};
-  for (const StyledRun& run : renderInstructions(training.solutionText, training.learnMode)) {
+  for (const StyledRun& run : renderInstructions(revealed, training.learnMode)) {
     appendRun(runs, run.text, run.style);
   }
   return runs;

@@ -43,12 +43,13 @@ void appendDisplayLine(std::vector<StyledRun>& runs, std::string_view line, bool
 /// everything after the first step heading is reduced to the step headings themselves.
 std::vector<StyledRun> renderInstructions(std::string_view text, bool learnMode);
 
-/// The troubleshooting solution as it follows the instructions: two line breaks, then the
-/// solution rendered like a lesson text. Nothing when the scenario has no solution.
+/// The troubleshooting solution as far as the student asked to see it (`hints.h`), as it follows
+/// the instructions: two line breaks, then that part rendered like a lesson text. Nothing while
+/// no step is revealed.
 std::vector<StyledRun> solutionRuns(const TrainingState& training);
 
-/// What the instruction pane shows once a study mode is chosen: the instructions, followed by the
-/// solution in a troubleshooting scenario in Learn Mode.
+/// What the instruction pane shows once a study mode is chosen: the instructions, followed in a
+/// troubleshooting scenario in Learn Mode by the part of the solution revealed so far.
 std::vector<StyledRun> instructionPaneRuns(const TrainingState& training);
 
 /// Shows the current scenario's instruction text in a cleared instruction pane, or, with
@@ -56,7 +57,7 @@ std::vector<StyledRun> instructionPaneRuns(const TrainingState& training);
 void displayInstructions(Simulator& sim, bool appendSolution);
 
 /// The side panel's "Learn Mode" / "Test Mode" options: selects the study mode and shows the
-/// instructions again (in a troubleshooting scenario Learn Mode adds the solution).
+/// instructions again (in a troubleshooting scenario Learn Mode adds the revealed solution).
 void selectStudyMode(Simulator& sim, bool learnMode);
 
 }  // namespace kovrel

@@ -180,6 +180,7 @@ void loadTroubleshootingInstruction(Simulator& sim, const std::string& name) {
     training.instructionText = texts->troubleshootingText;
     training.solutionText = texts->solutionText;
   }
+  training.solutionStepsRevealed = 0;
   displayInstructions(sim, false);
   if (training.learnMode) displayInstructions(sim, true);
 }

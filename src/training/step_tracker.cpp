@@ -307,16 +307,31 @@ bool allStepsDone(const Simulator& sim) {
          std::all_of(steps.done.begin(), steps.done.end(), [](bool done) { return done; });
 }
 
+bool canResetActivity(const Simulator& sim) {
+  switch (sim.state.training.currentActivity) {
+    case Activity::lab:
+      return sim.state.training.consoleOpen;
+    case Activity::test:
+    case Activity::testReport:
+    case Activity::troubleshooting:
+      return true;
+    default:
+      return false;
+  }
+}
+
 bool resetActivity(Simulator& sim) {
+  if (!canResetActivity(sim)) return false;
   TrainingState& training = sim.state.training;
   switch (training.currentActivity) {
     case Activity::lab:
-      if (!training.consoleOpen) return false;
       resetRouters(sim);
       startFreshRouter(sim);
+      training.linesEntered = 0;
       beginStepChecks(sim);
       return true;
     case Activity::test:
+    case Activity::testReport:  // a test graded already is taken again
       resetRouters(sim);
       return startTest(sim, "test" + std::to_string(training.currentTest));
     case Activity::troubleshooting:

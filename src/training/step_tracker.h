@@ -49,5 +49,8 @@ bool commandMatches(std::string_view pattern, std::string_view typed);
 /// both routers in the two-router topology; the console boots as at the start. False when the
 /// current activity has no router to reset.
 bool resetActivity(Simulator& sim);
+/// Whether the current activity has a router to reset (a lab, a test or its report, or a
+/// troubleshooting scenario).
+bool canResetActivity(const Simulator& sim);
 
 }  // namespace kovrel
