@@ -6,13 +6,14 @@
 #include "base/simulator.h"
 #include "console/keyboard.h"
 #include "shell/terminal/training_commands.h"
+#include "training/card_schedule.h"
 #include "training/flash_cards.h"
 #include "training/instructions.h"
 
 namespace kovrel::terminal {
 namespace {
 
-enum class CardKey { reveal, next, back, leave, other };
+enum class CardKey { reveal, next, back, knewIt, notYet, leave, other };
 
 CardKey cardKeyOf(const KeyEvent& event) {
   if (event.kind != KeyEventKind::press) return CardKey::other;
@@ -38,6 +39,10 @@ CardKey cardKeyOf(const KeyEvent& event) {
       return CardKey::back;
     case 'q':
       return CardKey::leave;
+    case 'k':
+      return CardKey::knewIt;
+    case 'd':
+      return CardKey::notYet;
     default:
       return CardKey::other;
   }
@@ -47,6 +52,32 @@ CardKey cardKeyOf(const KeyEvent& event) {
 void addAnswer(Simulator& sim, ProgramCommandResult& result) {
   const std::vector<std::string> box = splitLessonLines(flashCardShowAnswer(sim).answerBox);
   result.lines.insert(result.lines.end(), box.begin() + 1, box.end());
+}
+
+// A rating says where the card went in the schedule, then shows the next card.
+void rate(Simulator& sim, bool knewIt, ProgramCommandResult& result) {
+  const FlashCardDeck& deck = sim.state.training.flashCards;
+  if (!deck.answerShown) {
+    result.lines.emplace_back("Reveal the answer first (Space), then rate the card.");
+    return;
+  }
+  const int id = deck.cards[deck.position].id;
+  const std::size_t position = deck.position;
+  rateFlashCard(sim, knewIt);
+  const CardRecord record = sim.progress.progress().cards.at(id);
+  const int days = kBoxIntervalDays[static_cast<std::size_t>(record.box - 1)];
+  result.lines.push_back(std::string(knewIt ? "Knew it" : "Not yet") + ": box " +
+                         std::to_string(record.box) + " of " +
+                         std::to_string(kBoxIntervalDays.size()) + ", due again " +
+                         (days == 0   ? std::string("today")
+                          : days == 1 ? std::string("tomorrow")
+                                      : "in " + std::to_string(days) + " days") +
+                         ".");
+  if (deck.position == position) {
+    result.lines.emplace_back("That was the last card; b goes back, q leaves.");
+    return;
+  }
+  addFlashCard(sim, result);
 }
 
 }  // namespace
@@ -79,6 +110,10 @@ ProgramCommandResult CardViewer::feed(Simulator& sim, const KeyEvent& event) {
         addFlashCard(sim, result);
       }
       break;
+    case CardKey::knewIt:
+    case CardKey::notYet:
+      rate(sim, cardKeyOf(event) == CardKey::knewIt, result);
+      break;
     case CardKey::leave:
       active_ = false;
       result.lines.emplace_back("Flash cards left; Ctrl-] cards opens them again.");
@@ -93,7 +128,7 @@ ProgramCommandResult CardViewer::feed(Simulator& sim, const KeyEvent& event) {
 std::string CardViewer::statusLine(const Simulator& sim) {
   const FlashCardDeck& deck = sim.state.training.flashCards;
   return "card " + std::to_string(deck.position + 1) + " of " + std::to_string(deck.cards.size()) +
-         " [Space answer, n next, b back, q leave]";
+         " [Space answer, k knew it, d not yet, n next, b back, q leave]";
 }
 
 }  // namespace kovrel::terminal

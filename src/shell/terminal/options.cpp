@@ -42,6 +42,12 @@ std::string setDatabase(Options& options, std::string_view value) {
   return "";
 }
 
+std::string setProgress(Options& options, std::string_view value) {
+  if (value.empty()) return "--progress needs a file name";
+  options.progressPath = value;
+  return "";
+}
+
 std::string setPageLength(Options& options, std::string_view value) {
   // The console keeps the page length in a 16-bit field, and a page holds at least one line.
   const auto number = parseNumber<int>(value);
@@ -133,9 +139,12 @@ std::string setFirstActivity(Options& options, FirstActivity activity, std::stri
          std::string(value) + "'";
 }
 
-constexpr std::array<OptionSpec, 12> kOptions = {{
+constexpr std::array<OptionSpec, 13> kOptions = {{
     {"--db", "PATH", "lesson database to use (default: DataStore.db beside the program)",
      setDatabase},
+    {"--progress", "PATH",
+     "progress file (default: ~/.local/share/kovrel/progress.db; batch runs keep none)",
+     setProgress},
     {"--page-length", "N",
      "lines per page before \" --More--\" (default: terminal rows, 24 in batch)", setPageLength},
     {"--columns", "N", "width that lesson texts wrap to (default: terminal columns, 80 in batch)",

@@ -15,6 +15,7 @@ enum class FirstActivity { lab, test, troubleshooting };
 /// How `kovrel-term` was asked to run.
 struct Options {
   std::string databasePath;       // empty: DataStore.db in the application folder
+  std::string progressPath;       // empty: the user's data folder, or none in batch mode
   std::optional<int> pageLength;  // empty: the terminal's rows, or 24 in batch mode
   std::optional<int> columns;     // empty: the terminal's columns, or 80 in batch mode
   std::optional<std::uint32_t> seed;

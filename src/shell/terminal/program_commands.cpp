@@ -8,6 +8,7 @@
 #include "base/error_log.h"
 #include "base/simulator.h"
 #include "console/keyboard.h"
+#include "shell/terminal/feedback_commands.h"
 #include "shell/terminal/scenario_commands.h"
 #include "shell/terminal/training_commands.h"
 
@@ -116,7 +117,7 @@ std::span<const ProgramCommand> programCommands() {
   static const std::vector<ProgramCommand> kCommands = {
       {"quit", {}, "end the program", quit},
       {"help", {}, "list the program commands", help},
-      {"labs", {}, "list the labs by group, with their numbers and keys", labsCommand},
+      {"labs", {}, "list the labs by group: numbers, keys, a tick when done", labsCommand},
       {"lab", {"[NAME...]"}, "start a lab by key, number or caption; alone, list them", labCommand},
       {"tests", {}, "list the tests", testsCommand},
       {"test", {"[N]"}, "start test N from a fresh router", testCommand},
@@ -132,6 +133,18 @@ std::span<const ProgramCommand> programCommands() {
       {"mode learn", {}, "Learn Mode: show every step of the instructions", learnModeCommand},
       {"mode test", {}, "Test Mode: show the step headings only", testModeCommand},
       {"report", {}, "grade the current test and show the report", reportCommand},
+      {"check",
+       {},
+       "tick the steps of the current lab, or say whether the scenario is solved",
+       checkCommand},
+      {"reset", {}, "start the current activity afresh from a clean router", resetCommand},
+      {"progress", {}, "labs done, test scores, scenarios solved and cards due", progressCommand},
+      {"hint", {}, "troubleshooting in Learn Mode: reveal the solution's next step", hintCommand},
+      {"solution", {}, "troubleshooting in Learn Mode: reveal the whole solution", solutionCommand},
+      {"topic",
+       {"[NAME...]"},
+       "study the flash cards of one topic (all: every card)",
+       topicCommand},
       {"cards", {}, "open the flash cards, shuffled, on single keys (q leaves)", cardsCommand},
       {"card next", {}, "the next flash card", cardNextCommand},
       {"card back", {}, "the previous flash card", cardBackCommand},

@@ -4,9 +4,11 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <functional>
 
 #include "base/simulator.h"
 #include "network/topology_diagram.h"
+#include "shell/terminal/feedback_commands.h"
 #include "shell/terminal/training_commands.h"
 #include "training/activity_menu.h"
 #include "training/router_switch.h"
@@ -18,9 +20,10 @@ namespace {
 using Arguments = std::span<const std::string>;
 
 // The menu as a list: a heading line per group, then each item's number, caption and key, in
-// columns so that the keys line up.
+// columns so that the keys line up, and a tick after each item `done` names.
 void listMenu(std::span<const ActivityMenuItem> menu, std::string_view heading, bool withGroups,
-              ProgramCommandResult& result) {
+              ProgramCommandResult& result,
+              const std::function<bool(std::string_view key)>& done = {}) {
   result.lines.emplace_back(heading);
   std::size_t width = 0;
   for (const ActivityMenuItem& item : menu) width = std::max(width, item.caption.size());
@@ -34,12 +37,19 @@ void listMenu(std::span<const ActivityMenuItem> menu, std::string_view heading, 
     std::string line = std::string(4 - std::min<std::size_t>(number.size(), 3), ' ') + number;
     std::string caption(menu[i].caption);
     caption.resize(width, ' ');
-    result.lines.push_back(line + "  " + caption + "  " + std::string(menu[i].key));
+    line += "  " + caption + "  " + std::string(menu[i].key);
+    if (done && done(menu[i].key)) line += "  " + std::string(tickMark(true));
+    result.lines.push_back(line);
   }
 }
 
-void listLabs(ProgramCommandResult& result) {
-  listMenu(labMenu(), "Labs (lab and a number, a key or a caption starts one):", true, result);
+void listLabs(const Simulator& sim, ProgramCommandResult& result) {
+  const auto& labs = sim.progress.progress().labs;
+  listMenu(labMenu(), "Labs (lab and a number, a key or a caption starts one):", true, result,
+           [&](std::string_view key) {
+             const auto found = labs.find(std::string(key));
+             return found != labs.end() && found->second.completedAt.has_value();
+           });
 }
 
 void listTests(ProgramCommandResult& result) {
@@ -105,10 +115,10 @@ bool localeIsUtf8(const char* lcAll, const char* lcCtype, const char* lang) {
   return false;
 }
 
-void labsCommand(Simulator&, Arguments, ProgramCommandResult& result) { listLabs(result); }
+void labsCommand(Simulator& sim, Arguments, ProgramCommandResult& result) { listLabs(sim, result); }
 
 void labCommand(Simulator& sim, Arguments arguments, ProgramCommandResult& result) {
-  if (arguments.empty()) return listLabs(result);
+  if (arguments.empty()) return listLabs(sim, result);
   const std::string name = joined(arguments);
   const std::optional<ActivityMenuItem> lab = findMenuItem(labMenu(), name);
   if (!lab) {

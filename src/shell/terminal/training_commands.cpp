@@ -7,6 +7,7 @@
 #include "training/answer_text.h"
 #include "training/flash_cards.h"
 #include "training/grading.h"
+#include "training/hints.h"
 #include "training/information.h"
 #include "training/instructions.h"
 #include "training/lesson_steps.h"
@@ -23,8 +24,6 @@ void addRichText(ProgramCommandResult& result, const std::vector<StyledRun>& run
 // The texts name the desktop's side-panel buttons; this terminal has a program command for each.
 constexpr std::string_view kButtonEquivalents =
     "Buttons here: Ctrl-] then network, mode learn|test, router a|b, report";
-
-constexpr std::string_view kSolutionNotice = "(the solution follows; choose mode test to hide it)";
 
 bool hasInstructions(Simulator& sim, ProgramCommandResult& result) {
   if (!sim.state.training.instructionText.empty()) return true;
@@ -70,12 +69,15 @@ void addInstructionPane(Simulator& sim, ProgramCommandResult& result) {
   addRichText(result, renderInstructions(training.instructionText, training.learnMode));
   appendRun(result.richText, "\n" + std::string(kButtonEquivalents), kBodyStyle);
   if (!training.learnMode || training.currentActivity != Activity::troubleshooting) return;
-  std::vector<StyledRun> solution = solutionRuns(training);
-  if (solution.empty()) return;
-  // The solution starts on the page after the pause, with no blank lines above it.
-  solution.front().text.erase(0, solution.front().text.find_first_not_of('\n'));
-  appendRun(result.richText, "\n\n" + std::string(kSolutionNotice), kBodyStyle);
-  for (const StyledRun& run : solution) appendRun(result.afterPause, run.text, run.style);
+  addRichText(result, solutionRuns(training));
+  if (const SolutionHints hints = solutionHints(training); hints.state == HintState::offered) {
+    appendRun(result.richText, "\n" + hintOffer(hints), kBodyStyle);
+  }
+}
+
+std::string hintOffer(const SolutionHints& hints) {
+  return "Stuck? Ctrl-] hint: the solution's next step (" + std::to_string(hints.revealed) +
+         " of " + std::to_string(hints.steps) + " shown); solution: all.";
 }
 
 std::string studyModeLine(bool learnMode, bool reset) {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "shell/terminal/program_commands.h"
+#include "training/hints.h"
 
 namespace kovrel::terminal {
 
@@ -13,8 +14,12 @@ namespace kovrel::terminal {
 // information window of the desktop program, each answering with the text its window shows.
 
 /// The instructions of the current activity as the study mode shows them. In a troubleshooting
-/// scenario in Learn Mode the solution follows after a notice and a pause.
+/// scenario in Learn Mode the part of the solution revealed so far follows, and the offer of a
+/// hint while steps are hidden.
 void addInstructionPane(Simulator& sim, ProgramCommandResult& result);
+
+/// The line that offers the next hint, with how much of the solution is shown.
+std::string hintOffer(const SolutionHints& hints);
 
 /// The one line that names the study mode; `reset` says that a start put Test Mode back to Learn
 /// Mode.
@@ -22,7 +27,7 @@ std::string studyModeLine(bool learnMode, bool reset);
 
 /// The keys of the flash-card viewer, as one line of help.
 inline constexpr std::string_view kCardKeys =
-    "Keys: Space or Enter answer, n or Right next, b or Left back, q or Esc leave.";
+    "Keys: Space answer; k knew it, d not yet; n next, b back (or arrows); q leaves.";
 
 /// The card under the viewer's cursor: "card k of n", the question and the answer box.
 void addFlashCard(Simulator& sim, ProgramCommandResult& result);
