@@ -59,12 +59,13 @@ constexpr std::array<ActivityMenuItem, 45> kLabs = {{
      Topology::twoRouters},
 }};
 
-constexpr std::array<ActivityMenuItem, 5> kTests = {{
+constexpr std::array<ActivityMenuItem, 6> kTests = {{
     {"Tests", "Test 1: Router Setup", "test1"},
     {"Tests", "Test 2: Lines And Name Lookup", "test2"},
     {"Tests", "Test 3: Network Configuration", "test3"},
     {"Tests", "Test 4: Two Routers From Scratch", "test4", Topology::twoRouters},
     {"Tests", "Test 5: Remote Access And Passwords", "test5"},
+    {"Tests", "Test 6: Static Routes Between Two Routers", "test6", Topology::twoRouters},
 }};
 
 constexpr std::array<ActivityMenuItem, 12> kTroubleshooting = {{

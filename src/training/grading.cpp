@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "training/grading.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -162,20 +163,77 @@ constexpr std::array kTest4Tasks{
                [](const Simulator& s) { return pingsFrom(s, RouterId::b, "200.61.1.10"); }},
 };
 
+// A static route to the network /24 that leads to the next hop or out of the interface named.
+bool routesTo(const RouterConfig& config, std::string_view network, std::string_view nextHop,
+              InterfaceNumber exit) {
+  return std::any_of(config.staticRoutes.begin(), config.staticRoutes.end(),
+                     [&](const StaticRoute& route) {
+                       return route.network == network && route.mask == "255.255.255.0" &&
+                              (route.nextHop == nextHop || route.interface == exit);
+                     });
+}
+
+bool runsNoRoutingProtocol(const RouterConfig& config) {
+  return !config.ripEnabled && !config.igrpEnabled;
+}
+
+constexpr std::array kTest6Tasks{
+    GradedTask{"Part1> Configuring RouterA", nullptr},
+    GradedTask{"   1a> Ethernet0 address, up: ", nullptr,
+               [](const Simulator& s) {
+                 const InterfaceConfig& lan = configOf(s, RouterId::a).ethernet0;
+                 return addressIs(lan, "10.6.1.1", "255.255.255.0") && !lan.shutdown;
+               }},
+    GradedTask{"   1b> Serial0 /30 address, clock rate, up: ", nullptr,
+               [](const Simulator& s) {
+                 const InterfaceConfig& link = configOf(s, RouterId::a).serial0;
+                 return addressIs(link, "10.6.3.1", "255.255.255.252") && link.clockRate == 64000 &&
+                        !link.shutdown;
+               }},
+    GradedTask{"   1c> Static route to 10.6.2.0/24: ", nullptr,
+               [](const Simulator& s) {
+                 return routesTo(configOf(s, RouterId::a), "10.6.2.0", "10.6.3.2", kSerial0);
+               }},
+    GradedTask{"Part2> Configuring RouterB", nullptr},
+    GradedTask{"   2a> Ethernet0 address, up: ", nullptr,
+               [](const Simulator& s) {
+                 const InterfaceConfig& lan = configOf(s, RouterId::b).ethernet0;
+                 return addressIs(lan, "10.6.2.1", "255.255.255.0") && !lan.shutdown;
+               }},
+    GradedTask{"   2b> Serial1 /30 address, up: ", nullptr,
+               [](const Simulator& s) {
+                 const InterfaceConfig& link = configOf(s, RouterId::b).serial1;
+                 return addressIs(link, "10.6.3.2", "255.255.255.252") && !link.shutdown;
+               }},
+    GradedTask{"   2c> Static route to 10.6.1.0/24: ", nullptr,
+               [](const Simulator& s) {
+                 return routesTo(configOf(s, RouterId::b), "10.6.1.0", "10.6.3.1", kSerial1);
+               }},
+    GradedTask{"Part3> No routing protocol on either router: ", nullptr,
+               [](const Simulator& s) {
+                 return runsNoRoutingProtocol(configOf(s, RouterId::a)) &&
+                        runsNoRoutingProtocol(configOf(s, RouterId::b));
+               }},
+    GradedTask{"Part4> RouterA reaches the LAN of RouterB: ", nullptr,
+               [](const Simulator& s) { return pingsFrom(s, RouterId::a, "10.6.2.10"); }},
+    GradedTask{"Part5> RouterB reaches the LAN of RouterA: ", nullptr,
+               [](const Simulator& s) { return pingsFrom(s, RouterId::b, "10.6.1.10"); }},
+};
+
 constexpr std::array kTest5Tasks{
     GradedTask{"Part1> Setting the enable secret: ",
-               [](const RouterConfig& c) { return textIs(c.enableSecret, "vault55"); }},
+               [](const RouterConfig& c) { return valueIs(c.enableSecret, "vault55"); }},
     GradedTask{"Part2> Configuring console 0", nullptr},
     GradedTask{"   2a> Setting password: ",
                [](const RouterConfig& c) {
-                 return textIs(c.line(TerminalLine::console).password, "con55");
+                 return valueIs(c.line(TerminalLine::console).password, "con55");
                }},
     GradedTask{"   2b> Enabling login: ",
                [](const RouterConfig& c) { return c.line(TerminalLine::console).login; }},
     GradedTask{"Part3> Configuring vty lines", nullptr},
     GradedTask{
         "   3a> Setting password: ",
-        [](const RouterConfig& c) { return textIs(c.line(TerminalLine::vty).password, "vty55"); }},
+        [](const RouterConfig& c) { return valueIs(c.line(TerminalLine::vty).password, "vty55"); }},
     GradedTask{"   3b> Enabling login: ",
                [](const RouterConfig& c) { return c.line(TerminalLine::vty).login; }},
     GradedTask{"   3c> Setting timeout: ",
@@ -189,9 +247,9 @@ constexpr std::array kTest5Tasks{
     GradedTask{"Part5> Saving the configuration: ", nullptr,
                [](const Simulator& s) {
                  const RouterConfig& saved = s.state.saved;
-                 return textIs(saved.enableSecret, "vault55") &&
-                        textIs(saved.line(TerminalLine::vty).password, "vty55") &&
-                        textIs(saved.line(TerminalLine::console).password, "con55") &&
+                 return valueIs(saved.enableSecret, "vault55") &&
+                        valueIs(saved.line(TerminalLine::vty).password, "vty55") &&
+                        valueIs(saved.line(TerminalLine::console).password, "con55") &&
                         textIs(saved.bannerLogin, "authorised access only");
                }},
 };
@@ -202,6 +260,7 @@ constexpr std::array kTests{
     TestGrading{"Test 3 Report", kTest3Tasks, "test3Solution", "Solution To Test 3"},
     TestGrading{"Test 4 Report", kTest4Tasks, "test4Solution", "Solution To Test 4"},
     TestGrading{"Test 5 Report", kTest5Tasks, "test5Solution", "Solution To Test 5"},
+    TestGrading{"Test 6 Report", kTest6Tasks, "test6Solution", "Solution To Test 6"},
 };
 
 constexpr std::string_view kLineBreak = "\r\n";

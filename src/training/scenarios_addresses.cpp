@@ -39,6 +39,9 @@ constexpr AddressRow kAddressSets[] = {
     {AddressSetName::test4,
      {"200.61.1.10", "200.61.1.11", "200.62.1.10", "200.62.1.11", "200.61.1.0", nullptr, nullptr,
       nullptr, nullptr, "200.62.1.0"}},
+    {AddressSetName::test6,
+     {"10.6.1.10", "10.6.1.11", "10.6.2.10", "10.6.2.11", "10.6.1.0", nullptr, nullptr, nullptr,
+      nullptr, "10.6.2.0"}},
     {AddressSetName::troubleshooting9,
      {"172.16.1.10", "172.16.1.11", "172.16.2.10", "172.16.2.11", "172.16.1.0", nullptr, nullptr,
       nullptr, nullptr, "172.16.2.0"}},
@@ -105,6 +108,8 @@ AddressSetName testAddressSet(int test) {
       return AddressSetName::test3;
     case 4:
       return AddressSetName::test4;
+    case 6:
+      return AddressSetName::test6;
     default:
       return AddressSetName::lab;
   }

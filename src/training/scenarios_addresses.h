@@ -22,6 +22,7 @@ enum class AddressSetName {
   troubleshooting12,
   twoRouterLabs,
   test4,
+  test6,
 };
 
 /// Puts a set's addresses in place; addresses the set does not name keep their values.

@@ -62,7 +62,7 @@ TEST(Options, BadOptionsEndWithStatusTwoAndSayWhy) {
       {{"--seed", "4294967296"}, "--seed needs a whole number from 0 to 4294967295"},
       {{"--ansi=yes"}, "--ansi takes no value"},
       {{"--batch", "--page-length"}, "--page-length needs a value (N)"},
-      {{"--test", "9"}, "--test needs a number from 1 to 5, not '9'"},
+      {{"--test", "9"}, "--test needs a number from 1 to 6, not '9'"},
       {{"--troubleshooting", "0"}, "--troubleshooting needs a number from 1 to 12, not '0'"},
       {{"--lab="}, "--lab needs a lab's key, number or caption, not ''"},
       {{"--lab", "99"}, "not '99'"},

@@ -112,6 +112,9 @@ const Spoil kSpoils[] = {
     {5, {"conf t", "line vty 0 4", "exec-timeout 5 30"}, "   3c> Setting timeout: "},
     {5, {"conf t", "enable secret vault56"}, "Part1> Setting the enable secret: "},
     {5, {"conf t", "no banner login"}, "Part4> Login banner: "},
+    {5, {"conf t", "line vty 0 4", "password VTY55"}, "   3a> Setting password: "},
+    {6, {"conf t", "router rip"}, "Part3> No routing protocol on either router: "},
+    {6, {"conf t", "ip route 10.6.1.0 255.255.255.0 serial 1"}, nullptr},
 };
 
 class SpoiledSolution : public ::testing::TestWithParam<Spoil> {};
