@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <map>
 #include <set>
 
 #include "base/lesson_database.h"
@@ -89,7 +90,9 @@ TEST_F(LessonContentTest, EveryCatalogueListsShortRowsFirstAndNoRowTwice) {
 }
 
 // The viewer shows one card in two boxes about a screen high; a longer text would scroll out of
-// sight. A question asked twice, even with other capitals or blanks, would be a wasted card.
+// sight. A question asked twice, even with other capitals or blanks, would be a wasted card. A card
+// without a topic is missing from every topic filter, and a topic that only a card or two carry is
+// a misspelt one.
 TEST_F(LessonContentTest, FlashCardDeckIsLargeAsksEachQuestionOnceAndFitsTheViewer) {
   struct Bounds {
     const char* column;
@@ -102,7 +105,10 @@ TEST_F(LessonContentTest, FlashCardDeckIsLargeAsksEachQuestionOnceAndFitsTheView
   const std::vector<FlashCard> deck = database.flashCards();
   EXPECT_GE(deck.size(), 260u);
   std::set<std::string> asked;
+  std::map<std::string, int> topics;
   for (const FlashCard& card : deck) {
+    EXPECT_FALSE(card.topic.empty()) << "no topic: " << card.question;
+    ++topics[card.topic];
     std::string folded;
     for (const char c : card.question) {
       if (!std::isspace(static_cast<unsigned char>(c))) {
@@ -121,6 +127,7 @@ TEST_F(LessonContentTest, FlashCardDeckIsLargeAsksEachQuestionOnceAndFitsTheView
           << bounds.column << ": " << *text;
     }
   }
+  for (const auto& [topic, count] : topics) EXPECT_GE(count, 3) << "topic " << topic;
 }
 
 }  // namespace
