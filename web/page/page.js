@@ -131,11 +131,15 @@ const events = {
     $('network-picture').src = pictureUrl;
   },
   router(router) { setRouter(router); },
-  state({ activity, learnMode }) {
+  state({ activity, learnMode, canReset, hints }) {
     saveProgressSoon();
-    // Reset and Submit belong to the console's activities, not to cards, texts or a report.
+    // Reset and Submit belong to the console's activities, not to cards or texts.
     const atConsole = ['lab', 'test', 'troubleshooting'].includes(activity);
-    $('reset').hidden = !atConsole;
+    $('reset').hidden = !canReset;
+    // Hints are for troubleshooting in Learn Mode; once all is shown there is nothing to reveal.
+    $('hints').hidden = hints !== 'offered' && hints !== 'allRevealed';
+    $('hint').disabled = hints !== 'offered';
+    $('solution').disabled = hints !== 'offered';
     if (!atConsole) $('submit').hidden = true;
     if (!atConsole) $('steps').hidden = true;
     document.querySelector(`input[value="${learnMode ? 'learn' : 'test'}"]`).checked = true;
@@ -293,6 +297,8 @@ $('card-show-answer').addEventListener('click', () => sendCommand('card answer')
 $('card-knew').addEventListener('click', () => sendCommand('rate knew'));
 $('card-not-yet').addEventListener('click', () => sendCommand('rate notyet'));
 $('card-topic').addEventListener('change', () => sendCommand(`topic ${$('card-topic').value}`));
+$('hint').addEventListener('click', () => sendCommand('hint'));
+$('solution').addEventListener('click', () => sendCommand('solution'));
 $('reset').addEventListener('click', () => {
   if (sendCommand('reset')) terminal.focus();
 });

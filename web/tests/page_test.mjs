@@ -216,6 +216,17 @@ try {
   // ---- Two routers: the buttons bring RouterB to the console.
   await menu('Troubleshooting', 'Troubleshooting 6: Routes Without Traffic');
   check(!(await page.$eval('#routers', (r) => r.hidden)), 'the two-router scenario shows the router buttons');
+  const solutionShown = () => page.$eval('#instructions', (pane) => pane.textContent.length);
+  const taskOnly = await solutionShown();
+  check(!(await page.$eval('#hint', (b) => b.disabled)), 'Learn Mode offers a hint in troubleshooting');
+  await page.click('#hint');
+  await idle();
+  const oneHint = await solutionShown();
+  await page.click('#solution');
+  await idle();
+  const whole = await solutionShown();
+  check(taskOnly < oneHint && oneHint < whole && await page.$eval('#hint', (b) => b.disabled),
+    `a hint reveals part of the solution, Show Solution the rest (${taskOnly} < ${oneHint} < ${whole} characters)`);
   await page.click('#routers button[data-router="B"]');
   await idle();
   await page.keyboard.press('Enter');

@@ -20,6 +20,7 @@
 #include "training/activity_menu.h"
 #include "training/flash_cards.h"
 #include "training/grading.h"
+#include "training/hints.h"
 #include "training/information.h"
 #include "training/instructions.h"
 #include "training/router_switch.h"
@@ -55,6 +56,20 @@ std::string_view activityName(Activity activity) {
 }
 
 std::string jsonBool(bool value) { return value ? "true" : "false"; }
+
+std::string_view hintStateName(HintState state) {
+  switch (state) {
+    case HintState::offered:
+      return "offered";
+    case HintState::allRevealed:
+      return "allRevealed";
+    case HintState::testMode:
+      return "testMode";
+    case HintState::none:
+      return "none";
+  }
+  return "none";
+}
 
 std::string checklistJson(const std::vector<StepStatus>& steps) {
   std::string json;
@@ -193,6 +208,10 @@ void WebSession::runCommand(const std::string& command) {
     trapped(sim, "rateFlashCard", [&] { publishCard(rateFlashCard(sim, argument == "knew")); });
   } else if (verb == "topic") {
     trapped(sim, "chooseCardTopic", [&] { publishCard(chooseCardTopic(sim, argument)); });
+  } else if (verb == "hint") {
+    trapped(sim, "revealHint", [&] { revealHint(sim); });
+  } else if (verb == "solution") {
+    trapped(sim, "revealSolution", [&] { revealSolution(sim); });
   } else if (verb == "reset") {
     trapped(sim, "resetActivity", [&] { resetActivity(sim); });
     checklistChanged_ = true;
@@ -294,8 +313,11 @@ void WebSession::publishChecklist() {
 
 void WebSession::publishState() {
   const TrainingState& training = sim_.state.training;
+  const SolutionHints hints = solutionHints(training);
   publish("state", "{\"activity\":" + jsonString(activityName(training.currentActivity)) +
-                       ",\"learnMode\":" + jsonBool(training.learnMode) + "}");
+                       ",\"learnMode\":" + jsonBool(training.learnMode) +
+                       ",\"canReset\":" + jsonBool(canResetActivity(sim_)) +
+                       ",\"hints\":" + jsonString(hintStateName(hints.state)) + "}");
 }
 
 }  // namespace kovrel::web
