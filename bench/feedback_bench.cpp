@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Speed of the study feedback: evaluating a lab's step checks after a command, and writing one
-// progress event to the student's file (one transaction, on disk).
+// Speed of the study feedback: evaluating a lab's step checks and a troubleshooting goal after a
+// command, a whole command with its checks, and writing one progress event to the student's file
+// (one transaction, on disk).
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -29,6 +30,32 @@ void BM_EvaluateStepChecks(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_EvaluateStepChecks);
+
+// A troubleshooting goal is a ping across both routers (through RouterB's access list), the
+// costliest fact, and it is evaluated after every command the student enters.
+void BM_EvaluateTroubleshootingGoal(benchmark::State& state) {
+  testing::SimulatorFixture f;
+  startTroubleshooting(f.sim, "troubleshooting6");
+  f.startSession(CliMode::priv);
+  for (auto _ : state) {
+    evaluateSteps(f.sim);
+    benchmark::DoNotOptimize(f.sim.state.training.steps.done);
+  }
+}
+BENCHMARK(BM_EvaluateTroubleshootingGoal);
+
+// One whole command as the student enters it, the checks followed after it.
+void BM_CommandWithChecks(benchmark::State& state) {
+  testing::SimulatorFixture f;
+  startTroubleshooting(f.sim, "troubleshooting6");
+  f.startSession(CliMode::priv);
+  int iteration = 0;
+  for (auto _ : state) {
+    f.enter("show clock");
+    bench::clearRecords(f, ++iteration);
+  }
+}
+BENCHMARK(BM_CommandWithChecks);
 
 void BM_WriteProgressEvent(benchmark::State& state) {
   const auto folder = std::filesystem::temp_directory_path() /
