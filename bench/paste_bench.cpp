@@ -10,6 +10,7 @@
 #include "console/keyboard.h"
 #include "console/paste.h"
 #include "console/session.h"
+#include "pasted_configuration.h"
 #include "shell/terminal/key_event.h"
 #include "shell/terminal/key_reader.h"
 #include "shell/terminal/pasted_keys.h"
@@ -21,22 +22,8 @@ namespace {
 
 using testing::SimulatorFixture;
 
-// About 100 KB of configuration in some 2,200 lines, starting from privileged mode.
-std::string configurationText() {
-  std::string text = "configure terminal\n";
-  for (int block = 0; text.size() < 100'000; ++block) {
-    const std::string net = std::to_string(block % 250);
-    text += "interface ethernet 0\n description office network " + net + " on the ground floor\n";
-    text += " ip address 10." + net + ".1.1 255.255.255.0\n no shutdown\n exit\n";
-    text += "access-list 10 permit 10." + net + ".0.0 0.0.255.255\n";
-    text += "ip host server" + net + " 10." + net + ".1.20\n";
-    if (block % 10 == 9) text += "end\nshow running-config\nconfigure terminal\n";
-  }
-  return text + "end\n";
-}
-
 void BM_PasteOneHundredKilobytes(benchmark::State& state) {
-  const std::string text = configurationText();
+  const std::string text = bench::pastedConfiguration();
   for (auto _ : state) {
     state.PauseTiming();
     SimulatorFixture console;
@@ -50,7 +37,7 @@ void BM_PasteOneHundredKilobytes(benchmark::State& state) {
 BENCHMARK(BM_PasteOneHundredKilobytes)->Unit(benchmark::kMillisecond);
 
 void BM_PasteOneHundredKilobytesInTheTerminal(benchmark::State& state) {
-  std::string bytes = "\x1b[200~" + configurationText() + "\x1b[201~";
+  std::string bytes = "\x1b[200~" + bench::pastedConfiguration() + "\x1b[201~";
   for (char& byte : bytes) byte = byte == '\n' ? '\r' : byte;
   std::size_t drawn = 0;
   for (auto _ : state) {

@@ -151,7 +151,7 @@ void checkConsole(Simulator& sim, const FuzzPlatform& platform) {
 
 // Counting the output's lines costs more than most keys; it is checked now and then and at the end.
 void checkScrollback(const Simulator& sim) {
-  const std::string& output = sim.console.output();
+  const std::string_view output = sim.console.output();
   const auto lineBreaks = static_cast<std::size_t>(std::count(output.begin(), output.end(), '\n'));
   if (lineBreaks >= kovrel::kScrollbackLines) {
     violated("the output keeps within its scrollback", std::to_string(lineBreaks));
@@ -170,8 +170,11 @@ std::size_t count(std::string_view text, std::string_view word) {
 void checkGrading(const Simulator& sim) {
   for (int test = 1; const kovrel::TestGrading* grading = kovrel::testGrading(test); ++test) {
     const kovrel::TestReport report = kovrel::gradeTest(sim, *grading, "");
-    const auto graded = static_cast<int>(std::count_if(
-        grading->tasks.begin(), grading->tasks.end(), [](const auto& task) { return task.check; }));
+    // A task is graded by its check on the configuration or on the whole network; a heading by
+    // neither.
+    const auto graded = static_cast<int>(
+        std::count_if(grading->tasks.begin(), grading->tasks.end(),
+                      [](const auto& task) { return task.check || task.network; }));
     const bool parts =
         report.correctCount + report.incorrectCount == graded &&
         count(report.text, "Incorrect") == static_cast<std::size_t>(report.incorrectCount) &&

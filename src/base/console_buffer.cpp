@@ -2,6 +2,7 @@
 #include "base/console_buffer.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace kovrel {
 
@@ -16,27 +17,31 @@ void ConsoleBuffer::appendOutput(std::string_view text, bool emphasised) {
 
 void ConsoleBuffer::replaceOutput(std::string text) {
   output_ = std::move(text);
+  start_ = 0;
   written_ += output_.size();
   outputBreaks_ = static_cast<std::size_t>(std::count(output_.begin(), output_.end(), '\n'));
   dropOldestLines();
+  output_.erase(0, std::exchange(start_, 0));
   view_.outputReplaced(output_);
 }
 
 std::string_view ConsoleBuffer::outputSince(std::size_t mark) const {
-  const std::size_t count = std::min(written_ - std::min(mark, written_), output_.size());
-  return std::string_view(output_).substr(output_.size() - count);
+  const std::string_view shown = output();
+  const std::size_t count = std::min(written_ - std::min(mark, written_), shown.size());
+  return shown.substr(shown.size() - count);
 }
 
 void ConsoleBuffer::dropOldestLines() {
   if (outputBreaks_ < kScrollbackLines) return;
-  std::size_t excess = outputBreaks_ - (kScrollbackLines - 1);
-  std::size_t end = 0;
-  while (excess > 0) {
-    end = output_.find('\n', end) + 1;
-    --excess;
+  for (std::size_t excess = outputBreaks_ - (kScrollbackLines - 1); excess > 0; --excess) {
+    start_ = output_.find('\n', start_) + 1;
     --outputBreaks_;
   }
-  output_.erase(0, end);
+  // The lines dropped are erased once they take as much room as the lines kept.
+  if (start_ > output_.size() - start_) {
+    output_.erase(0, start_);
+    start_ = 0;
+  }
 }
 
 void ConsoleBuffer::setInput(std::string text) {

@@ -21,7 +21,8 @@ class ConsoleBuffer {
  public:
   explicit ConsoleBuffer(ConsoleView& view) : view_(view) {}
 
-  const std::string& output() const { return output_; }
+  /// The output as the scrollback holds it; valid until the output next changes.
+  std::string_view output() const { return std::string_view(output_).substr(start_); }
   /// How many bytes were ever written to the output (a replacement counts as written anew): a
   /// mark for `outputSince`.
   std::size_t writtenBytes() const { return written_; }
@@ -59,8 +60,11 @@ class ConsoleBuffer {
   void dropOldestLines();
 
   ConsoleView& view_;
+  // The output is `output_` from `start_` on: the lines dropped before it are erased only now
+  // and then, so that a line appended to a full scrollback does not move all the others.
   std::string output_;
-  std::size_t outputBreaks_ = 0;  // line breaks in `output_`
+  std::size_t start_ = 0;
+  std::size_t outputBreaks_ = 0;  // line breaks in the output
   std::size_t written_ = 0;
   std::string input_;
   std::size_t caret_ = 0;

@@ -72,6 +72,12 @@ void pauseConsole(Simulator& sim, int milliseconds) {
   sim.services.pauser.pause(milliseconds);
 }
 
+bool pauseConsoleUnlessEscaped(Simulator& sim, int milliseconds) {
+  if (sim.state.console.pasting) return false;
+  sim.console.refresh();
+  return sim.services.pauser.pauseUnlessEscaped(milliseconds);
+}
+
 void noteEnteredLine(Simulator& sim, std::string_view line) {
   const std::string& prompt = sim.router().prompt;
   const std::size_t found = prompt.empty() ? std::string_view::npos : line.find(prompt);

@@ -29,8 +29,11 @@ std::string modePrompt(const Simulator& sim, CliMode mode);
 /// makes it the prompt, and marks what the next line answers.
 void askQuestion(Simulator& sim, const std::string& question, Interaction interaction);
 
-/// A pause the router imitates: repaint, then sleep (skipped in batch runs).
+/// A pause the router imitates: repaint, then sleep (skipped in batch runs and pastes).
 void pauseConsole(Simulator& sim, int milliseconds);
+/// A pause of a command that says "Type escape sequence to abort.": true when the student typed
+/// the escape sequence (Ctrl-^ or Ctrl-C) and the command should stop. A paste never waits here.
+bool pauseConsoleUnlessEscaped(Simulator& sim, int milliseconds);
 
 /// Remembers a line as it was echoed, typed after the current prompt, so that a later
 /// invalid-input reply can draw its marker under one of its words.

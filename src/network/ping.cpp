@@ -11,30 +11,32 @@
 
 namespace kovrel {
 
-std::string pingResultLine(bool reachable, RandomSource& random) {
-  if (!reachable) return "Success rate is 0 percent (0/5)";
+std::string pingResultLine(bool reachable, int sent, RandomSource& random) {
+  const std::string count = std::to_string(sent);
+  if (!reachable) return "Success rate is 0 percent (0/" + count + ")";
   const int minimum = randomWholeNumber(random, 20, 5);
   const int average = randomWholeNumber(random, 25, 5);
   const int maximum = randomWholeNumber(random, 30, 5);
-  return "Success rate is 100 percent (5/5), round-trip min/avg/max =  " + std::to_string(minimum) +
-         "," + std::to_string(average) + "," + std::to_string(maximum) + " ms ";
+  return "Success rate is 100 percent (" + count + "/" + count +
+         "), round-trip min/avg/max =  " + std::to_string(minimum) + "," + std::to_string(average) +
+         "," + std::to_string(maximum) + " ms ";
 }
 
 void pingOutput(Simulator& sim, std::string_view target, bool reachable) {
   writePaged(sim, "\r\nType escape sequence to abort.\r\nSending 5, 100-byte ICMP Echos to " +
                       std::string(target) + ", timeout is 2 seconds:");
-  const std::string result = pingResultLine(reachable, sim.services.random);
   // One mark per probe: "!" for an echo reply, "." for a probe that timed out.
   const std::string_view probeMark = reachable ? "!" : ".";
   writeConsoleLine(sim, probeMark);
   sim.console.setInput("");
   sim.console.refresh();
-  for (int probe = 0; probe < 4; ++probe) {
-    pauseConsole(sim, kPingProbePauseMs);
+  // A pause before each further mark and before the result.
+  int sent = 1;
+  while (!pauseConsoleUnlessEscaped(sim, kPingProbePauseMs) && sent < kPingProbes) {
     writeConsoleLine(sim, probeMark, false, true);
+    ++sent;
   }
-  pauseConsole(sim, kPingProbePauseMs);
-  writeConsoleLine(sim, result);
+  writeConsoleLine(sim, pingResultLine(reachable, sent, sim.services.random));
 }
 
 namespace {

@@ -83,8 +83,7 @@ void traceroute(Simulator& sim, std::string_view target) {
   }
   if (!path.reachesTarget) {
     for (; hop <= kMostTraceHops; ++hop) {
-      sim.console.refresh();
-      if (sim.services.pauser.pauseUnlessEscaped(kSilentHopPauseMs)) break;
+      if (pauseConsoleUnlessEscaped(sim, kSilentHopPauseMs)) break;
       appendConsoleLine(sim, silentHopLine(hop), false);
     }
   }

@@ -10,7 +10,7 @@
 namespace kovrel::testing {
 namespace {
 
-std::size_t lineCount(const std::string& text) {
+std::size_t lineCount(std::string_view text) {
   return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
 }
 

@@ -22,7 +22,7 @@ class RecordingKeys : public KeyWaiter {
   int waitForKey() override {
     inputs.push_back(sim_->console.input());
     busy.push_back(sim_->interactionPending() == Interaction::paging);
-    outputAtWait.push_back(sim_->console.output());
+    outputAtWait.emplace_back(sim_->console.output());
     if (keys.empty()) return 'q';
     const int key = keys.front();
     keys.pop_front();
@@ -57,7 +57,7 @@ class PagingConsole {
     sim.state.console.pageLength = pageLength;
     keys.keys = std::move(answers);
     writePaged(sim, text);
-    return sim.console.output();
+    return std::string(sim.console.output());
   }
 
   int waits() const { return static_cast<int>(keys.inputs.size()); }

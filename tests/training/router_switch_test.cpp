@@ -22,7 +22,7 @@ class RouterSwitchTest : public ::testing::Test {
 TEST_F(RouterSwitchTest, FirstVisitBootsRouterB) {
   EXPECT_EQ(switchRouter(fixture.sim, RouterId::b), SwitchOutcome::switched);
   EXPECT_EQ(fixture.sim.state.currentRouter, RouterId::b);
-  const std::string& output = fixture.sim.console.output();
+  const std::string_view output = fixture.sim.console.output();
   EXPECT_NE(output.find("RouterB con0 is now available"), std::string::npos);
   EXPECT_TRUE(output.ends_with("Press RETURN to get started."));
   EXPECT_EQ(fixture.prompt(), "");

@@ -7,8 +7,12 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
+#include <utility>
+
+#include "base/console_buffer.h"
 
 namespace kovrel::desktop {
 namespace {
@@ -30,6 +34,8 @@ ConsoleWidget::ConsoleWidget(QWidget* parent)
   // every line of a page is one line of the pane and a page always fits.
   output_->setLineWrapMode(QPlainTextEdit::NoWrap);
   output_->setUndoRedoEnabled(false);
+  // The pane keeps what the engine keeps, so that a long session does not grow without end.
+  output_->setMaximumBlockCount(static_cast<int>(kScrollbackLines));
   output_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   output_->setFocusPolicy(Qt::ClickFocus);
   output_->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -78,22 +84,21 @@ void ConsoleWidget::createActions() {
   }
 }
 
-QString ConsoleWidget::transcript() const {
-  return output_->toPlainText() + input_->text() + QLatin1Char('\n');
+QString ConsoleWidget::transcript() {
+  return output()->toPlainText() + input_->text() + QLatin1Char('\n');
 }
 
 void ConsoleWidget::outputAppended(const std::string& text, bool emphasised) {
-  QTextCursor cursor(output_->document());
-  cursor.movePosition(QTextCursor::End);
-  QTextCharFormat format;
-  format.setFontWeight(emphasised ? QFont::Bold : QFont::Normal);
-  cursor.insertText(paneText(text), format);
-  scrollToEnd();
+  if (!pendingOutput_.isEmpty() && pendingEmphasised_ != emphasised) showPendingOutput();
+  pendingOutput_ += paneText(text);
+  pendingEmphasised_ = emphasised;
+  showOutputSoon();
 }
 
 void ConsoleWidget::outputReplaced(const std::string& text) {
+  pendingOutput_.clear();
   output_->setPlainText(paneText(text));
-  scrollToEnd();
+  showOutputSoon();
 }
 
 void ConsoleWidget::inputChanged(const std::string& text, std::size_t caret) {
@@ -101,6 +106,7 @@ void ConsoleWidget::inputChanged(const std::string& text, std::size_t caret) {
 }
 
 void ConsoleWidget::refresh() {
+  showPendingOutput();
   output_->viewport()->repaint();
   input_->repaint();
 }
@@ -129,7 +135,24 @@ void ConsoleWidget::setTypingAccepted(bool accepted) {
   output_->verticalScrollBar()->setEnabled(accepted);
 }
 
-void ConsoleWidget::scrollToEnd() {
+// Each insertion lays the pane out again and each scroll moves its whole picture: the lines of a
+// display go in together and scroll once, before the engine pauses or when the window next
+// handles its events.
+void ConsoleWidget::showOutputSoon() {
+  if (showPending_) return;
+  showPending_ = true;
+  QTimer::singleShot(0, this, &ConsoleWidget::showPendingOutput);
+}
+
+void ConsoleWidget::showPendingOutput() {
+  if (!pendingOutput_.isEmpty()) {
+    QTextCursor cursor(output_->document());
+    cursor.movePosition(QTextCursor::End);
+    QTextCharFormat format;
+    format.setFontWeight(pendingEmphasised_ ? QFont::Bold : QFont::Normal);
+    cursor.insertText(std::exchange(pendingOutput_, QString()), format);
+  }
+  if (!std::exchange(showPending_, false)) return;
   QScrollBar* bar = output_->verticalScrollBar();
   bar->setValue(bar->maximum());
 }

@@ -31,10 +31,14 @@ class ConsoleWidget : public QWidget, public ConsoleView {
   /// so that the lines arriving stay in view.
   void setTypingAccepted(bool accepted);
 
-  QPlainTextEdit* output() const { return output_; }
+  /// The output pane, with every line the engine wrote in it.
+  QPlainTextEdit* output() {
+    showPendingOutput();
+    return output_;
+  }
   ConsoleInputLine* input() const { return input_; }
   /// The whole session as text: the output, then the input line.
-  QString transcript() const;
+  QString transcript();
   QAction* copyAction() const { return copy_; }
   /// Disabled while the engine is busy: a paste is typed into the router.
   QAction* pasteAction() const { return paste_; }
@@ -53,7 +57,8 @@ class ConsoleWidget : public QWidget, public ConsoleView {
   void createActions();
   void paste();
   void showMenu(QWidget* over, const QPoint& position);
-  void scrollToEnd();
+  void showOutputSoon();
+  void showPendingOutput();
 
   QPlainTextEdit* output_;
   ConsoleInputLine* input_;
@@ -61,6 +66,10 @@ class ConsoleWidget : public QWidget, public ConsoleView {
   QAction* paste_ = nullptr;
   QAction* selectAll_ = nullptr;
   int pageLength_ = 0;
+  // Output not yet in the pane: a display's lines go in at once, not a line at a time.
+  QString pendingOutput_;
+  bool pendingEmphasised_ = false;
+  bool showPending_ = false;
 };
 
 }  // namespace kovrel::desktop

@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QTimer>
+#include <utility>
 
 namespace kovrel::desktop {
 
@@ -16,6 +17,21 @@ void WindowPauser::pause(int milliseconds) {
   loop_ = &loop;
   loop.exec();
   loop_ = nullptr;
+}
+
+bool WindowPauser::pauseUnlessEscaped(int milliseconds) {
+  escapable_ = true;
+  escaped_ = false;
+  pause(milliseconds);
+  escapable_ = false;
+  return std::exchange(escaped_, false);
+}
+
+bool WindowPauser::escape() {
+  if (!escapable_ || loop_ == nullptr) return false;
+  escaped_ = true;
+  loop_->quit();
+  return true;
 }
 
 void WindowPauser::cutShort() {

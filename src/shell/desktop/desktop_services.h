@@ -22,15 +22,21 @@ namespace kovrel::desktop {
 class WindowPauser : public Pauser {
  public:
   void pause(int milliseconds) override;
+  bool pauseUnlessEscaped(int milliseconds) override;
   void setInstant(bool instant) { instant_ = instant; }
   bool instant() const { return instant_; }
   /// Ends the pause under way and makes the rest instant: the window is closing.
   void cutShort();
+  /// The escape sequence was typed: ends the escapable pause under way, which reports it. False
+  /// when none runs, so that the key goes on as typed.
+  bool escape();
   /// Told before the window's event loop runs for a pause.
   void setWaitListener(std::function<void()> listener) { waitListener_ = std::move(listener); }
 
  private:
   bool instant_ = false;
+  bool escapable_ = false;
+  bool escaped_ = false;
   QEventLoop* loop_ = nullptr;
   std::function<void()> waitListener_;
 };

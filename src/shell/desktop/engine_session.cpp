@@ -22,6 +22,11 @@ bool stopsAPaste(const ConsoleKey& pressed) {
   return pressed.keyCode == key::kEscape || (pressed.ctrl && pressed.keyCode == 'C');
 }
 
+// The router's escape sequence: Ctrl-^ (typed as Ctrl-Shift-6) or Ctrl-C.
+bool isEscapeSequence(const ConsoleKey& pressed) {
+  return pressed.ctrl && (pressed.keyCode == '6' || pressed.keyCode == 'C');
+}
+
 }  // namespace
 
 EngineSession::EngineSession(ConsoleView& view, QWidget* messageParent,
@@ -66,6 +71,7 @@ void EngineSession::pressKey(const ConsoleKey& pressed) {
     pasteStopped_ = true;
     return;
   }
+  if (isEscapeSequence(pressed) && pauser_.escape()) return;
   if (running()) {
     if (typedAhead_.size() < kTypeAheadLimit) typedAhead_.push_back(pressed);
     return;

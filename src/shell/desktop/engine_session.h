@@ -51,7 +51,8 @@ class EngineSession : public QObject {
   bool run(const std::function<void()>& command);
 
   /// A key answers an open " --More--"; while a command runs it waits its turn (typed ahead, as
-  /// in the router's own buffer), except Esc and Ctrl-C during a paste, which stop the paste.
+  /// in the router's own buffer), except Esc and Ctrl-C during a paste, which stop the paste,
+  /// and Ctrl-^ or Ctrl-C during a ping's or a trace's pause, which abort it.
   void pressKey(const ConsoleKey& pressed);
   void releaseKey(int keyCode);
   /// Types the text line by line at the console's own speed (the engine's paste rules), the

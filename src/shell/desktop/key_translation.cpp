@@ -33,6 +33,8 @@ std::optional<ConsoleKey> consoleKeyFor(const QKeyEvent& event) {
   const int qtKey = event.key();
   const bool ctrl = event.modifiers().testFlag(Qt::ControlModifier);
   if (ctrl) {
+    // Ctrl-^ (Ctrl-Shift-6 on most keyboards) is the router's escape sequence.
+    if (qtKey == Qt::Key_AsciiCircum || qtKey == Qt::Key_6) return ConsoleKey{'6', true, 0};
     // Ctrl with Shift belongs to the window (copy and paste), even while its action is off.
     if (!isLetterKey(qtKey) || event.modifiers().testFlag(Qt::ShiftModifier)) return std::nullopt;
     return ConsoleKey{qtKey - Qt::Key_A + 'A', true, 0};
