@@ -34,11 +34,11 @@ TEST_F(RouterSwitchTest, FirstVisitBootsRouterB) {
 
 TEST_F(RouterSwitchTest, ConsolesAreKeptWithHalfTypedInput) {
   fixture.type("show ver");
-  const std::string consoleOfA = fixture.sim.console.output();
+  const std::string consoleOfA(fixture.sim.console.output());
   ASSERT_EQ(switchRouter(fixture.sim, RouterId::b), SwitchOutcome::switched);
   fixture.enter("");
   fixture.type("ena");
-  const std::string consoleOfB = fixture.sim.console.output();
+  const std::string consoleOfB(fixture.sim.console.output());
 
   ASSERT_EQ(switchRouter(fixture.sim, RouterId::a), SwitchOutcome::switched);
   EXPECT_EQ(fixture.sim.console.output(), consoleOfA);
@@ -54,7 +54,7 @@ TEST_F(RouterSwitchTest, ConsolesAreKeptWithHalfTypedInput) {
 
 TEST_F(RouterSwitchTest, RefusedWhileAQuestionIsOpen) {
   fixture.enter("copy running-config startup-config");
-  const std::string output = fixture.sim.console.output();
+  const std::string output(fixture.sim.console.output());
   EXPECT_EQ(switchRouter(fixture.sim, RouterId::b), SwitchOutcome::refusedBusy);
   EXPECT_EQ(fixture.platform.messages,
             std::vector<std::string>{" Please switch router when at prompt"});
@@ -65,7 +65,7 @@ TEST_F(RouterSwitchTest, RefusedWhileAQuestionIsOpen) {
 }
 
 TEST_F(RouterSwitchTest, NoSwitchToTheSameRouterOrInTheLabTopology) {
-  const std::string output = fixture.sim.console.output();
+  const std::string output(fixture.sim.console.output());
   EXPECT_EQ(switchRouter(fixture.sim, RouterId::a), SwitchOutcome::alreadyThere);
   EXPECT_EQ(fixture.sim.console.output(), output);
   startLab(fixture.sim, "aboutTheLabs");
