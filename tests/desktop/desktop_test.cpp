@@ -477,25 +477,31 @@ class DesktopTest : public QObject {
     QCOMPARE(window_->engine().simulator().state.training.currentActivity, kovrel::Activity::test);
   }
 
-  // Ctrl-^ (Ctrl-Shift-6) and Ctrl-C abort a trace during its pauses; were the key lost, the
-  // rest would run at once and show every hop.
-  void escapeSequenceAbortsATrace() {
+  // Ctrl-^ (Ctrl-Shift-6) and Ctrl-C abort a trace or a ping during its pauses; were the key
+  // lost, the rest would run at once and show every hop and probe.
+  void escapeSequenceAbortsATraceAndAPing() {
     startSession("Router Modes");
-    window_->engine().setPageLength(100);  // no " --More--" takes the key first
     const struct {
+      const char* command;
       Qt::Key key;
       Qt::KeyboardModifiers modifiers;
-    } cases[] = {{Qt::Key_AsciiCircum, Qt::ControlModifier | Qt::ShiftModifier},
-                 {Qt::Key_C, Qt::ControlModifier}};
+      const char* ending;
+    } cases[] = {
+        {"traceroute 10.1.2.3", Qt::Key_AsciiCircum, Qt::ControlModifier | Qt::ShiftModifier,
+         "Tracing the route to 10.1.2.3\n "},
+        {"traceroute 10.1.2.3", Qt::Key_C, Qt::ControlModifier, "Tracing the route to 10.1.2.3\n "},
+        {"ping 10.1.2.3", Qt::Key_C, Qt::ControlModifier,
+         "timeout is 2 seconds:\n.\nSuccess rate is 0 percent (0/1)"},
+    };
     for (const auto& row : cases) {
+      window_->engine().setPageLength(100);  // no " --More--" takes the key first
       window_->engine().pauser().setInstant(false);
       QTimer::singleShot(0, this,
                          [&] { QTest::keyClick(console()->input(), row.key, row.modifiers); });
       QTimer::singleShot(0, this, [this] { window_->engine().pauser().setInstant(true); });
-      type("traceroute 10.1.2.3");
+      type(row.command);
       enter();
-      QVERIFY2(output().endsWith("Tracing the route to 10.1.2.3\n "),
-               qPrintable(output().right(99)));
+      QVERIFY2(output().endsWith(row.ending), qPrintable(output().right(99)));
       QCOMPARE(inputLine(), QStringLiteral("Router#"));
     }
   }

@@ -20,6 +20,7 @@ void WindowPauser::pause(int milliseconds) {
 }
 
 bool WindowPauser::pauseUnlessEscaped(int milliseconds) {
+  if (takeTypedEscape_ && takeTypedEscape_()) return true;
   escapable_ = true;
   escaped_ = false;
   pause(milliseconds);

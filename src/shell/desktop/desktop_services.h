@@ -30,6 +30,8 @@ class WindowPauser : public Pauser {
   /// The escape sequence was typed: ends the escapable pause under way, which reports it. False
   /// when none runs, so that the key goes on as typed.
   bool escape();
+  /// Takes the escape sequence when it was typed ahead, before an escapable pause began.
+  void setTypedEscape(std::function<bool()> take) { takeTypedEscape_ = std::move(take); }
   /// Told before the window's event loop runs for a pause.
   void setWaitListener(std::function<void()> listener) { waitListener_ = std::move(listener); }
 
@@ -38,6 +40,7 @@ class WindowPauser : public Pauser {
   bool escapable_ = false;
   bool escaped_ = false;
   QEventLoop* loop_ = nullptr;
+  std::function<bool()> takeTypedEscape_;
   std::function<void()> waitListener_;
 };
 

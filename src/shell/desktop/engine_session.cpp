@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <algorithm>
 
 #include "base/error_log.h"
 #include "console/keyboard.h"
@@ -36,6 +37,14 @@ EngineSession::EngineSession(ConsoleView& view, QWidget* messageParent,
       errorLog_(folders.applicationFolder, folders.stateFolder),
       sim_(Services{view, pauser_, keyWaiter_, messageBox_, clock_, random_, errorLog_}) {
   pauser_.setWaitListener([this] { startWaiting(); });
+  // Keys typed during the command's earlier waits stay queued for the console; the escape
+  // sequence among them counts.
+  pauser_.setTypedEscape([this] {
+    const auto found = std::find_if(typedAhead_.begin(), typedAhead_.end(), isEscapeSequence);
+    if (found == typedAhead_.end()) return false;
+    typedAhead_.erase(found);
+    return true;
+  });
   keyWaiter_.setWaitListener([this](bool waiting) {
     if (waiting) startWaiting();
     emit keyWaitChanged(waiting);
