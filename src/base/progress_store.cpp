@@ -102,6 +102,14 @@ void ProgressStore::close() {
   connection_ = nullptr;
 }
 
+std::string defaultProgressPath(const char* dataHome, const char* home) {
+  if (dataHome != nullptr && dataHome[0] == '/')
+    return std::string(dataHome) + "/kovrel/progress.db";
+  if (home != nullptr && home[0] != '\0')
+    return std::string(home) + "/.local/share/kovrel/progress.db";
+  return {};
+}
+
 bool ProgressStore::open(const std::string& path) {
   close();
   path_ = path;

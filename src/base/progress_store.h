@@ -48,6 +48,12 @@ struct Progress {
   std::map<int, CardRecord> cards;
 };
 
+/// The progress file's usual place, as the XDG rules name the user's data folder:
+/// `$XDG_DATA_HOME/kovrel/progress.db` when that is an absolute path, else
+/// `~/.local/share/kovrel/progress.db`; empty when neither is known (the progress is then kept in
+/// memory only).
+std::string defaultProgressPath(const char* dataHome, const char* home);
+
 /// The student's progress, held in memory and kept in an SQLite file when one could be opened.
 /// Every event is one transaction. A file that is corrupt, locked, read-only, of a newer version
 /// or full is never changed: the store leaves a notice saying which file and why, and carries on

@@ -10,8 +10,9 @@ namespace kovrel {
 /// Paragraph alignment. A paragraph is aligned as the first visible text inserted into it says.
 enum class TextAlignment { left, centre };
 
-/// The colours lesson texts use: the pane's own text colour, and red for the grade of a report.
-enum class TextColour { standard, red };
+/// The colours lesson texts use: the pane's own text colour, and the grade of a report: red for a
+/// fail, green for a pass.
+enum class TextColour { standard, red, green };
 
 /// The character style and paragraph alignment of inserted text.
 struct TextStyle {

@@ -90,6 +90,9 @@ struct TrainingState {
   // Lines the student entered at the console since the activity started: the work that starting
   // another activity would replace.
   int linesEntered = 0;
+  // The report of the current test once it was submitted: the submission stands, and a new
+  // attempt starts the test again.
+  std::string submittedReport;
   ActivityListener* listener = nullptr;  // the front-end's panes; none in batch runs and tests
   RichTextPanes panes;          // the front-end's rich-text panes; a pane left null is not drawn
   std::string informationText;  // the information window's text, kept apart from the lesson's

@@ -15,7 +15,8 @@ bool contains(std::string_view text, std::string_view part) {
 // The style of one word of a report line: the verdict and the grade stand out.
 TextStyle wordStyle(TextStyle lineStyle, std::string_view word) {
   if (contains(word, "Incorrect")) lineStyle.italic = true;
-  if (contains(word, "Fail") || contains(word, "Pass")) lineStyle.colour = TextColour::red;
+  if (contains(word, "Fail")) lineStyle.colour = TextColour::red;
+  if (contains(word, "Pass")) lineStyle.colour = TextColour::green;
   return lineStyle;
 }
 

@@ -265,6 +265,15 @@ constexpr std::array kTests{
 
 constexpr std::string_view kLineBreak = "\r\n";
 
+// The submitted report shown again, with a note under its title that it is the one kept.
+std::string withSubmittedNote(const std::string& report) {
+  const std::size_t titleEnd = std::min(report.find(kLineBreak), report.size());
+  return report.substr(0, titleEnd) + std::string(kLineBreak) + std::string(kLineBreak) +
+         "'Submitted already:' this is the report of your submission, and its score is kept. "
+         "Reset starts the test again for a new attempt." +
+         report.substr(titleEnd);
+}
+
 }  // namespace
 
 const TestGrading* testGrading(int testNumber) {
@@ -325,14 +334,22 @@ std::string displayAnswerToTest(Simulator& sim, int testNumber) {
 }
 
 std::string openTestReport(Simulator& sim) {
-  sim.state.training.currentActivity = Activity::testReport;
-  if (RichTextTarget* pane = sim.state.training.panes.report) pane->clear();
-  const int testNumber = sim.state.training.currentTest;
+  TrainingState& training = sim.state.training;
+  training.currentActivity = Activity::testReport;
+  if (RichTextTarget* pane = training.panes.report) pane->clear();
+  if (!training.submittedReport.empty()) {
+    // The model solution has been shown: grading again would score what it gave away.
+    const std::string report = withSubmittedNote(training.submittedReport);
+    displayAnswerText(sim, report);
+    return report;
+  }
+  const int testNumber = training.currentTest;
   const std::string report = displayAnswerToTest(sim, testNumber);
   // Every submission is kept with its score, so the student sees the best and the last.
   if (const TestGrading* test = testGrading(testNumber)) {
     sim.progress.recordTest(testNumber, gradeTest(sim, *test, {}).score,
                             storedTime(sim.services.clock.now()));
+    training.submittedReport = report;
     if (auto notice = sim.progress.takeNotice()) sim.services.messageBox.show(*notice);
   }
   return report;

@@ -96,6 +96,7 @@ bool startTest(Simulator& sim, const std::string& testName) {
   training.currentActivity = Activity::test;
   training.topology = topology;
   training.currentTest = *test;
+  training.submittedReport.clear();
   applyAddressSet(training.addresses, testAddressSet(*test));
   announce(sim,
            {Activity::test,

@@ -183,5 +183,13 @@ TEST_F(ProgressFile, TwoProgramsWritingInTurnKeepEverything) {
   EXPECT_EQ(third.progress().tests.size(), 20u);
 }
 
+TEST(DefaultProgressPath, FollowsTheDataHomeThenTheHomeFolder) {
+  EXPECT_EQ(defaultProgressPath("/data", "/home/s"), "/data/kovrel/progress.db");
+  EXPECT_EQ(defaultProgressPath("relative", "/home/s"), "/home/s/.local/share/kovrel/progress.db");
+  EXPECT_EQ(defaultProgressPath(nullptr, "/home/s"), "/home/s/.local/share/kovrel/progress.db");
+  EXPECT_EQ(defaultProgressPath("", ""), "");
+  EXPECT_EQ(defaultProgressPath(nullptr, nullptr), "");
+}
+
 }  // namespace
 }  // namespace kovrel

@@ -43,7 +43,10 @@ using namespace kovrel::desktop;
 
 namespace {
 
-QString caption(const QAction* action) { return action->text().remove(QLatin1Char('&')); }
+// The caption as the activity table has it: without its mnemonic and a test's best score.
+QString caption(const QAction* action) {
+  return action->text().remove(QLatin1Char('&')).section(QStringLiteral(" (best "), 0, 0);
+}
 
 // The letters after "&" in the menu's captions, once each; a repeated one or a caption without one
 // is reported.

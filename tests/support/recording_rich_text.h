@@ -15,6 +15,7 @@ inline void PrintTo(const StyledRun& run, std::ostream* out) {
   *out << '"' << run.text << "\" " << s.pointSize << "pt" << (s.bold ? " bold" : "")
        << (s.underline ? " underline" : "") << (s.italic ? " italic" : "")
        << (s.colour == TextColour::red ? " red" : "")
+       << (s.colour == TextColour::green ? " green" : "")
        << (s.alignment == TextAlignment::centre ? " centre" : "");
 }
 

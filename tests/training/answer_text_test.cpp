@@ -33,5 +33,15 @@ TEST(RenderAnswerText, SecondLineIsCentredWhenItHoldsTextAndABlankFirstLineIsSki
   EXPECT_EQ(plainText(renderAnswerText("  \r\nReport")), "\nReport ");
 }
 
+TEST(RenderAnswerText, PassIsGreenAndFailRed) {
+  for (const auto& [grade, colour] :
+       {std::pair{"Pass!", TextColour::green}, std::pair{"Fail!", TextColour::red}}) {
+    const Runs runs = renderAnswerText(std::string("Report\r\n\r\nYour Grade: ") + grade);
+    TextStyle style = kBodyStyle;
+    style.colour = colour;
+    EXPECT_EQ(runs.back(), (StyledRun{std::string(grade) + " ", style})) << grade;
+  }
+}
+
 }  // namespace
 }  // namespace kovrel

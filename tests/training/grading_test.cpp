@@ -6,6 +6,8 @@
 #include "support/fake_platform.h"
 #include "support/recording_rich_text.h"
 #include "training/instructions.h"
+#include "training/scenarios.h"
+#include "training/step_tracker.h"
 
 namespace kovrel {
 namespace {
@@ -58,6 +60,26 @@ TEST_F(ReportWindowTest, AMissingSolutionEndsTheReportAtItsHeading) {
   noDatabase.sim.state.training.currentTest = 2;
   const std::string report = openTestReport(noDatabase.sim);
   EXPECT_EQ(report.substr(report.size() - 22), "Solution To Test 2\r\n  ");
+}
+
+// After the model solution was shown, submitting again shows the kept report; a reset starts a
+// new attempt, which is graded and kept again.
+TEST_F(ReportWindowTest, ASubmittedTestIsShownAgainNotRegradedUntilAReset) {
+  Simulator& sim = fixture.sim;
+  ASSERT_TRUE(startTest(sim, "test1"));
+  const std::string first = openTestReport(sim);
+  sim.state.current.config.hostname = "Graded";
+  const std::string again = openTestReport(sim);
+  EXPECT_EQ(sim.progress.progress().tests.size(), 1u);
+  EXPECT_NE(again.find("'Submitted already:'"), std::string::npos);
+  const auto body = [](const std::string& report) { return report.substr(report.find("'D")); };
+  EXPECT_EQ(body(again), body(first));
+  EXPECT_NE(pane.text().find("Submitted already"), std::string::npos);
+
+  ASSERT_TRUE(resetActivity(sim));
+  EXPECT_EQ(sim.state.training.currentActivity, Activity::test);
+  EXPECT_EQ(openTestReport(sim), first);
+  EXPECT_EQ(sim.progress.progress().tests.size(), 2u);
 }
 
 }  // namespace

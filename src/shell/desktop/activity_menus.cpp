@@ -9,6 +9,7 @@
 #include <span>
 
 #include "training/activity_menu.h"
+#include "training/progress_summary.h"
 
 namespace kovrel::desktop {
 namespace {
@@ -29,9 +30,13 @@ QAction* addItem(QMenu* menu, QString& taken, const QString& caption, const QStr
   return action;
 }
 
+// Which list an activity item comes from, kept in its action's data with its key, so that the
+// student's progress can mark it.
+enum class ItemKind { lab, test, troubleshooting };
+
 // The items of one activity list; the labs go into a sub-menu per topic, in table order.
-void addActivities(QMenu* menu, std::span<const ActivityMenuItem> items, const QString& tip,
-                   const KeyHandler& handler, QList<QAction*>& engineActions) {
+void addActivities(QMenu* menu, std::span<const ActivityMenuItem> items, ItemKind kind,
+                   const QString& tip, const KeyHandler& handler, QList<QAction*>& engineActions) {
   QString taken;
   QMap<QString, QPair<QMenu*, QString>> groups;
   for (const ActivityMenuItem& item : items) {
@@ -47,9 +52,18 @@ void addActivities(QMenu* menu, std::span<const ActivityMenuItem> items, const Q
       targetTaken = &found->second;
     }
     const std::string key(item.key);
-    engineActions.append(addItem(target, *targetTaken, fromView(item.caption),
-                                 tip.arg(fromView(item.caption)),
-                                 [handler, key] { handler(key); }));
+    QAction* action = addItem(target, *targetTaken, fromView(item.caption),
+                              tip.arg(fromView(item.caption)), [handler, key] { handler(key); });
+    action->setData(QVariantList{static_cast<int>(kind), fromView(item.key), action->text()});
+    if (kind == ItemKind::lab) {
+      // A completed lab shows a tick; the mark follows the progress, so a click toggles nothing.
+      action->setCheckable(true);
+      QObject::connect(action, &QAction::toggled, action, [action](bool checked) {
+        const QSignalBlocker quiet(action);
+        action->setChecked(!checked);
+      });
+    }
+    engineActions.append(action);
   }
 }
 
@@ -86,18 +100,29 @@ QList<QAction*> buildMenuBar(QMenuBar* bar, const MenuHandlers& handlers, QMenu*
   quit->setShortcuts({QKeySequence::Quit, QKeySequence(tr("Ctrl+Q"))});
   quit->setMenuRole(QAction::QuitRole);
 
-  addActivities(addMenu(bar, titles, tr("Labs")), labMenu(), tr("Start the lab \"%1\""),
-                handlers.lab, engineActions);
-  addActivities(addMenu(bar, titles, tr("Tests")), testMenu(),
+  addActivities(addMenu(bar, titles, tr("Labs")), labMenu(), ItemKind::lab,
+                tr("Start the lab \"%1\""), handlers.lab, engineActions);
+  addActivities(addMenu(bar, titles, tr("Tests")), testMenu(), ItemKind::test,
                 tr("Start the graded test \"%1\"; Show Answer/ Submit grades it"), handlers.test,
                 engineActions);
   addActivities(addMenu(bar, titles, tr("Troubleshooting")), troubleshootingMenu(),
-                tr("Start the troubleshooting scenario \"%1\""), handlers.troubleshooting,
-                engineActions);
+                ItemKind::troubleshooting, tr("Start the troubleshooting scenario \"%1\""),
+                handlers.troubleshooting, engineActions);
   QMenu* cards = addMenu(bar, titles, tr("Flash Cards"));
   QString cardsTaken;
   engineActions.append(addItem(cards, cardsTaken, tr("Load Flash Cards"),
                                tr("Study the flash cards"), handlers.flashCards));
+  QMenu* activity = addMenu(bar, titles, tr("Activity"));
+  QString activityTaken;
+  engineActions.append(addItem(activity, activityTaken, tr("Reset"),
+                               tr("Start the current lab, test or scenario again from a fresh "
+                                  "router"),
+                               handlers.reset));
+  engineActions.append(addItem(activity, activityTaken, tr("Progress"),
+                               tr("Labs done, test scores, scenarios solved and cards due"),
+                               handlers.progress));
+  addItem(activity, activityTaken, tr("Save Report As..."),
+          tr("Save the test report as PDF or HTML"), handlers.saveReport);
   bar->addMenu(view);
 
   QMenu* help = addMenu(bar, titles, tr("Help"));
@@ -120,6 +145,29 @@ QList<QAction*> buildMenuBar(QMenuBar* bar, const MenuHandlers& handlers, QMenu*
   addItem(help, helpTaken, tr("About Us"), tr("About the simulator and this system"),
           handlers.about);
   return engineActions;
+}
+
+void markProgress(const QList<QAction*>& actions, const Progress& progress) {
+  for (QAction* action : actions) {
+    const QVariantList data = action->data().toList();
+    if (data.size() != 3) continue;
+    const auto kind = static_cast<ItemKind>(data[0].toInt());
+    const std::string key = data[1].toString().toStdString();
+    const QString caption = data[2].toString();
+    if (kind == ItemKind::lab) {
+      const QSignalBlocker quiet(action);
+      action->setChecked(labCompleted(progress, key));
+    }
+    if (kind != ItemKind::test) continue;
+    // A test's number is its place in the menu, as the grader counts it.
+    int number = 0;
+    for (const ActivityMenuItem& test : testMenu()) {
+      ++number;
+      if (test.key != key) continue;
+      const std::optional<int> best = bestScore(progress, number);
+      action->setText(best ? tr("%1 (best %2)").arg(caption).arg(*best) : caption);
+    }
+  }
 }
 
 }  // namespace kovrel::desktop

@@ -12,7 +12,7 @@ namespace {
 
 constexpr std::string_view kProgramName = "kovrel";
 
-enum class OptionKind { data, measureStartup, help, version };
+enum class OptionKind { data, progress, measureStartup, help, version };
 
 /// One command-line option: its names, the name of its value (empty for a switch) and its help
 /// line. The usage text and the reader both walk this table.
@@ -24,10 +24,13 @@ struct OptionSpec {
   std::string_view help;
 };
 
-constexpr std::array<OptionSpec, 4> kOptions = {{
+constexpr std::array<OptionSpec, 5> kOptions = {{
     {OptionKind::data, "", "--data", "FOLDER",
      "the folder of DataStore.db and the pictures (default: share/kovrel under the program's "
      "prefix)"},
+    {OptionKind::progress, "", "--progress", "PATH",
+     "the file that keeps labs done, test scores, scenarios solved and flash cards (default: "
+     "~/.local/share/kovrel/progress.db)"},
     {OptionKind::measureStartup, "", "--measure-startup", "",
      "print the milliseconds until the window shows the welcome text, then quit"},
     {OptionKind::help, "-h", "--help", "", "show this help and exit"},
@@ -136,8 +139,10 @@ DesktopCommandLine readDesktopCommandLine(const std::vector<std::string>& argume
     } else {
       return failure(std::string(name) + " needs a value (" + std::string(spec->valueName) + ")");
     }
-    if (value.empty()) return failure(std::string(name) + " needs a folder");
-    result.options.dataFolder = value;
+    const bool data = spec->kind == OptionKind::data;
+    if (value.empty())
+      return failure(std::string(name) + (data ? " needs a folder" : " needs a file"));
+    (data ? result.options.dataFolder : result.options.progressFile) = value;
   }
   return result;
 }

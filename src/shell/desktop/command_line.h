@@ -9,7 +9,8 @@ namespace kovrel::desktop {
 
 /// How the desktop program was asked to run.
 struct DesktopOptions {
-  std::string dataFolder;  // empty: share/kovrel under the program's prefix, or beside it
+  std::string dataFolder;    // empty: share/kovrel under the program's prefix, or beside it
+  std::string progressFile;  // empty: progress.db in the user's data folder
   bool measureStartup = false;
 };
 

@@ -21,6 +21,7 @@ struct SessionFolders {
   std::filesystem::path applicationFolder;  // the error log, when it can be written there
   std::filesystem::path dataFolder;         // the lesson database and the pictures
   std::filesystem::path stateFolder;        // the error log otherwise
+  std::string progressFile;                 // the student's progress; empty: kept in memory only
   std::optional<std::uint32_t> seed;
 };
 

@@ -4,11 +4,13 @@
 #include <QElapsedTimer>
 #include <QWindow>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "base/program_version.h"
+#include "base/progress_store.h"
 #include "base/standard_services.h"
 #include "shell/desktop/command_line.h"
 #include "shell/desktop/desktop_style.h"
@@ -31,7 +33,8 @@ std::optional<int> answered(int argc, char** argv, kovrel::desktop::UnknownArgum
   return line.exitStatus;
 }
 
-kovrel::desktop::SessionFolders foldersOf(const std::string& databaseOption) {
+kovrel::desktop::SessionFolders foldersOf(const kovrel::desktop::DesktopOptions& options) {
+  const std::string& databaseOption = options.dataFolder;
   kovrel::desktop::SessionFolders folders;
   folders.applicationFolder = QCoreApplication::applicationDirPath().toStdString();
   folders.dataFolder = kovrel::findDataFolder(folders.applicationFolder);
@@ -42,6 +45,10 @@ kovrel::desktop::SessionFolders foldersOf(const std::string& databaseOption) {
                             ? state.toStdString()
                             : (QDir::homePath() + QStringLiteral("/.local/state")).toStdString();
   folders.stateFolder /= "kovrel";
+  folders.progressFile =
+      options.progressFile.empty()
+          ? kovrel::defaultProgressPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"))
+          : options.progressFile;
   return folders;
 }
 
@@ -67,7 +74,7 @@ int main(int argc, char** argv) {
   QApplication::setDesktopFileName(QStringLiteral("org.kovrel.Kovrel"));
   kovrel::desktop::installDesktopStyle();
 
-  kovrel::desktop::MainWindow window(foldersOf(options.dataFolder));
+  kovrel::desktop::MainWindow window(foldersOf(options));
   window.show();
   window.start();
   if (options.measureStartup) {

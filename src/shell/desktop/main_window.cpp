@@ -20,6 +20,7 @@
 #include "shell/desktop/picture_viewer.h"
 #include "shell/desktop/rich_text_pane.h"
 #include "shell/desktop/side_panel.h"
+#include "shell/desktop/step_checklist.h"
 #include "shell/desktop/topology_window.h"
 #include "shell/desktop/view_settings.h"
 #include "training/activity_menu.h"
@@ -142,15 +143,8 @@ void MainWindow::connectPanels() {
           &MainWindow::showInstructionsAndTerminal);
   connect(sidePanel_, &SidePanel::networkRequested, this, &MainWindow::showNetwork);
   connect(sidePanel_, &SidePanel::answerRequested, this, &MainWindow::showAnswer);
-  connect(flashCards_, &FlashCardViewer::forwardClicked, this, [this] {
-    engine_->run([this] { flashCards_->showCard(flashCardForward(engine_->simulator())); });
-  });
-  connect(flashCards_, &FlashCardViewer::backClicked, this, [this] {
-    engine_->run([this] { flashCards_->showCard(flashCardBack(engine_->simulator())); });
-  });
-  connect(flashCards_, &FlashCardViewer::showAnswerClicked, this, [this] {
-    engine_->run([this] { flashCards_->showCard(flashCardShowAnswer(engine_->simulator())); });
-  });
+  connect(sidePanel_, &SidePanel::resetRequested, this, &MainWindow::resetActivity);
+  connectFlashCards();
   connect(view_, &ViewSettings::zoomChanged, this, &MainWindow::applyZoom);
   connect(view_, &ViewSettings::instantChanged, this,
           [this](bool instant) { engine_->pauser().setInstant(instant); });
@@ -164,6 +158,7 @@ void MainWindow::start() {
     trapped(sim, "setWelcomeText", [&] { setWelcomeText(sim, database); });
     kovrel::openInformation(sim, "welcomeText");
   });
+  openProgressFile();
   sidePanel_->reset();
   startHere_->show();
   showWindow(informationPage_);
@@ -179,6 +174,9 @@ void MainWindow::showWindow(QWidget* window) {
 void MainWindow::activityStarted(const ActivityPanes& panes) {
   gradedTestOpen_ = panes.showAnswerAndSubmit;
   if (panes.closeNetworkPicture) picture_->hide();
+  // The checks of the new activity are read after this; until then it shows none.
+  topology_->checklist()->showSteps({});
+  topology_->setBanner({});
   topology_->setTwoRouters(panes.topology == TopologyPane::twoRouter);
   sidePanel_->reset();
   sidePanel_->offerScenario(panes.showAnswerAndSubmit);
@@ -199,6 +197,7 @@ void MainWindow::startActivity(const std::function<void()>& launcher) {
     return;
   }
   if (!engine_->run(launcher)) return;
+  showStudyFeedback();
   sidePanel_->setLearnMode(engine_->simulator().state.training.learnMode);
   // The student types next: the console has the keyboard once the router has booted.
   topology_->console()->focusInput();
@@ -218,7 +217,11 @@ void MainWindow::startTroubleshooting(const std::string& name) {
 }
 
 void MainWindow::openFlashCards() {
-  engine_->run([this] { flashCards_->showCard(kovrel::openFlashCards(engine_->simulator())); });
+  engine_->run([this] {
+    Simulator& sim = engine_->simulator();
+    flashCards_->showCard(kovrel::openFlashCards(sim));
+    flashCards_->setTopics(flashCardTopics(sim), sim.state.training.flashCards.topic);
+  });
   showWindow(flashCards_);
 }
 
@@ -278,6 +281,7 @@ void MainWindow::showAnswer() {
   if (!engine_->run([this] { openTestReport(engine_->simulator()); })) return;
   gradedTestOpen_ = false;
   showWindow(report_);
+  showStudyFeedback();
 }
 
 void MainWindow::redrawPicture() {

@@ -17,6 +17,7 @@ namespace kovrel::desktop {
 
 class FlashCardViewer;
 class PictureViewer;
+class ProgressWindow;
 class CommandReferenceWindow;
 class SearchDialog;
 class RichTextPane;
@@ -41,6 +42,8 @@ class MainWindow : public QMainWindow, public ActivityListener {
 
   void activityStarted(const ActivityPanes& panes) override;
   void routerSwitched(RouterId currentRouter) override;
+  void stepsChanged() override;
+  void scenarioSolved(int scenario) override;
 
   // The menu commands.
   void startLab(const std::string& labName);
@@ -64,6 +67,19 @@ class MainWindow : public QMainWindow, public ActivityListener {
   void showInstructionsAndTerminal();
   void showNetwork();
   void showAnswer();
+  /// Starts the current activity again from a fresh router, asking first when typed work would
+  /// be lost.
+  void resetActivity();
+
+  /// The Progress window, filled afresh from the progress store.
+  void openProgress();
+  /// Asks for a file and saves the test report (or the progress summary) as PDF or HTML.
+  void saveReportAs();
+  void saveProgressAs();
+  /// Write the report or the summary to `path` (PDF for ".pdf", else HTML); false, with a message
+  /// to the student, when the file cannot be written.
+  bool saveReportTo(const QString& path);
+  bool saveProgressTo(const QString& path);
 
   EngineSession& engine() { return *engine_; }
   SidePanel* sidePanel() const { return sidePanel_; }
@@ -79,6 +95,7 @@ class MainWindow : public QMainWindow, public ActivityListener {
   PictureViewer* picture() const { return picture_; }
   SearchDialog* search() const { return search_; }
   CommandReferenceWindow* commandReference() const { return commandReference_; }
+  ProgressWindow* progressWindow() const { return progress_; }
   QWidget* currentWindow() const;
   /// The menu actions that run something in the engine: disabled while it is busy.
   const QList<QAction*>& engineActions() const { return engineActions_; }
@@ -102,6 +119,10 @@ class MainWindow : public QMainWindow, public ActivityListener {
   void drawPicture();
   void startActivity(const std::function<void()>& launcher);
   void showWindow(QWidget* window);
+  /// The checklist, the banner, the menus' marks and an open Progress window follow the engine.
+  void showStudyFeedback();
+  void connectFlashCards();
+  void openProgressFile();
 
   SessionFolders folders_;
   SidePanel* sidePanel_ = nullptr;
@@ -117,6 +138,7 @@ class MainWindow : public QMainWindow, public ActivityListener {
   ViewSettings* view_ = nullptr;
   SearchDialog* search_ = nullptr;
   CommandReferenceWindow* commandReference_ = nullptr;
+  ProgressWindow* progress_ = nullptr;
   QList<QAction*> engineActions_;
   bool gradedTestOpen_ = false;
   bool pictureSized_ = false;  // the network window has had its size: saved, or set once

@@ -18,6 +18,7 @@
 #include "shell/desktop/flash_card_viewer.h"
 #include "shell/desktop/main_window.h"
 #include "shell/desktop/picture_viewer.h"
+#include "shell/desktop/progress_window.h"
 #include "shell/desktop/rich_text_pane.h"
 #include "shell/desktop/search_dialog.h"
 #include "shell/desktop/side_panel.h"
@@ -32,6 +33,9 @@ void MainWindow::buildMenus() {
   handlers.test = [this](const std::string& key) { startTest(key); };
   handlers.troubleshooting = [this](const std::string& key) { startTroubleshooting(key); };
   handlers.flashCards = [this] { openFlashCards(); };
+  handlers.reset = [this] { resetActivity(); };
+  handlers.progress = [this] { openProgress(); };
+  handlers.saveReport = [this] { saveReportAs(); };
   handlers.saveSession = [this] { saveSessionAs(); };
   handlers.quit = [this] { close(); };
   handlers.search = [this] { openSearch(); };
@@ -154,6 +158,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   engine_->abandonWaits();
   picture_->close();
   informationBeside_->close();
+  if (progress_ != nullptr) progress_->close();
   event->accept();
 }
 

@@ -10,8 +10,9 @@ namespace kovrel::desktop {
 namespace {
 
 // Grade colours that stay readable on the dark palette as well as on the light one.
-QColor gradeColour(TextColour, const QPalette& palette) {
+QColor gradeColour(TextColour colour, const QPalette& palette) {
   const bool dark = palette.color(QPalette::Base).lightness() < 128;
+  if (colour == TextColour::green) return dark ? QColor(110, 217, 138) : QColor(19, 118, 44);
   return dark ? QColor(255, 110, 110) : QColor(200, 0, 0);
 }
 

@@ -18,7 +18,8 @@ SidePanel::SidePanel(const QString& logoFile, QWidget* parent)
       testMode_(new QRadioButton(tr("Test Mode"), studyModes_)),
       showInstructions_(new QPushButton(tr("Show Instructions And Terminal"), this)),
       showNetwork_(new QPushButton(tr("Show Network"), this)),
-      showAnswer_(new QPushButton(tr("Show Answer/ Submit"), this)) {
+      showAnswer_(new QPushButton(tr("Show Answer/ Submit"), this)),
+      reset_(new QPushButton(tr("Reset"), this)) {
   auto* modes = new QVBoxLayout(studyModes_);
   modes->addWidget(learnMode_);
   modes->addWidget(testMode_);
@@ -28,6 +29,8 @@ SidePanel::SidePanel(const QString& logoFile, QWidget* parent)
   showInstructions_->setAccessibleDescription(tr("Back to the instructions and the console"));
   showNetwork_->setAccessibleDescription(tr("Open the picture of the network"));
   showAnswer_->setAccessibleDescription(tr("Grade the test and show the model solution"));
+  reset_->setAccessibleDescription(tr("Start this activity again from a fresh router"));
+  reset_->setToolTip(reset_->accessibleDescription());
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -40,7 +43,8 @@ SidePanel::SidePanel(const QString& logoFile, QWidget* parent)
   }
   layout->addWidget(studyModes_);
   layout->addSpacing(8);
-  for (QPushButton* button : {showInstructions_, showNetwork_, showAnswer_}) {
+  for (QPushButton* button : {showInstructions_, showNetwork_, showAnswer_, reset_}) {
+    if (button == reset_) layout->addSpacing(8);
     button->setMinimumHeight(button->sizeHint().height() * 3 / 2);
     layout->addWidget(button);
   }
@@ -52,12 +56,13 @@ SidePanel::SidePanel(const QString& logoFile, QWidget* parent)
   connect(showInstructions_, &QPushButton::clicked, this, &SidePanel::instructionsRequested);
   connect(showNetwork_, &QPushButton::clicked, this, &SidePanel::networkRequested);
   connect(showAnswer_, &QPushButton::clicked, this, &SidePanel::answerRequested);
+  connect(reset_, &QPushButton::clicked, this, &SidePanel::resetRequested);
   reset();
 }
 
 void SidePanel::reset() {
   studyModes_->setVisible(false);
-  for (QPushButton* button : {showInstructions_, showNetwork_, showAnswer_}) {
+  for (QPushButton* button : {showInstructions_, showNetwork_, showAnswer_, reset_}) {
     button->setEnabled(false);
   }
 }
@@ -67,6 +72,7 @@ void SidePanel::offerScenario(bool showAnswerAndSubmit) {
   showInstructions_->setEnabled(true);
   showNetwork_->setEnabled(true);
   showAnswer_->setEnabled(showAnswerAndSubmit);
+  reset_->setEnabled(true);
 }
 
 void SidePanel::setLearnMode(bool learnMode) {

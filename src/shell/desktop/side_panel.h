@@ -9,8 +9,9 @@ class QRadioButton;
 
 namespace kovrel::desktop {
 
-/// The side panel: the study-mode options under "Instruction Mode" and the buttons that move
-/// between the instructions, the network picture and the test report.
+/// The side panel: the study-mode options under "Instruction Mode", the buttons that move
+/// between the instructions, the network picture and the test report, and Reset, which starts
+/// the activity again from a fresh router.
 class SidePanel : public QWidget {
   Q_OBJECT
 
@@ -20,8 +21,8 @@ class SidePanel : public QWidget {
 
   /// Every command disabled and the study-mode options hidden.
   void reset();
-  /// What a started scenario offers: the instructions and the network picture, and for a test
-  /// "Show Answer/ Submit"; the study-mode options are shown.
+  /// What a started scenario offers: the instructions, the network picture and Reset, and for a
+  /// test "Show Answer/ Submit"; the study-mode options are shown.
   void offerScenario(bool showAnswerAndSubmit);
   void setLearnMode(bool learnMode);
   void focusLearnMode();
@@ -31,12 +32,14 @@ class SidePanel : public QWidget {
   QPushButton* showInstructions() const { return showInstructions_; }
   QPushButton* showNetwork() const { return showNetwork_; }
   QPushButton* showAnswer() const { return showAnswer_; }
+  QPushButton* resetButton() const { return reset_; }
 
  signals:
   void studyModeChosen(bool learnMode);
   void instructionsRequested();
   void networkRequested();
   void answerRequested();
+  void resetRequested();
 
  private:
   QGroupBox* studyModes_;
@@ -45,6 +48,7 @@ class SidePanel : public QWidget {
   QPushButton* showInstructions_;
   QPushButton* showNetwork_;
   QPushButton* showAnswer_;
+  QPushButton* reset_;
 };
 
 }  // namespace kovrel::desktop

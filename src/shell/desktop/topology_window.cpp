@@ -9,18 +9,22 @@
 
 #include "shell/desktop/console_widget.h"
 #include "shell/desktop/rich_text_pane.h"
+#include "shell/desktop/step_checklist.h"
 
 namespace kovrel::desktop {
 
 TopologyWindow::TopologyWindow(QWidget* parent)
     : QWidget(parent),
       instructions_(new RichTextPane(this)),
+      checklist_(new StepChecklist(this)),
+      banner_(new QLabel(this)),
+      stepsSplitter_(new QSplitter(Qt::Horizontal, this)),
       console_(new ConsoleWidget(this)),
       splitter_(new QSplitter(Qt::Vertical, this)) {
   instructions_->setFocusPolicy(Qt::ClickFocus);
   instructions_->setAccessibleName(tr("Instructions"));
   instructions_->setAccessibleDescription(tr("The task of the lab, test or scenario"));
-  splitter_->addWidget(instructions_);
+  splitter_->addWidget(buildInstructionArea());
   splitter_->addWidget(console_);
   splitter_->setChildrenCollapsible(false);
   splitter_->setStretchFactor(0, 2);
@@ -32,6 +36,40 @@ TopologyWindow::TopologyWindow(QWidget* parent)
   layout->addWidget(splitter_, 1);
   setFocusProxy(console_);
   setTwoRouters(false);
+}
+
+QWidget* TopologyWindow::buildInstructionArea() {
+  auto* area = new QWidget(this);
+  // The banner takes the palette's selection colours, so that it stands out in either theme.
+  banner_->setParent(area);
+  banner_->setAutoFillBackground(true);
+  banner_->setBackgroundRole(QPalette::Highlight);
+  banner_->setForegroundRole(QPalette::HighlightedText);
+  banner_->setMargin(6);
+  banner_->setWordWrap(true);
+  QFont bold = banner_->font();
+  bold.setBold(true);
+  bold.setPointSizeF(bold.pointSizeF() * 1.2);
+  banner_->setFont(bold);
+  banner_->setAccessibleName(tr("Solved"));
+  banner_->hide();
+  stepsSplitter_->setParent(area);
+  stepsSplitter_->addWidget(instructions_);
+  stepsSplitter_->addWidget(checklist_);
+  stepsSplitter_->setChildrenCollapsible(false);
+  stepsSplitter_->setStretchFactor(0, 3);
+  stepsSplitter_->setStretchFactor(1, 1);
+  auto* layout = new QVBoxLayout(area);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(4);
+  layout->addWidget(banner_);
+  layout->addWidget(stepsSplitter_, 1);
+  return area;
+}
+
+void TopologyWindow::setBanner(const QString& text) {
+  banner_->setText(text);
+  banner_->setVisible(!text.isEmpty());
 }
 
 QWidget* TopologyWindow::buildRouterBar() {

@@ -61,6 +61,7 @@ std::string attributes(const TextStyle& style) {
   if (style.italic) add("3");
   if (style.underline) add("4");
   if (style.colour == TextColour::red) add("31");
+  if (style.colour == TextColour::green) add("32");
   return codes;
 }
 

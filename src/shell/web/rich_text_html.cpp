@@ -34,6 +34,7 @@ std::string openSpan(const TextStyle& style) {
   if (style.underline) classes += " underline";
   if (style.italic) classes += " italic";
   if (style.colour == TextColour::red) classes += " red";
+  if (style.colour == TextColour::green) classes += " green";
   // Sizes are relative to the pane's 12-point text, so that the page's zoom scales them all.
   char size[48];
   std::snprintf(size, sizeof size, "font-size:%.3gem", style.pointSize / 12.0);
