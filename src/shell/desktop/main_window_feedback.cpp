@@ -23,18 +23,6 @@ namespace {
 
 constexpr int kStatusMs = 6000;
 
-bool hasRouterToReset(const TrainingState& training) {
-  switch (training.currentActivity) {
-    case Activity::lab:
-    case Activity::test:
-    case Activity::testReport:
-    case Activity::troubleshooting:
-      return training.consoleOpen;
-    default:
-      return false;
-  }
-}
-
 }  // namespace
 
 void MainWindow::stepsChanged() { showStudyFeedback(); }
@@ -60,7 +48,7 @@ void MainWindow::resetActivity() {
   Simulator& sim = engine_->simulator();
   const TrainingState& training = sim.state.training;
   if (engine_->running()) return;
-  if (!hasRouterToReset(training)) {
+  if (!canResetActivity(sim)) {
     statusBar()->showMessage(tr("There is no lab, test or scenario to reset."), kStatusMs);
     return;
   }
