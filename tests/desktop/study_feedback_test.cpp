@@ -111,18 +111,22 @@ class StudyFeedbackTest : public QObject {
   void checklistTicksAfterEachCommandAndTheLabStaysDone() {
     trigger("Router Status");
     QVERIFY(checklist()->isVisible());
-    QCOMPARE(checklist()->ticks(), ticks({}, 6));
+    const int steps = static_cast<int>(checklist()->ticks().size());
+    QVERIFY(steps >= 6);
+    QCOMPARE(checklist()->ticks(), ticks({}, steps));
     enter();
     enter("enable");
-    QCOMPARE(checklist()->ticks(), ticks({1}, 6));
+    QCOMPARE(checklist()->ticks(), ticks({1}, steps));
     enter("show version");
-    QCOMPARE(checklist()->ticks(), ticks({1, 2}, 6));
-    QCOMPARE(checklist()->count()->text(), QStringLiteral("2 of 6 steps done"));
+    QCOMPARE(checklist()->ticks(), ticks({1, 2}, steps));
+    QCOMPARE(checklist()->count()->text(), QStringLiteral("2 of %1 steps done").arg(steps));
     QVERIFY(!window_->topology()->banner()->isVisible());
     QVERIFY(!menuItem("Router Status")->isChecked());
-    for (const char* line : {"show flash", "show clock", "show users", "show protocols"})
+    window_->engine().setPageLength(500);  // no " --More--" to answer
+    for (const char* line :
+         {"show flash", "show clock", "show users", "show protocols", "show interfaces"})
       enter(line);
-    QCOMPARE(checklist()->ticks(), ticks({1, 2, 3, 4, 5, 6}, 6));
+    QCOMPARE(checklist()->ticks(), std::vector<bool>(static_cast<std::size_t>(steps), true));
     QVERIFY(window_->topology()->banner()->isVisible());
     QVERIFY(menuItem("Router Status")->isChecked());
     // A click on the ticked item starts the lab again and leaves its tick alone.
@@ -259,10 +263,12 @@ class StudyFeedbackTest : public QObject {
 
   // A progress file that cannot be used is named once and the lesson runs on.
   void anUnusableProgressFileIsReportedAndTheRunGoesOn() {
-    QFile bad(progressFile());
-    QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("not a database file at all") > 0);
-    bad.close();
     window_.reset();
+    for (const char* journal : {"-wal", "-shm"}) QFile::remove(progressFile() + journal);
+    QFile bad(progressFile());
+    QVERIFY(bad.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QVERIFY(bad.write("not a database file at all") > 0);
+    bad.close();
     open();
     QVERIFY(window_->engine().messageBox().lastMessage().contains(progressFile()));
     trigger("Progress");

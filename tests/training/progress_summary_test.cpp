@@ -45,7 +45,7 @@ TEST(ProgressSummary, CountsLabsByTopicScoresScenariosAndCardsDue) {
       "  Test 3: Network Configuration: best 1000 (2026-12-05), last 1000 (2026-12-05)",
       "  Test 4: Two Routers From Scratch: not taken",
       "  Test 5: Remote Access And Passwords: not taken",
-      "Troubleshooting solved: 1 of 8",
+      "Troubleshooting solved: 1 of " + std::to_string(troubleshootingMenu().size()),
       "  Troubleshooting 2: The Remote LAN Is Out Of Reach (2026-12-05)",
       "Flash cards due today: 1 (2 of 3 studied)",
   };
