@@ -33,23 +33,22 @@ TEST(ProgressSummary, CountsLabsByTopicScoresScenariosAndCardsDue) {
 
   EXPECT_EQ(summary.tests[0].attempts.size(), 4u);
   EXPECT_EQ(summary.tests[0].best->takenAt, kFirstDay);  // the first of equal best scores
-  const std::vector<std::string> expected = {
-      "Labs done: 2 of 5",
-      "  Starting Up: 1 of 2",
-      "  Configuring Banners: 0 of 1",
-      "  Routing Protocols: 0 of 1",
-      "  Labs: 1 of 1",
-      "Tests:",
-      "  Test 1: Router Setup: best 900 (2026-12-01), last 700 (2026-12-05)",
-      "  Test 2: Lines And Name Lookup: not taken",
-      "  Test 3: Network Configuration: best 1000 (2026-12-05), last 1000 (2026-12-05)",
-      "  Test 4: Two Routers From Scratch: not taken",
-      "  Test 5: Remote Access And Passwords: not taken",
+  // The menus grow with the lessons, so the lines are compared where they stand.
+  const std::vector<std::string> lines = progressSummaryLines(summary);
+  ASSERT_EQ(lines.size(), 6 + testMenu().size() + 3);
+  const std::vector<std::string> labLines = {
+      "Labs done: 2 of 5",           "  Starting Up: 1 of 2", "  Configuring Banners: 0 of 1",
+      "  Routing Protocols: 0 of 1", "  Labs: 1 of 1",        "Tests:"};
+  EXPECT_EQ(std::vector(lines.begin(), lines.begin() + 6), labLines);
+  EXPECT_EQ(lines[6], "  Test 1: Router Setup: best 900 (2026-12-01), last 700 (2026-12-05)");
+  EXPECT_EQ(lines[7], "  Test 2: Lines And Name Lookup: not taken");
+  EXPECT_EQ(lines[8],
+            "  Test 3: Network Configuration: best 1000 (2026-12-05), last 1000 (2026-12-05)");
+  const std::vector<std::string> tail = {
       "Troubleshooting solved: 1 of " + std::to_string(troubleshootingMenu().size()),
       "  Troubleshooting 2: The Remote LAN Is Out Of Reach (2026-12-05)",
-      "Flash cards due today: 1 (2 of 3 studied)",
-  };
-  EXPECT_EQ(progressSummaryLines(summary), expected);
+      "Flash cards due today: 1 (2 of 3 studied)"};
+  EXPECT_EQ(std::vector(lines.end() - 3, lines.end()), tail);
   EXPECT_TRUE(labCompleted(progress, "routerModes"));
   EXPECT_FALSE(labCompleted(progress, "motdBanner"));
   EXPECT_EQ(bestScore(progress, 1), 900);
