@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -153,6 +154,28 @@ class StudyFeedbackTest : public QObject {
     QVERIFY(window_->topology()->banner()->isVisible());
     QVERIFY(window_->topology()->banner()->text().contains("Troubleshooting 1"));
     QVERIFY(output().contains("Troubleshooting 1 solved."));
+  }
+
+  // In Learn Mode a scenario's solution is revealed a step at a time or whole; Test Mode and
+  // other activities offer no hint.
+  void hintsRevealTheSolutionInLearnModeOnly() {
+    SidePanel* side = window_->sidePanel();
+    const auto shownText = [this] {
+      return window_->topology()->instructions()->toPlainText().size();
+    };
+    trigger(kScenario1);
+    QVERIFY(side->hintButton()->isVisible() && side->hintButton()->isEnabled());
+    const auto task = shownText();
+    QTest::mouseClick(side->hintButton(), Qt::LeftButton);
+    const auto oneStep = shownText();
+    QTest::mouseClick(side->solutionButton(), Qt::LeftButton);
+    QVERIFY(task < oneStep && oneStep < shownText());
+    QVERIFY(side->hintButton()->isVisible() && !side->hintButton()->isEnabled());
+    QVERIFY(!side->solutionButton()->isEnabled());
+    side->testMode()->click();
+    QVERIFY(!side->hintButton()->isVisible());
+    trigger("Router Modes");
+    QVERIFY(!side->hintButton()->isVisible());
   }
 
   // Reset from the side panel and from the Activity menu: the router starts afresh, the ticks go,

@@ -26,6 +26,7 @@
 #include "training/activity_menu.h"
 #include "training/flash_cards.h"
 #include "training/grading.h"
+#include "training/hints.h"
 #include "training/information.h"
 #include "training/instructions.h"
 #include "training/router_switch.h"
@@ -144,6 +145,10 @@ void MainWindow::connectPanels() {
   connect(sidePanel_, &SidePanel::networkRequested, this, &MainWindow::showNetwork);
   connect(sidePanel_, &SidePanel::answerRequested, this, &MainWindow::showAnswer);
   connect(sidePanel_, &SidePanel::resetRequested, this, &MainWindow::resetActivity);
+  connect(sidePanel_, &SidePanel::hintRequested, this,
+          [this] { revealSolutionPart([](Simulator& sim) { revealHint(sim); }); });
+  connect(sidePanel_, &SidePanel::solutionRequested, this,
+          [this] { revealSolutionPart([](Simulator& sim) { revealSolution(sim); }); });
   connectFlashCards();
   connect(view_, &ViewSettings::zoomChanged, this, &MainWindow::applyZoom);
   connect(view_, &ViewSettings::instantChanged, this,
@@ -254,6 +259,7 @@ void MainWindow::showAbout() {
 void MainWindow::chooseStudyMode(bool learnMode) {
   engine_->run([this, learnMode] { selectStudyMode(engine_->simulator(), learnMode); });
   sidePanel_->setLearnMode(engine_->simulator().state.training.learnMode);
+  offerHints();
 }
 
 void MainWindow::showInstructionsAndTerminal() {

@@ -70,6 +70,10 @@ class MainWindow : public QMainWindow, public ActivityListener {
   /// Starts the current activity again from a fresh router, asking first when typed work would
   /// be lost.
   void resetActivity();
+  /// Hint and Show Solution as the engine offers them for the current activity and mode.
+  void offerHints();
+  /// Reveals the next step of the troubleshooting solution, or all of it, in the instructions.
+  void revealSolutionPart(void (*reveal)(Simulator&));
 
   /// The Progress window, filled afresh from the progress store.
   void openProgress();

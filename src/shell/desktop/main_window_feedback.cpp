@@ -15,6 +15,7 @@
 #include "shell/desktop/step_checklist.h"
 #include "shell/desktop/topology_window.h"
 #include "training/flash_cards.h"
+#include "training/hints.h"
 #include "training/progress_summary.h"
 #include "training/step_tracker.h"
 
@@ -40,8 +41,22 @@ void MainWindow::showStudyFeedback() {
     banner = tr("Lab complete: every step is done.");
   }
   topology_->setBanner(banner);
+  offerHints();
   markProgress(engineActions_, sim.progress.progress());
   if (progress_ != nullptr && progress_->isVisible()) progress_->showSummary(progressSummary(sim));
+}
+
+void MainWindow::offerHints() {
+  const HintState state = solutionHints(engine_->simulator().state.training).state;
+  sidePanel_->offerHints(state == HintState::offered || state == HintState::allRevealed,
+                         state == HintState::offered);
+}
+
+void MainWindow::revealSolutionPart(void (*reveal)(Simulator&)) {
+  if (engine_->running()) return;
+  if (!engine_->run([this, reveal] { reveal(engine_->simulator()); })) return;
+  showWindow(topology_);
+  offerHints();
 }
 
 void MainWindow::resetActivity() {

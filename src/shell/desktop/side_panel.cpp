@@ -19,7 +19,9 @@ SidePanel::SidePanel(const QString& logoFile, QWidget* parent)
       showInstructions_(new QPushButton(tr("Show Instructions And Terminal"), this)),
       showNetwork_(new QPushButton(tr("Show Network"), this)),
       showAnswer_(new QPushButton(tr("Show Answer/ Submit"), this)),
-      reset_(new QPushButton(tr("Reset"), this)) {
+      reset_(new QPushButton(tr("Reset"), this)),
+      hint_(new QPushButton(tr("Hint"), this)),
+      solution_(new QPushButton(tr("Show Solution"), this)) {
   auto* modes = new QVBoxLayout(studyModes_);
   modes->addWidget(learnMode_);
   modes->addWidget(testMode_);
@@ -31,6 +33,10 @@ SidePanel::SidePanel(const QString& logoFile, QWidget* parent)
   showAnswer_->setAccessibleDescription(tr("Grade the test and show the model solution"));
   reset_->setAccessibleDescription(tr("Start this activity again from a fresh router"));
   reset_->setToolTip(reset_->accessibleDescription());
+  hint_->setAccessibleDescription(tr("Reveal the next step of the solution"));
+  hint_->setToolTip(hint_->accessibleDescription());
+  solution_->setAccessibleDescription(tr("Reveal the whole solution"));
+  solution_->setToolTip(solution_->accessibleDescription());
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -43,8 +49,9 @@ SidePanel::SidePanel(const QString& logoFile, QWidget* parent)
   }
   layout->addWidget(studyModes_);
   layout->addSpacing(8);
-  for (QPushButton* button : {showInstructions_, showNetwork_, showAnswer_, reset_}) {
-    if (button == reset_) layout->addSpacing(8);
+  for (QPushButton* button :
+       {showInstructions_, showNetwork_, showAnswer_, reset_, hint_, solution_}) {
+    if (button == reset_ || button == hint_) layout->addSpacing(8);
     button->setMinimumHeight(button->sizeHint().height() * 3 / 2);
     layout->addWidget(button);
   }
@@ -57,6 +64,8 @@ SidePanel::SidePanel(const QString& logoFile, QWidget* parent)
   connect(showNetwork_, &QPushButton::clicked, this, &SidePanel::networkRequested);
   connect(showAnswer_, &QPushButton::clicked, this, &SidePanel::answerRequested);
   connect(reset_, &QPushButton::clicked, this, &SidePanel::resetRequested);
+  connect(hint_, &QPushButton::clicked, this, &SidePanel::hintRequested);
+  connect(solution_, &QPushButton::clicked, this, &SidePanel::solutionRequested);
   reset();
 }
 
@@ -64,6 +73,14 @@ void SidePanel::reset() {
   studyModes_->setVisible(false);
   for (QPushButton* button : {showInstructions_, showNetwork_, showAnswer_, reset_}) {
     button->setEnabled(false);
+  }
+  offerHints(false, false);
+}
+
+void SidePanel::offerHints(bool shown, bool enabled) {
+  for (QPushButton* button : {hint_, solution_}) {
+    button->setVisible(shown);
+    button->setEnabled(enabled);
   }
 }
 

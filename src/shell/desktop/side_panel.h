@@ -25,6 +25,9 @@ class SidePanel : public QWidget {
   /// test "Show Answer/ Submit"; the study-mode options are shown.
   void offerScenario(bool showAnswerAndSubmit);
   void setLearnMode(bool learnMode);
+  /// Hint and Show Solution: shown for troubleshooting in Learn Mode, enabled while some of the
+  /// solution is still hidden.
+  void offerHints(bool shown, bool enabled);
   void focusLearnMode();
 
   QRadioButton* learnMode() const { return learnMode_; }
@@ -33,6 +36,8 @@ class SidePanel : public QWidget {
   QPushButton* showNetwork() const { return showNetwork_; }
   QPushButton* showAnswer() const { return showAnswer_; }
   QPushButton* resetButton() const { return reset_; }
+  QPushButton* hintButton() const { return hint_; }
+  QPushButton* solutionButton() const { return solution_; }
 
  signals:
   void studyModeChosen(bool learnMode);
@@ -40,6 +45,8 @@ class SidePanel : public QWidget {
   void networkRequested();
   void answerRequested();
   void resetRequested();
+  void hintRequested();
+  void solutionRequested();
 
  private:
   QGroupBox* studyModes_;
@@ -49,6 +56,8 @@ class SidePanel : public QWidget {
   QPushButton* showNetwork_;
   QPushButton* showAnswer_;
   QPushButton* reset_;
+  QPushButton* hint_;
+  QPushButton* solution_;
 };
 
 }  // namespace kovrel::desktop
